@@ -1,0 +1,38 @@
+#pragma once
+// The satellite table over plain memory: used by kestrave-cli and by the
+// tests of everything that works on the table.
+
+#include <string>
+#include <vector>
+
+#include "data/satellite_table.h"
+
+class MemorySatelliteTable final : public SatelliteTable {
+public:
+    void insertColumn(int index, int width, const char* title, ColumnAlignment alignment) override;
+    void insertRow(int row, const char* text) override;
+    void setCell(int row, int column, const char* text) override;
+    void getCell(int row, int column, char* buffer, std::size_t capacity) const override;
+    int rowCount() const override;
+    int nextSelectedRow(int row) const override;
+    void deleteRow(int row) override;
+    void sortRows(const std::function<int(int, int)>& compare) override;
+
+    void selectRow(int row, bool selected);
+    int columnCount() const;
+    const SatelliteColumnLayout& column(int index) const;
+    // A cell's whole text, uncut ("" for a cell never written).
+    std::string cellText(int row, int column) const;
+
+private:
+    struct Column {
+        SatelliteColumnLayout layout;
+        std::string title;
+    };
+    struct Row {
+        std::string cells[SatelliteColumnCount];
+        bool selected = false;
+    };
+    std::vector<Column> columns_;
+    std::vector<Row> rows_;
+};

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs with apt-get whatever the build, the tests or the program need and
+# the machine lacks, and generates the zh_CN.UTF-8 locale (Wine takes its
+# code page 936 from it). Does nothing where everything is already there.
+#
+#   scripts/install-deps.sh run    what building and starting kestrave.exe needs
+#   scripts/install-deps.sh test   what building and running every test needs
+set -euo pipefail
+
+purpose=${1:-test}
+common=(cmake ninja-build make g++ googletest g++-mingw-w64-x86-64-posix
+        wine64 locales xvfb xauth)
+case "$purpose" in
+  run)  packages=("${common[@]}" fonts-wqy-zenhei) ;;
+  test) packages=("${common[@]}" libbenchmark-dev python3 clang libclang-rt-14-dev) ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+  echo "Generating the zh_CN.UTF-8 locale"
+  as_root localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+fi

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds both presets and runs every test: natively, and the Windows build
+# under Wine (inside Xvfb, for the GUI tests). Ends non-zero if anything fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh test
+
+jobs=$(nproc 2>/dev/null || echo 2)
+
+echo "== native =="
+cmake --preset native
+cmake --build --preset native -j "$jobs"
+ctest --preset native -j "$jobs"
+
+echo "== windows (under Wine) =="
+cmake --preset windows
+cmake --build --preset windows -j "$jobs"
+
+# One wineserver for the whole run: every Wine process start then skips
+# starting its own server.
+export WINEPREFIX="$PWD/build/windows/wine/prefix"
+export TMPDIR="$PWD/build/windows/wine/tmp"
+mkdir -p "$TMPDIR"
+scripts/wine-run.sh cmd /c exit 0 >/dev/null 2>&1 || true
+wineserver -p >/dev/null 2>&1 || true
+trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows -j "$jobs"
