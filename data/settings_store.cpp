@@ -1,1 +1,113 @@
-// (to be written)
+#include "data/settings_store.h"
+
+#include <cstring>
+#include <vector>
+
+#include "data/satellite_catalogue.h"
+
+namespace {
+
+constexpr const char* CityValue = "City";
+constexpr const char* LongitudeValue = "X";
+constexpr const char* LatitudeValue = "Y";
+constexpr const char* ListValue = "Data";
+
+// 北京
+constexpr char DefaultSiteName[] = "\xB1\xB1\xBE\xA9";
+
+// Reads one site text. The field is zero-filled first, so that a value
+// stored without its NUL still ends inside the field; a value that fills
+// the whole field without a NUL is not a text and reads as empty.
+void readSiteText(SettingsBackend& store, const char* name, char (&field)[SiteTextCapacity]) {
+    std::memset(field, 0, sizeof field);
+    store.readStringValue(name, field, sizeof field);
+    if (std::memchr(field, '\0', sizeof field) == nullptr) field[0] = '\0';
+}
+
+// Writes one site text, never reading past its field.
+void writeSiteText(SettingsBackend& store, const char* name, const char (&field)[SiteTextCapacity]) {
+    char text[SiteTextCapacity];
+    std::size_t length = strnlen(field, sizeof field - 1);
+    std::memcpy(text, field, length);
+    text[length] = '\0';
+    store.writeStringValue(name, text);
+}
+
+}  // namespace
+
+bool MemorySettingsBackend::readStringValue(const char* name, char* field, std::size_t capacity) {
+    if (capacity > 0) field[0] = '\0';
+    auto found = values.find(name);
+    if (found == values.end() || found->second.bytes.size() > capacity) return false;
+    std::memcpy(field, found->second.bytes.data(), found->second.bytes.size());
+    return true;
+}
+
+bool MemorySettingsBackend::readBinaryValue(const char* name, char* buffer, std::size_t capacity,
+                                            std::size_t* size) {
+    auto found = values.find(name);
+    if (found == values.end() || found->second.bytes.size() > capacity) return false;
+    std::memcpy(buffer, found->second.bytes.data(), found->second.bytes.size());
+    *size = found->second.bytes.size();
+    return true;
+}
+
+void MemorySettingsBackend::writeStringValue(const char* name, const char* text) {
+    values[name] = Value{ValueType::Text, std::string(text, std::strlen(text) + 1)};
+}
+
+void MemorySettingsBackend::writeBinaryValue(const char* name, const char* bytes, std::size_t size) {
+    values[name] = Value{ValueType::Binary, std::string(bytes, size)};
+}
+
+void loadSite(SettingsBackend& store, ReceivingSite& site) {
+    readSiteText(store, CityValue, site.name);
+    readSiteText(store, LongitudeValue, site.longitudeText);
+    readSiteText(store, LatitudeValue, site.latitudeText);
+    if (site.name[0] == '\0' && site.longitudeText[0] == '\0' && site.latitudeText[0] == '\0') {
+        std::memcpy(site.name, DefaultSiteName, sizeof DefaultSiteName);
+    }
+}
+
+void loadSatelliteList(SettingsBackend& store, SatelliteTable& table) {
+    std::vector<char> buffer(StoredListCapacity);
+    std::size_t size = 0;
+    if (store.readBinaryValue(ListValue, buffer.data(), buffer.size(), &size)) {
+        fillSatelliteTable(table, buffer.data(), size);
+    } else {
+        fillSatelliteTable(table, DefaultCatalogue, DefaultCatalogueSize);
+    }
+}
+
+std::size_t storedListSize(const SatelliteTable& table) {
+    std::size_t size = 2;
+    char record[MaxRecordLength + 1];
+    for (int row = 0; row < table.rowCount(); ++row) {
+        size += formSatelliteRecord(table, row, record, sizeof record) + 1;
+    }
+    return size;
+}
+
+void saveSettings(SettingsBackend& store, const ReceivingSite& site, const SatelliteTable& table,
+                  ChangeFlags flags) {
+    if (flags & SiteChanged) {
+        writeSiteText(store, CityValue, site.name);
+        writeSiteText(store, LongitudeValue, site.longitudeText);
+        writeSiteText(store, LatitudeValue, site.latitudeText);
+    }
+    if ((flags & ListChanged) == 0) return;
+
+    std::vector<char> data;
+    data.reserve(StoredListCapacity);
+    char record[MaxRecordLength + 1];
+    for (int row = 0; row < table.rowCount(); ++row) {
+        std::size_t length = formSatelliteRecord(table, row, record, sizeof record);
+        // A list the reader would refuse is not written: the stored list
+        // keeps the last one that can be read back.
+        if (data.size() + length + 1 + 2 > StoredListCapacity) return;
+        data.insert(data.end(), record, record + length + 1);
+    }
+    data.push_back('\0');
+    data.push_back('\0');
+    store.writeBinaryValue(ListValue, data.data(), data.size());
+}
