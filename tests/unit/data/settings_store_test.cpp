@@ -188,8 +188,8 @@ TEST(SaveSettings, ASavedListReadsBackRowForRow) {
 }
 
 TEST(SaveSettings, NeverWritesAListTheReaderWouldRefuse) {
-    // Rows of 254 bytes each (record 253 + NUL): 141 of them fill 35,814 bytes
-    // with the closing NULs; one more passes 36,000.
+    // Rows of 254 bytes each (record 253 + NUL): 141 of them fit
+    // with the closing NULs (35,816 bytes); one more passes 36,000.
     MemorySatelliteTable table;
     insertSatelliteColumns(table);
     const std::string name(127, 'n');
