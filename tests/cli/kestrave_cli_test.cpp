@@ -20,6 +20,7 @@
 #include <windows.h>
 #else
 #include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -56,11 +57,17 @@ std::string quoted(const std::string& argument) {
 #endif
 }
 
-// A file in the temporary folder named after the running test.
+// A file in the temporary folder named after the running test and process,
+// so that test runs side by side never share one.
 fs::path scratchFile(const std::string& suffix) {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    return fs::temp_directory_path() /
-           (std::string("kestrave-cli-") + test->test_suite_name() + "-" + test->name() + suffix);
+#ifdef _WIN32
+    unsigned long process = GetCurrentProcessId();
+#else
+    unsigned long process = static_cast<unsigned long>(getpid());
+#endif
+    return fs::temp_directory_path() / ("kestrave-cli-" + std::to_string(process) + "-" +
+                                        test->test_suite_name() + "-" + test->name() + suffix);
 }
 
 std::string readBytes(const fs::path& path) {
