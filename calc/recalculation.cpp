@@ -70,24 +70,24 @@ void appendDegrees(TextBuilder& description, long double value, const char* belo
 void formatCoordinate(long double value, char (&text)[20]) {
     char number[NumberTextCapacity];
     NumberToText(value, number, 0, 2);
-    auto length = static_cast<std::size_t>(std::find(number, number + sizeof text - 1, '\0') - number);
+    auto length =
+        static_cast<std::size_t>(std::find(number, number + sizeof text - 1, '\0') - number);
     std::memcpy(text, number, length);
     text[length] = '\0';
 }
 
 }  // namespace
 
-void buildSiteDescription(const ReceivingSite& site,
-                          char (&description)[SiteDescriptionCapacity]) {
+void buildSiteDescription(const ReceivingSite& site, char (&description)[SiteDescriptionCapacity]) {
     TextBuilder text(description, SiteDescriptionCapacity);
     char name[sizeof site.name];
     std::memcpy(name, site.name, sizeof name);
     name[sizeof name - 1] = '\0';
-    text.append(name[0] != '\0' ? name : "\xB5\xD8\xC3\xFB\xB2\xBB\xCF\xEA");  // 地名不详
-    text.append("\r\n\xBE\xAD\xB6\xC8\xA3\xBA");                                 // 经度：
-    appendDegrees(text, site.longitude, "\xCE\xF7\xBE\xAD", "\xB6\xAB\xBE\xAD");   // 西经, 东经
-    text.append("\r\n\xCE\xB3\xB6\xC8\xA3\xBA");                                 // 纬度：
-    appendDegrees(text, site.latitude, "\xC4\xCF\xCE\xB3", "\xB1\xB1\xCE\xB3");    // 南纬, 北纬
+    text.append(name[0] != '\0' ? name : "\xB5\xD8\xC3\xFB\xB2\xBB\xCF\xEA");     // 地名不详
+    text.append("\r\n\xBE\xAD\xB6\xC8\xA3\xBA");                                  // 经度：
+    appendDegrees(text, site.longitude, "\xCE\xF7\xBE\xAD", "\xB6\xAB\xBE\xAD");  // 西经, 东经
+    text.append("\r\n\xCE\xB3\xB6\xC8\xA3\xBA");                                  // 纬度：
+    appendDegrees(text, site.latitude, "\xC4\xCF\xCE\xB3", "\xB1\xB1\xCE\xB3");   // 南纬, 北纬
 }
 
 void recalculateAll(const char* cityBoxText, ReceivingSite& site, SatelliteTable& table,

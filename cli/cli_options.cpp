@@ -26,11 +26,7 @@ struct OptionName {
     bool takesValue;
 };
 const OptionName KnownOptions[] = {
-    {"--lon", true},
-    {"--lat", true},
-    {"--list", true},
-    {"--encoding", true},
-    {"--help", false},
+    {"--lon", true}, {"--lat", true}, {"--list", true}, {"--encoding", true}, {"--help", false},
 };
 
 const OptionName* findOption(const std::string& name) {
@@ -65,8 +61,8 @@ bool applyOption(const std::string& name, const std::string& value, CliOptions& 
 // One coordinate as the coordinate box reads it: at most 254 bytes of the
 // text, non-empty, accepted by TextToNumber, and within range after
 // rounding to an integer.
-bool readCoordinate(const char* option, const std::string& given, int limit,
-                    long double& value, std::string& error) {
+bool readCoordinate(const char* option, const std::string& given, int limit, long double& value,
+                    std::string& error) {
     const std::string quoted = std::string(option) + " \"" + given + "\": ";
     std::string text = given.substr(0, CoordinateTextCapacity - 1);
     if (text.empty()) {
@@ -78,8 +74,8 @@ bool readCoordinate(const char* option, const std::string& given, int limit,
         return false;
     }
     if (!roundsWithin(value, limit)) {
-        error = quoted + "out of range (" + (limit == 180 ? "-180.5 to 180.5" : "-90.5 to 90.5") +
-                ")";
+        error =
+            quoted + "out of range (" + (limit == 180 ? "-180.5 to 180.5" : "-90.5 to 90.5") + ")";
         return false;
     }
     return true;
@@ -92,12 +88,12 @@ bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         std::size_t equals = argument.find('=');
-        std::string name = argument.compare(0, 2, "--") == 0 ? argument.substr(0, equals)
-                                                                : argument;
+        std::string name =
+            argument.compare(0, 2, "--") == 0 ? argument.substr(0, equals) : argument;
         const OptionName* option = findOption(name);
         if (option == nullptr) {
             error = argument.compare(0, 1, "-") == 0 ? "unknown option \"" + name + "\""
-                                                       : "unexpected argument \"" + argument + "\"";
+                                                     : "unexpected argument \"" + argument + "\"";
             return false;
         }
         std::string value;

@@ -1,6 +1,7 @@
 #include "cli/cli_run.h"
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -25,6 +26,8 @@ int fail(std::string& err, const std::string& message, int status) {
 }
 
 bool readFile(const std::string& path, std::string& text) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(path, ignored)) return false;
     std::ifstream file(path, std::ios::binary);
     if (!file) return false;
     text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
@@ -43,8 +46,7 @@ std::string withUnixLineEnds(const std::string& text) {
 
 }  // namespace
 
-int runKestraveCli(const std::vector<std::string>& arguments, std::string& out,
-                   std::string& err) {
+int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, std::string& err) {
     CliOptions options;
     std::string error;
     if (!parseCliOptions(arguments, options, error))
@@ -76,8 +78,7 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out,
     char description[SiteDescriptionCapacity];
     recalculateAll("", site, table, flags, description);
 
-    std::string text(resultTextCapacity(table.rowCount(), std::strlen(description)),
-                     '\0');
+    std::string text(resultTextCapacity(table.rowCount(), std::strlen(description)), '\0');
     text.resize(formatResultText(description, table, text.data(), text.size()));
 
     if (options.encoding == OutputEncoding::Gbk) {

@@ -8,9 +8,7 @@ namespace {
 // The longest description a row keeps whole when it is saved again.
 constexpr std::size_t DescriptionLimit = 127;
 
-bool isBlank(const std::string& line) {
-    return line.find_first_not_of(" \t") == std::string::npos;
-}
+bool isBlank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
 
 // Checks one converted record; returns false with the reason.
 bool checkRecord(const std::string& record, std::string& reason) {

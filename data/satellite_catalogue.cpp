@@ -7,6 +7,7 @@
 // The 39 built-in satellites in ascending order of longitude. Each record is
 // followed by its NUL; the literal's own terminating zero is the NUL that
 // ends the list. A literal one byte too long does not compile.
+// clang-format off
 const char DefaultCatalogue[DefaultCatalogueSize] =
     // 57.0,国际703  (InterSat-707)
     "57.0,\xB9\xFA\xBC\xCA" "703  (InterSat-707)" "\0"
@@ -86,18 +87,18 @@ const char DefaultCatalogue[DefaultCatalogueSize] =
     "177.0,\xB9\xFA\xBC\xCA" "702  (InterSat-702)" "\0"
     // 180.0,国际701  (InterSat-701)
     "180.0,\xB9\xFA\xBC\xCA" "701  (InterSat-701)" "\0";
+// clang-format on
 
 SatelliteRecordParts splitSatelliteRecord(const char* record, std::size_t available) {
     SatelliteRecordParts parts;
     const void* end = std::memchr(record, '\0', available);
-    parts.recordLength = end ? static_cast<std::size_t>(static_cast<const char*>(end) - record)
-                             : available;
+    parts.recordLength =
+        end ? static_cast<std::size_t>(static_cast<const char*>(end) - record) : available;
 
     // The longitude text: the bytes before the first comma, at most 20 of them
     // (counted in bytes, even when the 20th begins a double-byte character).
     std::size_t scanned = 0;
-    while (scanned < parts.recordLength && scanned < RecordLongitudeLimit &&
-           record[scanned] != ',')
+    while (scanned < parts.recordLength && scanned < RecordLongitudeLimit && record[scanned] != ',')
         ++scanned;
     std::memcpy(parts.longitudeText, record, scanned);
     parts.longitudeText[scanned] = '\0';

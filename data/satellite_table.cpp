@@ -17,8 +17,7 @@ int foldAsciiCase(unsigned char byte) {
 }
 
 bool isNumericColumn(int column) {
-    return column == ColumnLongitude || column == ColumnElevation ||
-           column == ColumnPolarisation;
+    return column == ColumnLongitude || column == ColumnElevation || column == ColumnPolarisation;
 }
 
 long double numberInText(const char* text) {
@@ -55,7 +54,8 @@ int compareRows(const char* first, const char* second, int column, SortDirection
         else
             result = -1;  // negative, or unordered (NaN)
     } else {
-        result = signOf((compareTexts ? compareTexts : compareTextsIgnoringAsciiCase)(first, second));
+        result =
+            signOf((compareTexts ? compareTexts : compareTextsIgnoringAsciiCase)(first, second));
     }
     bool ascending = column >= 0 && column < 32 && (directions & (1u << column)) != 0;
     return ascending ? result : -result;

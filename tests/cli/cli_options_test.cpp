@@ -1,9 +1,9 @@
+#include "cli/cli_options.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
-
-#include "cli/cli_options.h"
 
 namespace {
 
@@ -74,12 +74,12 @@ TEST(SiteFromOptions, AcceptsWhatTheCoordinateBoxesAccept) {
     };
     const Case cases[] = {
         {"116.5", "39.25", 116.5L, 39.25L},
-        {"180.5", "90.5", 180.5L, 90.5L},      // ties to even: 180 and 90
+        {"180.5", "90.5", 180.5L, 90.5L},  // ties to even: 180 and 90
         {"-180.5", "-90.5", -180.5L, -90.5L},
-        {"0", "90.25", 0, 90.25L},            // used unchanged
-        {"1 16", "1e1", 116, 10},             // blanks removed; exponent
+        {"0", "90.25", 0, 90.25L},  // used unchanged
+        {"1 16", "1e1", 116, 10},   // blanks removed; exponent
         {"-0", "-0", -0.0L, -0.0L},
-        {" ", "5", 0, 5},                     // blanks only: not empty, reads as 0
+        {" ", "5", 0, 5},  // blanks only: not empty, reads as 0
     };
     for (const Case& c : cases) {
         CliOptions options;

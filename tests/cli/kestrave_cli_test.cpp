@@ -119,7 +119,6 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
-
 // What the copy command would put on the clipboard for the table and site.
 std::string clipboardText(MemorySatelliteTable& table, long double longitude,
                           long double latitude) {
@@ -154,10 +153,11 @@ TEST(KestraveCli, BeijingWithTheBuiltInList) {
     EXPECT_EQ(lines[1], u8"经度：东经116.46度");
     EXPECT_EQ(lines[2], u8"纬度：北纬39.92度");
     EXPECT_EQ(lines[3], "");
-    EXPECT_EQ(lines[4], u8"卫星名称                            卫星经度  天线仰角  天线方位角    极化角  ");
+    EXPECT_EQ(lines[4],
+              u8"卫星名称                            卫星经度  天线仰角  天线方位角    极化角  ");
     EXPECT_EQ(lines[5], std::string(80, '-'));
-    EXPECT_EQ(lines[6 + 18],
-              u8"亚洲3号  (AsiaSat-3S)" + std::string(15, ' ') + u8"105.5     42.45     南偏西16.79度 -12.80  ");
+    EXPECT_EQ(lines[6 + 18], u8"亚洲3号  (AsiaSat-3S)" + std::string(15, ' ') +
+                                 u8"105.5     42.45     南偏西16.79度 -12.80  ");
     EXPECT_EQ(lines.back(), "");
 
     // The same text, in code page 936 with "\r\n", is the clipboard's.
@@ -190,8 +190,8 @@ TEST(KestraveCli, ListFileWithAWestLongitudeAndALongName) {
     const std::string longName = u8"A西经七十五度卫星西经七十五度卫星甲乙 (West-1)";
     const fs::path list = scratchFile(".txt");
     writeBytes(list, "-75.0," + longName + "\r\n\r\n" + u8"100.5,亚洲2号  (AsiaSat-2)\n");
-    ProgramRun run = runProgram({"--lon", "116.46", "--lat", "39.92", "--list", list.string(),
-                                 "--encoding", "gbk"});
+    ProgramRun run = runProgram(
+        {"--lon", "116.46", "--lat", "39.92", "--list", list.string(), "--encoding", "gbk"});
     fs::remove(list);
     ASSERT_EQ(run.status, 0) << run.err;
 
@@ -203,8 +203,7 @@ TEST(KestraveCli, ListFileWithAWestLongitudeAndALongName) {
     EXPECT_EQ(run.out, clipboardText(table, 116.46L, 39.92L));
 
     std::size_t rowStart = run.out.size() - 2 * 80;
-    EXPECT_EQ(run.out.substr(rowStart, 41),
-              cp936(u8"A西经七十五度卫星西经七十五度卫星甲 -75.0"));
+    EXPECT_EQ(run.out.substr(rowStart, 41), cp936(u8"A西经七十五度卫星西经七十五度卫星甲 -75.0"));
 }
 
 TEST(KestraveCli, HelpPrintsTheUsage) {
@@ -239,7 +238,8 @@ TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
         {{"--lon", "1", "--lat", "1", "--encoding", "latin1"},
          "--encoding \"latin1\": use utf-8 or gbk (see --help)"},
         {{"--lon", "1", "--lat"}, "--lat needs a value (see --help)"},
-        {{"--lon", "1", "--lat", "1", "--list", missing}, "--list \"" + missing + "\": cannot be read"},
+        {{"--lon", "1", "--lat", "1", "--list", missing},
+         "--list \"" + missing + "\": cannot be read"},
         {{"--lon", "1", "--lat", "1", "--list", badList.string()},
          badList.string() + ": line 2: longitude text longer than 20 bytes"},
     };

@@ -1,8 +1,9 @@
+#include "cli/satellite_list_file.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "cli/satellite_list_file.h"
 #include "cli/text_encoding.h"
 
 namespace {
@@ -30,14 +31,19 @@ TEST(SatelliteListFromUtf8, ConvertsEachLineToARecord) {
 }
 
 TEST(SatelliteListFromUtf8, SkipsBlankLinesAndAcceptsCrLfBomAndNoFinalLineEnd) {
-    EXPECT_EQ(listOf("\xEF\xBB\xBF" "1.0,a\r\n\r\n   \n\t\n2.0,b"), "1.0,a\0" "2.0,b\0\0"s);
+    EXPECT_EQ(listOf("\xEF\xBB\xBF"
+                     "1.0,a\r\n\r\n   \n\t\n2.0,b"),
+              "1.0,a\0"
+              "2.0,b\0\0"s);
     EXPECT_EQ(listOf(""), "\0"s);
     EXPECT_EQ(listOf("\n\n"), "\0"s);
 }
 
 TEST(SatelliteListFromUtf8, KeepsBlanksAndRecordsWithoutComma) {
     EXPECT_EQ(listOf(" 1.0 , name \n77.0\n,nameless\n"),
-              " 1.0 , name \0" "77.0\0" ",nameless\0\0"s);
+              " 1.0 , name \0"
+              "77.0\0"
+              ",nameless\0\0"s);
 }
 
 TEST(SatelliteListFromUtf8, LimitsAreCountedInCodePage936Bytes) {

@@ -1,10 +1,11 @@
+#include "calc/recalculation.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "calc/pointing.h"
-#include "calc/recalculation.h"
 #include "cli/text_encoding.h"
 #include "data/memory_satellite_table.h"
 
@@ -34,8 +35,8 @@ struct Recalculated {
     ChangeFlags flags;
 };
 
-Recalculated recalculate(const std::string& cityUtf8, ReceivingSite site,
-                         SatelliteTable& table, ChangeFlags flags = 0) {
+Recalculated recalculate(const std::string& cityUtf8, ReceivingSite site, SatelliteTable& table,
+                         ChangeFlags flags = 0) {
     char description[SiteDescriptionCapacity];
     recalculateAll(cp936FromUtf8(cityUtf8).c_str(), site, table, flags, description);
     return {utf8FromCp936(description), site, flags};
@@ -113,11 +114,11 @@ TEST(RecalculateAll, TakesAtMost18BytesOfTheCityWithoutSplittingACharacter) {
         const char* name;
     };
     const Case cases[] = {
-        {"abcdefghijklmnopqr", "abcdefghijklmnopqr"},       // 18 bytes: whole
-        {"abcdefghijklmnopqrs", "abcdefghijklmnopqr"},      // 19 bytes: cut at 18
-        {u8"一二三四五六七八九", u8"一二三四五六七八九"},   // 18 bytes
-        {u8"一二三四五六七八九十", u8"一二三四五六七八九"}, // 20 bytes
-        {u8"a一二三四五六七八九", u8"a一二三四五六七八"},   // 九 would end at byte 19
+        {"abcdefghijklmnopqr", "abcdefghijklmnopqr"},        // 18 bytes: whole
+        {"abcdefghijklmnopqrs", "abcdefghijklmnopqr"},       // 19 bytes: cut at 18
+        {u8"一二三四五六七八九", u8"一二三四五六七八九"},    // 18 bytes
+        {u8"一二三四五六七八九十", u8"一二三四五六七八九"},  // 20 bytes
+        {u8"a一二三四五六七八九", u8"a一二三四五六七八"},    // 九 would end at byte 19
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.city);
@@ -148,8 +149,7 @@ TEST(RecalculateAll, BeijingSeesAsiaSat3AtItsKnownPointing) {
 }
 
 TEST(RecalculateAll, EveryRowGetsTheResultsForItsOwnLongitude) {
-    const std::vector<std::string> longitudes = {"57.0", "105.5", "180.0", "-30", "116.5",
-                                                 "105.5"};
+    const std::vector<std::string> longitudes = {"57.0", "105.5", "180.0", "-30", "116.5", "105.5"};
     MemorySatelliteTable table = tableOfLongitudes(longitudes);
     ReceivingSite site = siteAt(116.46L, 39.92L);
     recalculate(u8"北京", site, table);

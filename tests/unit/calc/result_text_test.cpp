@@ -1,9 +1,10 @@
+#include "calc/result_text.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "calc/result_text.h"
 #include "cli/text_encoding.h"
 #include "data/memory_satellite_table.h"
 
@@ -110,7 +111,9 @@ TEST(ResultText, AFieldIsNeverCutInsideADoubleByteCharacter) {
         {cp936(u8"中中中中中中中中中中中中中中中中中中中"),
          cp936(u8"中中中中中中中中中中中中中中中中中中")},
         // A lead byte takes the next byte with it, whatever that byte is.
-        {std::string(35, 'a') + "\xD6" "b", std::string(35, 'a') + blanks(1)},
+        {std::string(35, 'a') + "\xD6"
+                                "b",
+         std::string(35, 'a') + blanks(1)},
         // A text ending in a lone lead byte keeps it.
         {"ab\xD6", "ab\xD6" + blanks(33)},
     };
@@ -122,8 +125,8 @@ TEST(ResultText, AFieldIsNeverCutInsideADoubleByteCharacter) {
         EXPECT_EQ(row.substr(36), blanks(42) + "\r\n");
     }
     // The azimuth field (14 bytes) follows the same rule.
-    std::string text = resultText(
-        "", tableOf({{"", "", "", "x" + cp936(u8"南偏西南偏西南偏西"), ""}}));
+    std::string text =
+        resultText("", tableOf({{"", "", "", "x" + cp936(u8"南偏西南偏西南偏西"), ""}}));
     EXPECT_EQ(text.substr(text.size() - 80 + 56, 14),
               "x" + cp936(u8"南偏西南偏西南偏西").substr(0, 12) + blanks(1));
 }
@@ -170,12 +173,10 @@ TEST(ResultText, NeverWritesPastASmallerBuffer) {
     MemorySatelliteTable table = tableOf({{"name", "1", "2", "3", "4"}});
     const std::string description = "site";
     const std::size_t full = description.size() + 4 + 80 + 82 + 80;
-    for (std::size_t capacity : {std::size_t{1}, std::size_t{2}, std::size_t{50}, full,
-                                 full + 1}) {
+    for (std::size_t capacity : {std::size_t{1}, std::size_t{2}, std::size_t{50}, full, full + 1}) {
         SCOPED_TRACE(capacity);
         std::string buffer(capacity + 8, '#');
-        std::size_t length =
-            formatResultText(description.c_str(), table, buffer.data(), capacity);
+        std::size_t length = formatResultText(description.c_str(), table, buffer.data(), capacity);
         EXPECT_EQ(length, std::min(full, capacity - 1));
         EXPECT_EQ(buffer[length], '\0');
         EXPECT_EQ(buffer.substr(capacity), std::string(8, '#'));

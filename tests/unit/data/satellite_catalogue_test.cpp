@@ -1,3 +1,5 @@
+#include "data/satellite_catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,13 +9,13 @@
 
 #include "cli/text_encoding.h"
 #include "data/memory_satellite_table.h"
-#include "data/satellite_catalogue.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
 
 // The built-in records as they read in UTF-8, in stored order.
+// clang-format off
 const char* const CatalogueUtf8[] = {
     u8"57.0,国际703  (InterSat-707)",
     u8"60.0,国际604  (InterSat-604)",
@@ -55,6 +57,7 @@ const char* const CatalogueUtf8[] = {
     u8"177.0,国际702  (InterSat-702)",
     u8"180.0,国际701  (InterSat-701)",
 };
+// clang-format on
 
 // The records of a list, each up to its NUL, until the empty record.
 Texts recordsOf(const char* list, std::size_t size) {
@@ -157,15 +160,18 @@ TEST(SplitSatelliteRecord, SplitsAtTheFirstCommaKeepingEveryBlank) {
         const char* description;
     };
     const Case cases[] = {
-        {"57.0,\xB9\xFA\xBC\xCA" "703  (InterSat-707)", "57.0",
-         "\xB9\xFA\xBC\xCA" "703  (InterSat-707)"},  // 国际703, two blanks kept
+        {"57.0,\xB9\xFA\xBC\xCA"
+         "703  (InterSat-707)",
+         "57.0",
+         "\xB9\xFA\xBC\xCA"
+         "703  (InterSat-707)"},  // 国际703, two blanks kept
         {"1.0,a,b,,c", "1.0", "a,b,,c"},
         {" 1.0 , name ", " 1.0 ", " name "},
         {"12.5,", "12.5", ""},
         {",nameless", "", "nameless"},
         {",", "", ""},
         {"77.0", "77.0", ""},
-        {"12345678901234567890", "12345678901234567890", ""},  // 20 bytes, no comma
+        {"12345678901234567890", "12345678901234567890", ""},   // 20 bytes, no comma
         {"1234567890123456789,x", "1234567890123456789", "x"},  // 19 bytes before the comma
     };
     for (const Case& c : cases) {
@@ -222,27 +228,37 @@ TEST(SplitSatelliteRecord, StaysInsideTheBytesGiven) {
 TEST(FillSatelliteTable, OneRowPerRecordInListOrder) {
     using namespace std::string_literals;
     MemorySatelliteTable table = filledFrom(
-        "57.0,A\0"s "x,dup\0"s "x,dup\0"s ",no longitude\0"s "12.5,\0"s "77.0\0"s "8,after\0\0"s);
+        "57.0,A\0"s
+        "x,dup\0"s
+        "x,dup\0"s
+        ",no longitude\0"s
+        "12.5,\0"s
+        "77.0\0"s
+        "8,after\0\0"s);
     EXPECT_EQ(rowsOf(table), (std::vector<Texts>{{"A", "57.0"},
-                                                  {"dup", "x"},
-                                                  {"dup", "x"},
-                                                  {"no longitude", ""},
-                                                  {"", "12.5"},
-                                                  {"", "77.0"},
-                                                  {"after", "8"}}));
+                                                 {"dup", "x"},
+                                                 {"dup", "x"},
+                                                 {"no longitude", ""},
+                                                 {"", "12.5"},
+                                                 {"", "77.0"},
+                                                 {"after", "8"}}));
 }
 
 TEST(FillSatelliteTable, AListBeginningWithNulFillsNothing) {
     using namespace std::string_literals;
     EXPECT_EQ(filledFrom("\0"s).rowCount(), 0);
-    EXPECT_EQ(filledFrom("\0" "57.0,A\0\0"s).rowCount(), 0);
+    EXPECT_EQ(filledFrom("\0"
+                         "57.0,A\0\0"s)
+                  .rowCount(),
+              0);
     EXPECT_EQ(filledFrom(""s).rowCount(), 0);
 }
 
 TEST(FillSatelliteTable, ARecordCutAtTwentyBytesStillMovesPastItsWholeText) {
     using namespace std::string_literals;
-    MemorySatelliteTable table =
-        filledFrom("123456789012345678901234567890\0"s "1.0,next\0\0"s);
+    MemorySatelliteTable table = filledFrom(
+        "123456789012345678901234567890\0"s
+        "1.0,next\0\0"s);
     EXPECT_EQ(rowsOf(table), (std::vector<Texts>{{"", "12345678901234567890"}, {"next", "1.0"}}));
 }
 
@@ -250,14 +266,17 @@ TEST(FillSatelliteTable, AListWithoutClosingNulsEndsWithItsBytes) {
     using namespace std::string_literals;
     // Cut short after a record's NUL, inside a record, and right after a comma.
     EXPECT_EQ(rowsOf(filledFrom("1.0,a\0"s)), (std::vector<Texts>{{"a", "1.0"}}));
-    EXPECT_EQ(rowsOf(filledFrom("1.0,a\0" "2.0,bc"s)),
+    EXPECT_EQ(rowsOf(filledFrom("1.0,a\0"
+                                "2.0,bc"s)),
               (std::vector<Texts>{{"a", "1.0"}, {"bc", "2.0"}}));
     EXPECT_EQ(rowsOf(filledFrom("1.0,"s)), (std::vector<Texts>{{"", "1.0"}}));
     EXPECT_EQ(rowsOf(filledFrom("1234567890123456789012"s)),
               (std::vector<Texts>{{"", "12345678901234567890"}}));
 
     // Bytes after the given size are never looked at.
-    const std::string list = "1.0,a\0" "2.0,b\0\0"s;
+    const std::string list =
+        "1.0,a\0"
+        "2.0,b\0\0"s;
     MemorySatelliteTable table;
     fillSatelliteTable(table, list.data(), 8);
     EXPECT_EQ(rowsOf(table), (std::vector<Texts>{{"a", "1.0"}, {"", "2."}}));
@@ -276,7 +295,9 @@ TEST(FillSatelliteTable, AppendsAfterRowsAlreadyThere) {
 
 TEST(FormSatelliteRecord, LongitudeCommaDescription) {
     MemorySatelliteTable table;
-    table.insertRow(0, "\xB9\xFA\xBC\xCA" "703  (InterSat-707)");
+    table.insertRow(0,
+                    "\xB9\xFA\xBC\xCA"
+                    "703  (InterSat-707)");
     table.setCell(0, ColumnLongitude, "57.0");
     table.setCell(0, ColumnElevation, "10.00");
     char record[MaxRecordLength + 1];

@@ -1,3 +1,5 @@
+#include "data/satellite_table.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -7,7 +9,6 @@
 
 #include "cli/text_encoding.h"
 #include "data/memory_satellite_table.h"
-#include "data/satellite_table.h"
 
 namespace {
 
@@ -155,10 +156,8 @@ TEST(SatelliteColumns, TitlesWidthsAndAlignments) {
         ColumnAlignment alignment;
     };
     const Expected expected[SatelliteColumnCount] = {
-        {u8"卫星名称", 161, ColumnAlignment::Left},
-        {u8"卫星经度", 60, ColumnAlignment::Right},
-        {u8"天线仰角", 60, ColumnAlignment::Right},
-        {u8"天线方位角", 90, ColumnAlignment::Left},
+        {u8"卫星名称", 161, ColumnAlignment::Left}, {u8"卫星经度", 60, ColumnAlignment::Right},
+        {u8"天线仰角", 60, ColumnAlignment::Right}, {u8"天线方位角", 90, ColumnAlignment::Left},
         {u8"极化角", 50, ColumnAlignment::Right},
     };
     MemorySatelliteTable table;
@@ -188,7 +187,7 @@ TEST(CompareTextsIgnoringAsciiCase, FoldsAsciiLettersOnly) {
         {"B", "a", 1},
         {"ab", "abc", -1},
         {"", "", 0},
-        {"[", "a", -1},        // '[' (0x5B) lies between 'Z' and 'a'; folding keeps it below 'a'
+        {"[", "a", -1},  // '[' (0x5B) lies between 'Z' and 'a'; folding keeps it below 'a'
         {"\xC4\xCF", "\xB1\xB1", 1},  // 南 > 北 bytewise
         {"\xE0", "\xC0", 1},          // high bytes are not folded
         {"a\x80", "A", 1},
@@ -212,16 +211,11 @@ TEST(CompareRows, NumericColumnsCompareTheValuesTextToNumberGives) {
     };
     const Case cases[] = {
         {"57.0", "100.5", -1},  // by value, not as text
-        {"100.5", "57.0", 1},
-        {"57", "57.00", 0},
-        {"-0", "0", 0},
-        {" 5 7", "57", 0},   // blanks are removed before reading
-        {"abc", "0", 0},     // rejected text reads as 0
-        {"abc", "-1", 1},
-        {"12abc", "1", -1},  // rejected, so 0
-        {"", "0.5", -1},
-        {"1e3", "999", 1},
-        {"-180", "180", -1},
+        {"100.5", "57.0", 1},  {"57", "57.00", 0}, {"-0", "0", 0},
+        {" 5 7", "57", 0},                          // blanks are removed before reading
+        {"abc", "0", 0},                            // rejected text reads as 0
+        {"abc", "-1", 1},      {"12abc", "1", -1},  // rejected, so 0
+        {"", "0.5", -1},       {"1e3", "999", 1},  {"-180", "180", -1},
     };
     for (int column : {ColumnLongitude, ColumnElevation, ColumnPolarisation}) {
         for (const Case& c : cases) {
@@ -298,8 +292,11 @@ TEST(SortByColumn, ResultColumnsSortByValueAndAzimuthAsText) {
     MemorySatelliteTable table = tableOf({"a", "b", "c"}, {"1", "2", "3"});
     const char* elevations[] = {"42.45", "5.10", "-3.00"};
     // 南偏东 (C4 CF C6 AB B6 AB), 南偏西 (C4 CF C6 AB CE F7), 正南 (D5 FD C4 CF)
-    const char* azimuths[] = {"\xD5\xFD\xC4\xCF", "\xC4\xCF\xC6\xAB\xCE\xF7" "5.00\xB6\xC8",
-                              "\xC4\xCF\xC6\xAB\xB6\xAB" "9.00\xB6\xC8"};
+    const char* azimuths[] = {"\xD5\xFD\xC4\xCF",
+                              "\xC4\xCF\xC6\xAB\xCE\xF7"
+                              "5.00\xB6\xC8",
+                              "\xC4\xCF\xC6\xAB\xB6\xAB"
+                              "9.00\xB6\xC8"};
     for (int row = 0; row < 3; ++row) {
         table.setCell(row, ColumnElevation, elevations[row]);
         table.setCell(row, ColumnAzimuth, azimuths[row]);
@@ -321,8 +318,8 @@ TEST(SortByColumn, ComparesOnlyTheFirst126BytesOfEachText) {
     sortByColumn(table, ColumnName, directions, nullptr);
     EXPECT_EQ(columnTexts(table, ColumnLongitude), (Texts{"1", "2"}));
 
-    MemorySatelliteTable shorter = tableOf({common.substr(1) + "b", common.substr(1) + "a"},
-                                           {"1", "2"});
+    MemorySatelliteTable shorter =
+        tableOf({common.substr(1) + "b", common.substr(1) + "a"}, {"1", "2"});
     sortByColumn(shorter, ColumnName, directions, nullptr);  // now descending
     EXPECT_EQ(columnTexts(shorter, ColumnLongitude), (Texts{"1", "2"}));
     sortByColumn(shorter, ColumnName, directions, nullptr);  // ascending again
