@@ -27,3 +27,16 @@ wineserver -p >/dev/null 2>&1 || true
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 
 xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows -j "$jobs"
+
+# The native tests again under the sanitizers, then every fuzz target: its
+# earlier crash inputs and seed corpus, and a 60 s run from a fixed seed.
+echo "== native under AddressSanitizer and UndefinedBehaviorSanitizer =="
+cmake --preset asan
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"
+
+echo "== fuzz targets =="
+cmake --preset fuzz
+cmake --build --preset fuzz -j "$jobs"
+ctest --preset fuzz
+scripts/fuzz.sh 60
