@@ -90,6 +90,17 @@ void checkReadsBack(long double value) {
     const long double bound = halfUnit + (decimalExponent + 8) * 0x1p-58L;
     require(std::fabs(back - value) <= bound * std::fmax(magnitude, std::fabs(back)),
             "the value reads back");
+
+    // The value read back shows as the same text, except where the notation
+    // changes: 1000000000000000.00 reads back as 10^15, shown as 1.00e15, and
+    // 1.00e-3 as 0.001, which may show either way.
+    std::unique_ptr<char[]> again(new char[NumberTextCapacity]);
+    NumberToText(back, again.get(), 0, 2);
+    const long double backMagnitude = std::fabs(back);
+    const bool atNotationChange = std::fabs(backMagnitude / 1e15L - 1) < 1e-15L ||
+                                  std::fabs(backMagnitude / 1e-3L - 1) < 1e-15L;
+    require(std::strcmp(again.get(), text.get()) == 0 || atNotationChange,
+            "the value read back shows as the same text");
 }
 
 }  // namespace
