@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include "numtext/numtext.h"
@@ -55,9 +56,9 @@ int significantDigits(const char* text) {
 }
 
 // Formats `value` as the program does and reads the text back: it must be
-// accepted and lie within half a unit of its last digit of `value`, plus the
-// few units in the last place that the logarithm and power-of-ten routines
-// may each be off by (more for large decimal exponents).
+// accepted, and what it reads must lie within half a unit of the text's last
+// digit of `value`, plus the few units in the last place that the logarithm
+// and power-of-ten routines may each be off by (more for large exponents).
 void checkReadsBack(long double value) {
     std::unique_ptr<char[]> text(new char[NumberTextCapacity]);
     NumberToText(value, text.get(), 0, 2);
