@@ -1,8 +1,6 @@
 #include "app/centre_window.h"
 
-int halfRoundedDown(int value) {
-    return value >= 0 ? value / 2 : -((1 - value) / 2);
-}
+int halfRoundedDown(int value) { return value >= 0 ? value / 2 : -((1 - value) / 2); }
 
 void centreWindow(HWND window) {
     RECT rect;
@@ -11,6 +9,6 @@ void centreWindow(HWND window) {
     GetWindowRect(GetDesktopWindow(), &desktop);
     int width = rect.right - rect.left;
     int height = rect.bottom - rect.top;
-    MoveWindow(window, halfRoundedDown(desktop.right - width), halfRoundedDown(desktop.bottom - height),
-               width, height, FALSE);
+    MoveWindow(window, halfRoundedDown(desktop.right - width),
+               halfRoundedDown(desktop.bottom - height), width, height, FALSE);
 }

@@ -8,7 +8,8 @@
 
 void fillCityBox(HWND cityBox) {
     // Reserving the room first spares the list thousands of reallocations.
-    SendMessageA(cityBox, CB_INITSTORAGE, GazetteerPlaceCount, GazetteerPlaceCount * PlaceNameCapacity);
+    SendMessageA(cityBox, CB_INITSTORAGE, GazetteerPlaceCount,
+                 GazetteerPlaceCount * PlaceNameCapacity);
     GazetteerCursor cursor;
     char name[PlaceNameCapacity];
     while (nextPlaceName(cursor, name)) {

@@ -13,6 +13,4 @@ void readControlText(HWND control, char* buffer, std::size_t capacity) {
     buffer[capacity - 1] = '\0';
 }
 
-void setControlText(HWND control, const char* text) {
-    SetWindowTextA(control, text);
-}
+void setControlText(HWND control, const char* text) { SetWindowTextA(control, text); }

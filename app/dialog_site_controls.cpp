@@ -11,13 +11,9 @@ void DialogSiteControls::readLatitudeText(char* buffer, std::size_t capacity) {
     readControlText(latitudeBox_, buffer, capacity);
 }
 
-void DialogSiteControls::setLongitudeText(const char* text) {
-    setControlText(longitudeBox_, text);
-}
+void DialogSiteControls::setLongitudeText(const char* text) { setControlText(longitudeBox_, text); }
 
-void DialogSiteControls::setLatitudeText(const char* text) {
-    setControlText(latitudeBox_, text);
-}
+void DialogSiteControls::setLatitudeText(const char* text) { setControlText(latitudeBox_, text); }
 
 void DialogSiteControls::enableCoordinateBoxes(bool enabled) {
     EnableWindow(longitudeBox_, enabled);

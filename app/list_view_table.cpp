@@ -5,13 +5,15 @@
 #include <climits>
 #include <cstring>
 
-void ListViewTable::insertColumn(int index, int width, const char* title, ColumnAlignment alignment) {
+void ListViewTable::insertColumn(int index, int width, const char* title,
+                                 ColumnAlignment alignment) {
     LVCOLUMNA column = {};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
     column.fmt = alignment == ColumnAlignment::Right ? LVCFMT_RIGHT : LVCFMT_LEFT;
     column.cx = width;
     column.pszText = const_cast<char*>(title);
-    SendMessageA(listView_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+    SendMessageA(listView_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&column));
 }
 
 void ListViewTable::insertRow(int row, const char* text) {
@@ -43,7 +45,8 @@ void ListViewTable::getCell(int row, int column, char* buffer, std::size_t capac
     item.iSubItem = column;
     item.pszText = buffer;
     item.cchTextMax = capacity > INT_MAX ? INT_MAX : static_cast<int>(capacity);
-    SendMessageA(listView_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    SendMessageA(listView_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
     buffer[capacity - 1] = '\0';
 }
 
@@ -52,8 +55,8 @@ int ListViewTable::rowCount() const {
 }
 
 int ListViewTable::nextSelectedRow(int row) const {
-    return static_cast<int>(
-        SendMessageA(listView_, LVM_GETNEXTITEM, static_cast<WPARAM>(row), MAKELPARAM(LVNI_SELECTED, 0)));
+    return static_cast<int>(SendMessageA(listView_, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
+                                         MAKELPARAM(LVNI_SELECTED, 0)));
 }
 
 void ListViewTable::deleteRow(int row) {

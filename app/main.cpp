@@ -1,6 +1,7 @@
 // kestrave.exe: the program entry. The command line is ignored.
 
 #include <windows.h>
+// commctrl.h needs windows.h first
 #include <commctrl.h>
 
 #include "app/main_window.h"

@@ -19,8 +19,9 @@ constexpr int TooltipInitialDelay = 50;
 constexpr int TooltipTextCapacity = 256;
 
 void addTooltips(MainWindowState& state) {
-    state.tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, state.window, nullptr, state.instance, nullptr);
+    state.tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, state.window,
+                                    nullptr, state.instance, nullptr);
     if (state.tooltip == nullptr) {
         return;
     }
@@ -51,8 +52,8 @@ void onInitDialog(MainWindowState& state) {
     state.menuBar = GetMenu(window);
     state.satelliteMenu = GetSubMenu(state.menuBar, 1);
     state.table = ListViewTable(state.tableView);
-    state.siteControls =
-        DialogSiteControls(state.longitudeBox, state.latitudeBox, GetDlgItem(window, IDOK), state.menuBar);
+    state.siteControls = DialogSiteControls(state.longitudeBox, state.latitudeBox,
+                                            GetDlgItem(window, IDOK), state.menuBar);
 
     HICON icon = LoadIconA(state.instance, MAKEINTRESOURCEA(IDI_KESTRAVE));
     SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -75,7 +76,8 @@ void onInitDialog(MainWindowState& state) {
         SendMessageA(state.cityBox, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(state.site.name));
     }
 
-    SendMessageA(state.tableView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    SendMessageA(state.tableView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                 LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     insertSatelliteColumns(state.table);
     loadSatelliteList(state.settings, state.table);
     recalculate(state);
@@ -83,18 +85,18 @@ void onInitDialog(MainWindowState& state) {
 
 void onCityBoxNotification(MainWindowState& state, WORD code) {
     switch (code) {
-    case CBN_EDITCHANGE:
-        readControlText(state.cityBox, state.workText, sizeof state.workText);
-        applyPlaceName(state.workText, state.siteControls, state.site);
-        break;
-    case CBN_SELENDOK: {
-        int index = static_cast<int>(SendMessageA(state.cityBox, CB_GETCURSEL, 0, 0));
-        readCityListEntry(state.cityBox, index, state.workText, sizeof state.workText);
-        applyPlaceName(state.workText, state.siteControls, state.site);
-        break;
-    }
-    default:
-        break;
+        case CBN_EDITCHANGE:
+            readControlText(state.cityBox, state.workText, sizeof state.workText);
+            applyPlaceName(state.workText, state.siteControls, state.site);
+            break;
+        case CBN_SELENDOK: {
+            int index = static_cast<int>(SendMessageA(state.cityBox, CB_GETCURSEL, 0, 0));
+            readCityListEntry(state.cityBox, index, state.workText, sizeof state.workText);
+            applyPlaceName(state.workText, state.siteControls, state.site);
+            break;
+        }
+        default:
+            break;
     }
 }
 
@@ -105,37 +107,37 @@ void closeMainWindow(MainWindowState& state) {
 
 void onCommand(MainWindowState& state, WPARAM wParam) {
     switch (LOWORD(wParam)) {
-    case IDM_EXIT:
-        closeMainWindow(state);
-        break;
-    case IDOK:
-    case IDM_RECALCULATE:
-        recalculate(state);
-        break;
-    case IDM_ADD_SATELLITE:
-        addSatellite(state);
-        break;
-    case IDM_MODIFY_SATELLITE:
-        modifySelectedSatellite(state);
-        break;
-    case IDM_DELETE_SATELLITES:
-        deleteSelectedSatellites(state);
-        break;
-    case IDM_COPY_RESULTS:
-        copyResultsToClipboard(state);
-        break;
-    case IDM_ABOUT:
-        showAboutBox(state);
-        break;
-    case IDC_LONGITUDE:
-    case IDC_LATITUDE:
-        readSiteInput(state.siteControls, state.site);
-        break;
-    case IDC_CITY:
-        onCityBoxNotification(state, HIWORD(wParam));
-        break;
-    default:  // IDCANCEL (Esc) included: the window stays open
-        break;
+        case IDM_EXIT:
+            closeMainWindow(state);
+            break;
+        case IDOK:
+        case IDM_RECALCULATE:
+            recalculate(state);
+            break;
+        case IDM_ADD_SATELLITE:
+            addSatellite(state);
+            break;
+        case IDM_MODIFY_SATELLITE:
+            modifySelectedSatellite(state);
+            break;
+        case IDM_DELETE_SATELLITES:
+            deleteSelectedSatellites(state);
+            break;
+        case IDM_COPY_RESULTS:
+            copyResultsToClipboard(state);
+            break;
+        case IDM_ABOUT:
+            showAboutBox(state);
+            break;
+        case IDC_LONGITUDE:
+        case IDC_LATITUDE:
+            readSiteInput(state.siteControls, state.site);
+            break;
+        case IDC_CITY:
+            onCityBoxNotification(state, HIWORD(wParam));
+            break;
+        default:  // IDCANCEL (Esc) included: the window stays open
+            break;
     }
 }
 
@@ -151,17 +153,18 @@ void onNotify(MainWindowState& state, const NMHDR& header) {
         return;
     }
     switch (header.code) {
-    case LVN_COLUMNCLICK: {
-        const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
-        sortByColumn(state.table, click.iSubItem, state.sortDirections, compareTextsLikeWindows);
-        state.changeFlags |= ListChanged;
-        break;
-    }
-    case NM_RCLICK:
-        showContextMenu(state);
-        break;
-    default:
-        break;
+        case LVN_COLUMNCLICK: {
+            const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
+            sortByColumn(state.table, click.iSubItem, state.sortDirections,
+                         compareTextsLikeWindows);
+            state.changeFlags |= ListChanged;
+            break;
+        }
+        case NM_RCLICK:
+            showContextMenu(state);
+            break;
+        default:
+            break;
     }
 }
 
@@ -188,20 +191,20 @@ INT_PTR dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         return FALSE;
     }
     switch (message) {
-    case WM_COMMAND:
-        onCommand(*state, wParam);
-        return TRUE;
-    case WM_NOTIFY:
-        onNotify(*state, *reinterpret_cast<const NMHDR*>(lParam));
-        return TRUE;
-    case WM_INITMENUPOPUP:
-        enableMenuCommands(*state);
-        return TRUE;
-    case WM_CLOSE:
-        closeMainWindow(*state);
-        return TRUE;
-    default:
-        return FALSE;
+        case WM_COMMAND:
+            onCommand(*state, wParam);
+            return TRUE;
+        case WM_NOTIFY:
+            onNotify(*state, *reinterpret_cast<const NMHDR*>(lParam));
+            return TRUE;
+        case WM_INITMENUPOPUP:
+            enableMenuCommands(*state);
+            return TRUE;
+        case WM_CLOSE:
+            closeMainWindow(*state);
+            return TRUE;
+        default:
+            return FALSE;
     }
 }
 

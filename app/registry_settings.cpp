@@ -14,7 +14,8 @@ const HKEY WriteOrder[] = {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER};
 enum class ReadOutcome { Read, Failed, Absent };
 
 // Reads one value of one hive into `buffer` (at most `capacity` bytes).
-ReadOutcome readValue(HKEY root, const char* name, char* buffer, std::size_t capacity, DWORD* size) {
+ReadOutcome readValue(HKEY root, const char* name, char* buffer, std::size_t capacity,
+                      DWORD* size) {
     HKEY key;
     LONG status = RegOpenKeyExA(root, SettingsKeyPath, 0, KEY_QUERY_VALUE, &key);
     if (status != ERROR_SUCCESS) {
@@ -83,7 +84,8 @@ void RegistrySettingsBackend::writeStringValue(const char* name, const char* tex
     writeValue(name, REG_SZ, text, static_cast<DWORD>(std::strlen(text) + 1));
 }
 
-void RegistrySettingsBackend::writeBinaryValue(const char* name, const char* bytes, std::size_t size) {
+void RegistrySettingsBackend::writeBinaryValue(const char* name, const char* bytes,
+                                               std::size_t size) {
     if (size > ULONG_MAX) {
         return;
     }

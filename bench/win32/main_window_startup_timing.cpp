@@ -6,6 +6,7 @@
 //   main_window_startup_timing.exe [runs]     (default 50)
 
 #include <windows.h>
+// commctrl.h needs windows.h first
 #include <commctrl.h>
 
 #include <algorithm>
@@ -22,7 +23,8 @@ namespace {
 double elapsedMilliseconds(const LARGE_INTEGER& start, const LARGE_INTEGER& end) {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
 }
 
 // One start: returns the milliseconds until the window's initialisation has ended.
@@ -37,8 +39,8 @@ double timeOneStart(HINSTANCE instance, bool initialiseControls) {
         InitCommonControlsEx(&controls);
     }
     // CreateDialogParam returns once WM_INITDIALOG has been handled.
-    HWND window = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr, MainWindowProc,
-                                     reinterpret_cast<LPARAM>(state.get()));
+    HWND window = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr,
+                                     MainWindowProc, reinterpret_cast<LPARAM>(state.get()));
     QueryPerformanceCounter(&end);
     if (window == nullptr) {
         std::fprintf(stderr, "the main window could not be created\n");
@@ -70,7 +72,8 @@ int main(int argc, char** argv) {
         sum += time;
     }
     std::printf("main window start-up, first: %.2f ms\n", cold);
-    std::printf("main window start-up, %d more: mean %.2f ms, fastest %.2f ms, slowest %.2f ms\n", runs,
-                sum / runs, *std::min_element(warm.begin(), warm.end()), *std::max_element(warm.begin(), warm.end()));
+    std::printf("main window start-up, %d more: mean %.2f ms, fastest %.2f ms, slowest %.2f ms\n",
+                runs, sum / runs, *std::min_element(warm.begin(), warm.end()),
+                *std::max_element(warm.begin(), warm.end()));
     return 0;
 }

@@ -27,15 +27,13 @@ HWND cityEditField(HWND cityBox) {
 
 }  // namespace
 
-std::string utf8(const char* cp936) {
-    return utf8FromCp936(cp936);
-}
+std::string utf8(const char* cp936) { return utf8FromCp936(cp936); }
 
 HostedMainWindow::HostedMainWindow() : state_(std::make_unique<MainWindowState>()) {
     initCommonControlsOnce();
     state_->instance = GetModuleHandleA(nullptr);
-    window_ = CreateDialogParamA(state_->instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr, MainWindowProc,
-                                 reinterpret_cast<LPARAM>(state_.get()));
+    window_ = CreateDialogParamA(state_->instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr,
+                                 MainWindowProc, reinterpret_cast<LPARAM>(state_.get()));
     pumpMessages();
 }
 
@@ -112,7 +110,8 @@ void HostedMainWindow::chooseCity(const std::string& name) {
     LRESULT index = SendMessageA(cityBox, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                  reinterpret_cast<LPARAM>(entry.c_str()));
     SendMessageA(cityBox, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDC_CITY, CBN_SELENDOK), reinterpret_cast<LPARAM>(cityBox));
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDC_CITY, CBN_SELENDOK),
+                 reinterpret_cast<LPARAM>(cityBox));
     pumpMessages();
 }
 
@@ -160,7 +159,8 @@ void HostedMainWindow::clickColumnHeader(int column) {
 
 void HostedMainWindow::initMenuPopup(int menuIndex) {
     HMENU popup = GetSubMenu(GetMenu(window_), menuIndex);
-    SendMessageA(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(menuIndex, FALSE));
+    SendMessageA(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup),
+                 MAKELPARAM(menuIndex, FALSE));
 }
 
 void HostedMainWindow::closeWithCloseBox() {

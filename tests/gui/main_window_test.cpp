@@ -1,8 +1,8 @@
 // The main window as it opens, its template, menu and tooltips, Esc and the close.
 
 #include <windows.h>
+// commctrl.h needs windows.h first
 #include <commctrl.h>
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -87,9 +87,7 @@ struct TemplateControl {
 
 // Position and size as the template gives them (the dialog manager converts
 // each of the four numbers to pixels on its own).
-RECT box(int x, int y, int width, int height) {
-    return RECT{x, y, width, height};
-}
+RECT box(int x, int y, int width, int height) { return RECT{x, y, width, height}; }
 
 TEST_F(MainWindowTest, ControlsStandAsTheTemplateLaysThemOut) {
     const DWORD tab = WS_TABSTOP;
@@ -229,7 +227,8 @@ TEST_F(MainWindowTest, EveryControlHasItsTooltip) {
         {IDC_LONGITUDE, "输入寻星地点的经度,东经为正,西经为负"},
         {IDC_LATITUDE, "输入寻星地点的纬度,北纬为正,南纬为负"},
         {IDC_CITY, "输入城市名查询经纬度,举例:北京,上海..."},
-        {IDC_SATELLITE_TABLE, "仰角为正馈天线的角度,极化角方向为面对天线(即看到馈源的背面)顺时针转动为正"},
+        {IDC_SATELLITE_TABLE,
+         "仰角为正馈天线的角度,极化角方向为面对天线(即看到馈源的背面)顺时针转动为正"},
     };
     HostedMainWindow main;
     HWND tooltip = main.state().tooltip;
@@ -252,7 +251,8 @@ TEST_F(MainWindowTest, EveryControlHasItsTooltip) {
         info.hwnd = main.window();
         info.uId = reinterpret_cast<UINT_PTR>(main.item(id));
         ASSERT_TRUE(SendMessageA(tooltip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info)));
-        EXPECT_EQ(info.uFlags & (TTF_IDISHWND | TTF_SUBCLASS), static_cast<UINT>(TTF_IDISHWND | TTF_SUBCLASS));
+        EXPECT_EQ(info.uFlags & (TTF_IDISHWND | TTF_SUBCLASS),
+                  static_cast<UINT>(TTF_IDISHWND | TTF_SUBCLASS));
     }
 }
 
@@ -272,15 +272,15 @@ class MainWindowCloseTest : public GuiTest, public ::testing::WithParamInterface
 TEST_P(MainWindowCloseTest, SavesTheSiteButNotTheUntouchedListInBothHives) {
     HostedMainWindow main;
     switch (GetParam()) {
-    case CloseWay::CloseBox:
-        main.closeWithCloseBox();
-        break;
-    case CloseWay::CloseMessage:
-        main.closeWithMessage();
-        break;
-    case CloseWay::ExitCommand:
-        main.command(IDM_EXIT);
-        break;
+        case CloseWay::CloseBox:
+            main.closeWithCloseBox();
+            break;
+        case CloseWay::CloseMessage:
+            main.closeWithMessage();
+            break;
+        case CloseWay::ExitCommand:
+            main.command(IDM_EXIT);
+            break;
     }
     EXPECT_TRUE(main.ended());
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
@@ -298,6 +298,7 @@ TEST_P(MainWindowCloseTest, SavesTheSiteButNotTheUntouchedListInBothHives) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWayToClose, MainWindowCloseTest,
-                         ::testing::Values(CloseWay::CloseBox, CloseWay::CloseMessage, CloseWay::ExitCommand));
+                         ::testing::Values(CloseWay::CloseBox, CloseWay::CloseMessage,
+                                           CloseWay::ExitCommand));
 
 }  // namespace

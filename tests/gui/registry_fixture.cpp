@@ -35,8 +35,8 @@ StoredValue readStoredValue(HKEY root, const char* name) {
     DWORD size = 0;
     if (RegQueryValueExA(key, name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
         std::vector<char> bytes(size + 1);
-        if (RegQueryValueExA(key, name, nullptr, &value.type, reinterpret_cast<BYTE*>(bytes.data()), &size) ==
-            ERROR_SUCCESS) {
+        if (RegQueryValueExA(key, name, nullptr, &value.type, reinterpret_cast<BYTE*>(bytes.data()),
+                             &size) == ERROR_SUCCESS) {
             value.present = true;
             value.bytes.assign(bytes.data(), size);
         }
@@ -45,6 +45,4 @@ StoredValue readStoredValue(HKEY root, const char* name) {
     return value;
 }
 
-std::string storedTextBytes(const std::string& utf8) {
-    return cp936FromUtf8(utf8) + '\0';
-}
+std::string storedTextBytes(const std::string& utf8) { return cp936FromUtf8(utf8) + '\0'; }

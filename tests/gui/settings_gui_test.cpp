@@ -22,7 +22,8 @@ const char* const ShanghaiDescription = "上海\r\n经度：东经121.48度\r\n�
 // The records of the built-in catalogue, in their stored order.
 std::vector<std::string> catalogueRecords() {
     std::vector<std::string> records;
-    for (const char* record = DefaultCatalogue; *record != '\0'; record += std::strlen(record) + 1) {
+    for (const char* record = DefaultCatalogue; *record != '\0';
+         record += std::strlen(record) + 1) {
         records.emplace_back(record);
     }
     return records;
@@ -103,14 +104,16 @@ TEST_F(SettingsTest, AnEmptySavedNameOpensTheCoordinateBoxesWithTheSavedTexts) {
     EXPECT_TRUE(main.enabled(IDC_LATITUDE));
     EXPECT_EQ(main.text(IDC_LONGITUDE), "-70.50");
     EXPECT_EQ(main.text(IDC_LATITUDE), "-33.45");
-    EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION), "地名不详\r\n经度：西经70.50度\r\n纬度：南纬33.45度");
+    EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION),
+              "地名不详\r\n经度：西经70.50度\r\n纬度：南纬33.45度");
 }
 
 TEST_F(SettingsTest, ASavedNameSelectsTheFirstListEntryAfterEntry0ThatBeginsWithIt) {
     storeText(HKEY_CURRENT_USER, "City", "阿巴嘎");
     HostedMainWindow main;
     EXPECT_EQ(main.text(IDC_CITY), "阿巴嘎旗");
-    EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION), "阿巴嘎旗\r\n经度：东经114.97度\r\n纬度：北纬44.03度");
+    EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION),
+              "阿巴嘎旗\r\n经度：东经114.97度\r\n纬度：北纬44.03度");
 }
 
 TEST_F(SettingsTest, ASavedNameTheGazetteerLacksShowsQuestionMarks) {

@@ -94,19 +94,16 @@ TEST_P(CoordinateRangeTest, RecalculateFollowsTheRange) {
     expectRecalculateEnabled(main, input.accepted);
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, CoordinateRangeTest,
-                         ::testing::Values(CoordinateCase{"116.46", "90.5", true},
-                                           CoordinateCase{"116.46", "-90.5", true},
-                                           CoordinateCase{"116.46", "90.4", true},
-                                           CoordinateCase{"116.46", "90.51", false},
-                                           CoordinateCase{"116.46", "91", false},
-                                           CoordinateCase{"116.46", "1e1", true},
-                                           CoordinateCase{"116.46", "1e2", false},
-                                           CoordinateCase{"180.5", "0", true},
-                                           CoordinateCase{"-180.5", "0", true},
-                                           CoordinateCase{"180.51", "0", false},
-                                           CoordinateCase{"abc", "0", false},
-                                           CoordinateCase{"", "0", false}));
+INSTANTIATE_TEST_SUITE_P(
+    Edges, CoordinateRangeTest,
+    ::testing::Values(CoordinateCase{"116.46", "90.5", true},
+                      CoordinateCase{"116.46", "-90.5", true},
+                      CoordinateCase{"116.46", "90.4", true},
+                      CoordinateCase{"116.46", "90.51", false},
+                      CoordinateCase{"116.46", "91", false}, CoordinateCase{"116.46", "1e1", true},
+                      CoordinateCase{"116.46", "1e2", false}, CoordinateCase{"180.5", "0", true},
+                      CoordinateCase{"-180.5", "0", true}, CoordinateCase{"180.51", "0", false},
+                      CoordinateCase{"abc", "0", false}, CoordinateCase{"", "0", false}));
 
 TEST_F(SiteInputTest, AnEmptyLatitudeGreysRecalculateAndKeepsTheLatitude) {
     HostedMainWindow main;
@@ -132,12 +129,14 @@ TEST_F(SiteInputTest, EnterRecalculatesTypedCoordinatesOnlyWhileButton1IsEnabled
 
     main.setBoxText(IDC_LATITUDE, "-33.45");
     main.pressKey(IDC_LATITUDE, VK_RETURN);
-    EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION), "地名不详\r\n经度：西经70.50度\r\n纬度：南纬33.45度");
+    EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION),
+              "地名不详\r\n经度：西经70.50度\r\n纬度：南纬33.45度");
     EXPECT_EQ(std::string(main.state().site.longitudeText), "-70.50");
 
     main.setBoxText(IDC_LATITUDE, "30");
     main.pressKey(IDC_SATELLITE_TABLE, VK_RETURN);  // Enter in the table too
-    EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION), "地名不详\r\n经度：西经70.50度\r\n纬度：北纬30.00度");
+    EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION),
+              "地名不详\r\n经度：西经70.50度\r\n纬度：北纬30.00度");
 }
 
 TEST_F(SiteInputTest, MenuRecalculateRunsTheSameRecalculation) {

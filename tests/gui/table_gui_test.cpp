@@ -2,8 +2,8 @@
 // sort, and the enabling of the commands that work on it.
 
 #include <windows.h>
+// commctrl.h needs windows.h first
 #include <commctrl.h>
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -25,8 +25,8 @@ protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&controls);
-        listView_ = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, 0, 0, 400, 300, nullptr, nullptr,
-                                    GetModuleHandleA(nullptr), nullptr);
+        listView_ = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, 0, 0, 400, 300,
+                                    nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(listView_, nullptr);
         table_ = ListViewTable(listView_);
         insertSatelliteColumns(table_);
@@ -89,7 +89,8 @@ TEST_F(ListViewTableTest, NextSelectedRowWalksTheSelection) {
         LVITEMA selection = {};
         selection.stateMask = LVIS_SELECTED;
         selection.state = LVIS_SELECTED;
-        SendMessageA(listView_, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&selection));
+        SendMessageA(listView_, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&selection));
     }
     EXPECT_EQ(table_.nextSelectedRow(-1), 1);
     EXPECT_EQ(table_.nextSelectedRow(1), 3);
@@ -101,7 +102,8 @@ TEST_F(ListViewTableTest, SortRowsComparesTheRowsFormerIndices) {
     for (const std::string& name : names) {
         table_.insertRow(table_.rowCount(), name.c_str());
     }
-    table_.sortRows([&](int first, int second) { return names.at(first).compare(names.at(second)); });
+    table_.sortRows(
+        [&](int first, int second) { return names.at(first).compare(names.at(second)); });
     EXPECT_EQ(cellText(0, 0) + cellText(1, 0) + cellText(2, 0) + cellText(3, 0), "abcd");
     // Sorting again sees the new order as the starting indices.
     table_.sortRows([&](int first, int second) { return second - first; });
@@ -118,8 +120,9 @@ using SatelliteTableTest = GuiTest;
 
 TEST_F(SatelliteTableTest, ColumnsHaveTheirTitlesWidthsAndAlignments) {
     const ColumnLayoutCase columns[] = {
-        {"卫星名称", 161, LVCFMT_LEFT},  {"卫星经度", 60, LVCFMT_RIGHT}, {"天线仰角", 60, LVCFMT_RIGHT},
-        {"天线方位角", 90, LVCFMT_LEFT}, {"极化角", 50, LVCFMT_RIGHT},
+        {"卫星名称", 161, LVCFMT_LEFT}, {"卫星经度", 60, LVCFMT_RIGHT},
+        {"天线仰角", 60, LVCFMT_RIGHT}, {"天线方位角", 90, LVCFMT_LEFT},
+        {"极化角", 50, LVCFMT_RIGHT},
     };
     HostedMainWindow main;
     HWND table = main.item(IDC_SATELLITE_TABLE);
@@ -129,7 +132,8 @@ TEST_F(SatelliteTableTest, ColumnsHaveTheirTitlesWidthsAndAlignments) {
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
         column.pszText = title;
         column.cchTextMax = sizeof title;
-        ASSERT_TRUE(SendMessageA(table, LVM_GETCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)));
+        ASSERT_TRUE(SendMessageA(table, LVM_GETCOLUMNA, static_cast<WPARAM>(index),
+                                 reinterpret_cast<LPARAM>(&column)));
         EXPECT_EQ(utf8(title), columns[index].title);
         EXPECT_EQ(column.cx, columns[index].width);
         EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, columns[index].format);
