@@ -70,8 +70,8 @@ void onInitDialog(MainWindowState& state) {
     setControlText(state.longitudeBox, state.site.longitudeText);
     setControlText(state.latitudeBox, state.site.latitudeText);
     applyPlaceName(state.site.name, state.siteControls, state.site);
-    // Show the list entry that begins with the name; an empty name would
-    // match any entry, and must leave the box empty.
+    // Show the list entry that begins with the name. An empty name leaves the
+    // box empty, whatever a list control might make of an empty prefix.
     if (state.site.name[0] != '\0') {
         SendMessageA(state.cityBox, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(state.site.name));
     }
