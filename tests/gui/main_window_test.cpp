@@ -5,10 +5,13 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "app/centre_window.h"
+#include "app/control_text.h"
+#include "cli/text_encoding.h"
 #include "data/satellite_table.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
@@ -64,6 +67,27 @@ TEST_F(MainWindowTest, OpensCentredWithItsIconAndTheFocusInTheCityBox) {
 
     HWND focus = GetFocus();
     EXPECT_TRUE(focus == main.item(IDC_CITY) || GetParent(focus) == main.item(IDC_CITY));
+}
+
+TEST(ControlText, ReadsAreZeroFilledAndCutToTheCapacity) {
+    HWND edit = CreateWindowExA(0, "Edit", "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(edit, nullptr);
+    setControlText(edit, "123456");
+    char buffer[8];
+    std::memset(buffer, 'x', sizeof buffer);
+    readControlText(edit, buffer, 4);
+    EXPECT_EQ(std::string(buffer, 4), std::string("123\0", 4));
+    EXPECT_EQ(std::string(buffer + 4, 4), "xxxx");
+    readControlText(edit, buffer, sizeof buffer);
+    EXPECT_EQ(std::string(buffer, sizeof buffer), std::string("123456\0\0", 8));
+
+    const std::string place = cp936FromUtf8("达尔罕茂明安联合旗");
+    setControlText(edit, place.c_str());
+    char field[20];
+    readControlText(edit, field, sizeof field);
+    EXPECT_EQ(std::string(field), place);
+    DestroyWindow(edit);
 }
 
 TEST(CentreWindow, HalvesRoundingTowardMinusInfinity) {

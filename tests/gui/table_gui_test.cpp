@@ -72,6 +72,19 @@ TEST_F(ListViewTableTest, CellReadsAreZeroFilledAndCutToCapacity) {
     EXPECT_EQ(std::string(buffer, sizeof buffer), std::string(sizeof buffer, '\0'));
 }
 
+TEST_F(ListViewTableTest, ACutInsideADoubleByteCharacterStaysWithinTheCapacity) {
+    const std::string name = cp936FromUtf8("北京");  // 4 bytes
+    table_.insertRow(0, name.c_str());
+    char buffer[6];
+    std::memset(buffer, 'x', sizeof buffer);
+    table_.getCell(0, ColumnName, buffer,
+                   4);  // room for 3 bytes: the second character does not fit
+    std::size_t length = strnlen(buffer, 4);
+    ASSERT_LT(length, 4u);
+    EXPECT_EQ(std::string(buffer, length), name.substr(0, length));
+    EXPECT_EQ(std::string(buffer + 4, 2), "xx");
+}
+
 TEST_F(ListViewTableTest, CodePage936TextsComeBackByteForByte) {
     const std::string azimuth = cp936FromUtf8("南偏西16.79度");
     table_.insertRow(0, cp936FromUtf8("国际703  (InterSat-707)").c_str());
