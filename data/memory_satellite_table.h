@@ -9,6 +9,11 @@
 
 class MemorySatelliteTable final : public SatelliteTable {
 public:
+    MemorySatelliteTable() = default;
+    // A copy's column layouts point at the copy's own titles.
+    MemorySatelliteTable(const MemorySatelliteTable& other);
+    MemorySatelliteTable& operator=(const MemorySatelliteTable& other);
+
     void insertColumn(int index, int width, const char* title, ColumnAlignment alignment) override;
     void insertRow(int row, const char* text) override;
     void setCell(int row, int column, const char* text) override;
@@ -16,6 +21,7 @@ public:
     int rowCount() const override;
     int nextSelectedRow(int row) const override;
     void deleteRow(int row) override;
+    // Stable: rows that compare equal keep their relative order.
     void sortRows(const std::function<int(int, int)>& compare) override;
 
     void selectRow(int row, bool selected);

@@ -1,1 +1,98 @@
-// (to be written)
+#include "data/satellite_table.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "numtext/numtext.h"
+
+namespace {
+
+// Texts compared by a column-click sort are read with this capacity, so at
+// most 126 bytes of each cell take part.
+constexpr std::size_t SortTextCapacity = 127;
+
+int foldAsciiCase(unsigned char byte) {
+    return byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte;
+}
+
+bool isNumericColumn(int column) {
+    return column == ColumnLongitude || column == ColumnElevation || column == ColumnPolarisation;
+}
+
+long double numberInText(const char* text) {
+    // TextToNumber removes blanks in place, so it works on a copy. Its value
+    // counts even when it rejects the text (it is then 0).
+    std::string copy = text;
+    long double value = 0;
+    TextToNumber(copy.data(), &value);
+    return value;
+}
+
+int signOf(int value) { return (value > 0) - (value < 0); }
+
+}  // namespace
+
+int compareTextsIgnoringAsciiCase(const char* first, const char* second) {
+    const auto* a = reinterpret_cast<const unsigned char*>(first);
+    const auto* b = reinterpret_cast<const unsigned char*>(second);
+    for (;; ++a, ++b) {
+        int difference = foldAsciiCase(*a) - foldAsciiCase(*b);
+        if (difference != 0 || *a == 0) return difference;
+    }
+}
+
+int compareRows(const char* first, const char* second, int column, SortDirections directions,
+                TextComparison compareTexts) {
+    int result;
+    if (isNumericColumn(column)) {
+        long double difference = numberInText(first) - numberInText(second);
+        if (difference == 0)
+            result = 0;
+        else if (difference > 0)
+            result = 1;
+        else
+            result = -1;  // negative, or unordered (NaN)
+    } else {
+        result =
+            signOf((compareTexts ? compareTexts : compareTextsIgnoringAsciiCase)(first, second));
+    }
+    bool ascending = column >= 0 && column < 32 && (directions & (1u << column)) != 0;
+    return ascending ? result : -result;
+}
+
+void sortByColumn(SatelliteTable& table, int column, SortDirections& directions,
+                  TextComparison compareTexts) {
+    // The table has five columns; no other column can be clicked.
+    if (column < 0 || column >= SatelliteColumnCount) return;
+    directions ^= 1u << column;
+
+    // The texts as they stand when the sort begins, indexed by the rows'
+    // original positions: the comparator sees these, never the moving rows.
+    int rows = table.rowCount();
+    std::vector<std::array<char, SortTextCapacity>> texts(rows > 0 ? rows : 0);
+    for (int row = 0; row < rows; ++row)
+        table.getCell(row, column, texts[row].data(), SortTextCapacity);
+
+    SortDirections current = directions;
+    table.sortRows([&texts, column, current, compareTexts](int first, int second) {
+        return compareRows(texts[first].data(), texts[second].data(), column, current,
+                           compareTexts);
+    });
+}
+
+// 卫星名称, 卫星经度, 天线仰角, 天线方位角, 极化角
+const SatelliteColumnLayout SatelliteColumns[SatelliteColumnCount] = {
+    {"\xCE\xC0\xD0\xC7\xC3\xFB\xB3\xC6", 161, ColumnAlignment::Left},
+    {"\xCE\xC0\xD0\xC7\xBE\xAD\xB6\xC8", 60, ColumnAlignment::Right},
+    {"\xCC\xEC\xCF\xDF\xD1\xF6\xBD\xC7", 60, ColumnAlignment::Right},
+    {"\xCC\xEC\xCF\xDF\xB7\xBD\xCE\xBB\xBD\xC7", 90, ColumnAlignment::Left},
+    {"\xBC\xAB\xBB\xAF\xBD\xC7", 50, ColumnAlignment::Right},
+};
+
+void insertSatelliteColumns(SatelliteTable& table) {
+    for (int column = 0; column < SatelliteColumnCount; ++column) {
+        const SatelliteColumnLayout& layout = SatelliteColumns[column];
+        table.insertColumn(column, layout.width, layout.title, layout.alignment);
+    }
+}

@@ -1,0 +1,302 @@
+// Runs the built kestrave-cli as a child process, as a script would.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "calc/recalculation.h"
+#include "calc/result_text.h"
+#include "cli/cli_options.h"
+#include "cli/text_encoding.h"
+#include "data/memory_satellite_table.h"
+#include "data/satellite_catalogue.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+using Arguments = std::vector<std::string>;
+
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string programPath() {
+#ifdef _WIN32
+    // Built beside this test program.
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string self(path, length);
+    return self.substr(0, self.find_last_of("\\/") + 1) + KESTRAVE_CLI_NAME;
+#else
+    return KESTRAVE_CLI_PATH;
+#endif
+}
+
+// The arguments used here hold no double quote.
+std::string quoted(const std::string& argument) {
+#ifdef _WIN32
+    return "\"" + argument + "\"";
+#else
+    std::string result = "'";
+    for (char byte : argument) result += byte == '\'' ? std::string("'\\''") : std::string(1, byte);
+    return result + "'";
+#endif
+}
+
+// A file in the temporary folder named after the running test and process,
+// so that test runs side by side never share one.
+fs::path scratchFile(const std::string& suffix) {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+#ifdef _WIN32
+    unsigned long process = GetCurrentProcessId();
+#else
+    unsigned long process = static_cast<unsigned long>(getpid());
+#endif
+    return fs::temp_directory_path() / ("kestrave-cli-" + std::to_string(process) + "-" +
+                                        test->test_suite_name() + "-" + test->name() + suffix);
+}
+
+std::string readBytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void writeBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file << bytes;
+}
+
+std::string crLfToLf(std::string text) {
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
+    return text;
+}
+
+ProgramRun runProgram(const Arguments& arguments) {
+    const fs::path out = scratchFile(".out");
+    const fs::path err = scratchFile(".err");
+    std::string command = quoted(programPath());
+    for (const std::string& argument : arguments) command += " " + quoted(argument);
+    command += " >" + quoted(out.string()) + " 2>" + quoted(err.string());
+#ifdef _WIN32
+    // cmd /c drops the first and the last quote of the line.
+    command = "\"" + command + "\"";
+#endif
+    ProgramRun run;
+#ifdef _WIN32
+    // As a Windows shell passes them: wide text, whatever the code page.
+    std::wstring wide(command.size() + 1, L'\0');
+    int length = MultiByteToWideChar(CP_UTF8, 0, command.c_str(), -1, wide.data(),
+                                     static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? static_cast<std::size_t>(length) - 1 : 0);
+    int result = _wsystem(wide.c_str());
+#else
+    int result = std::system(command.c_str());
+#endif
+#ifdef _WIN32
+    run.status = result;
+#else
+    run.status = result != -1 && WIFEXITED(result) ? WEXITSTATUS(result) : -1;
+#endif
+    run.out = readBytes(out);
+    // Standard error is a text stream: on Windows its line ends are "\r\n".
+    run.err = crLfToLf(readBytes(err));
+    fs::remove(out);
+    fs::remove(err);
+    return run;
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+// What the copy command would put on the clipboard for the table and site.
+std::string clipboardText(MemorySatelliteTable& table, long double longitude,
+                          long double latitude) {
+    ReceivingSite site;
+    site.longitude = longitude;
+    site.latitude = latitude;
+    ChangeFlags flags = 0;
+    char description[SiteDescriptionCapacity];
+    recalculateAll("", site, table, flags, description);
+    std::string text(resultTextCapacity(table.rowCount(), std::string(description).size()), '\0');
+    text.resize(formatResultText(description, table, text.data(), text.size()));
+    return text;
+}
+
+std::string builtInClipboardText(long double longitude, long double latitude) {
+    MemorySatelliteTable table;
+    fillSatelliteTable(table, DefaultCatalogue, DefaultCatalogueSize);
+    return clipboardText(table, longitude, latitude);
+}
+
+std::string cp936(const char* utf8) { return cp936FromUtf8(utf8); }
+
+TEST(KestraveCli, BeijingWithTheBuiltInList) {
+    ProgramRun run = runProgram({"--lon", "116.46", "--lat", "39.92"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.find('\r'), std::string::npos);
+
+    std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), 3 + 1 + 2 + 39 + 1u);  // the text ends with a line end
+    EXPECT_EQ(lines[0], u8"地名不详");
+    EXPECT_EQ(lines[1], u8"经度：东经116.46度");
+    EXPECT_EQ(lines[2], u8"纬度：北纬39.92度");
+    EXPECT_EQ(lines[3], "");
+    EXPECT_EQ(lines[4],
+              u8"卫星名称                            卫星经度  天线仰角  天线方位角    极化角  ");
+    EXPECT_EQ(lines[5], std::string(80, '-'));
+    EXPECT_EQ(lines[6 + 18], u8"亚洲3号  (AsiaSat-3S)" + std::string(15, ' ') +
+                                 u8"105.5     42.45     南偏西16.79度 -12.80  ");
+    EXPECT_EQ(lines.back(), "");
+
+    // The same text, in code page 936 with "\r\n", is the clipboard's.
+    ProgramRun gbk = runProgram({"--lon", "116.46", "--lat", "39.92", "--encoding", "gbk"});
+    ASSERT_EQ(gbk.status, 0) << gbk.err;
+    EXPECT_EQ(gbk.out, builtInClipboardText(116.46L, 39.92L));
+    EXPECT_EQ(utf8FromCp936(crLfToLf(gbk.out)), run.out);
+}
+
+TEST(KestraveCli, SouthernSite) {
+    ProgramRun run = runProgram({"--lat", "-33.45", "--lon", "-70.5", "--encoding", "gbk"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, run.out.find("\r\n\r\n")),
+              cp936(u8"地名不详\r\n经度：西经70.50度\r\n纬度：南纬33.45度"));
+    EXPECT_EQ(run.out, builtInClipboardText(-70.5L, -33.45L));
+}
+
+TEST(KestraveCli, EquatorialSite) {
+    ProgramRun run = runProgram({"--lon=100", "--lat=0"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_GT(lines.size(), 3u);
+    EXPECT_EQ(lines[1], u8"经度：东经100.00度");
+    EXPECT_EQ(lines[2], u8"纬度：0度");
+    EXPECT_EQ(run.out, utf8FromCp936(crLfToLf(builtInClipboardText(100, 0))));
+}
+
+TEST(KestraveCli, ListFileWithAWestLongitudeAndALongName) {
+    // "A" and 18 Chinese characters: the 18th would straddle the field's 36th byte.
+    const std::string longName = u8"A西经七十五度卫星西经七十五度卫星甲乙 (West-1)";
+    const fs::path list = scratchFile(".txt");
+    writeBytes(list, "-75.0," + longName + "\r\n\r\n" + u8"100.5,亚洲2号  (AsiaSat-2)\n");
+    ProgramRun run = runProgram(
+        {"--lon", "116.46", "--lat", "39.92", "--list", list.string(), "--encoding", "gbk"});
+    fs::remove(list);
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    MemorySatelliteTable table;
+    table.insertRow(0, cp936FromUtf8(longName).c_str());
+    table.setCell(0, ColumnLongitude, "-75.0");
+    table.insertRow(1, cp936(u8"亚洲2号  (AsiaSat-2)").c_str());
+    table.setCell(1, ColumnLongitude, "100.5");
+    EXPECT_EQ(run.out, clipboardText(table, 116.46L, 39.92L));
+
+    std::size_t rowStart = run.out.size() - 2 * 80;
+    EXPECT_EQ(run.out.substr(rowStart, 41), cp936(u8"A西经七十五度卫星西经七十五度卫星甲 -75.0"));
+}
+
+TEST(KestraveCli, APlaceNameGivesTheSiteAndItsName) {
+    ProgramRun run = runProgram({"--city", u8"上海"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), 3 + 1 + 2 + 39 + 1u);
+    EXPECT_EQ(lines[0], u8"上海");
+    EXPECT_EQ(lines[1], u8"经度：东经121.48度");
+    EXPECT_EQ(lines[2], u8"纬度：北纬31.22度");
+
+    // Without any site option the site is the first start's: 北京.
+    ProgramRun beijing = runProgram({});
+    ASSERT_EQ(beijing.status, 0) << beijing.err;
+    lines = linesOf(beijing.out);
+    ASSERT_GT(lines.size(), 2u);
+    EXPECT_EQ(lines[0], u8"北京");
+    EXPECT_EQ(lines[1], u8"经度：东经116.46度");
+}
+
+TEST(KestraveCli, CitiesListsTheGazetteerInTableOrder) {
+    ProgramRun run = runProgram({"--cities"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), 2347 + 1u);
+    EXPECT_EQ(lines[0], u8"阿巴嘎");
+    EXPECT_EQ(lines[100], u8"北京");
+    EXPECT_EQ(lines[467], u8"东乡(甘肃)");
+    EXPECT_EQ(lines[2346], u8"黟县");
+    EXPECT_EQ(lines.back(), "");
+
+    ProgramRun gbk = runProgram({"--cities", "--encoding", "gbk"});
+    ASSERT_EQ(gbk.status, 0) << gbk.err;
+    EXPECT_EQ(utf8FromCp936(crLfToLf(gbk.out)), run.out);
+}
+
+TEST(KestraveCli, HelpPrintsTheUsage) {
+    ProgramRun run = runProgram({"--help"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, CliUsage);
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(KestraveCli, AcceptsTheEndsOfTheRange) {
+    ProgramRun run = runProgram({"--lon", "-180.5", "--lat", "90.5"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(linesOf(run.out)[1], u8"经度：西经180.50度");
+}
+
+TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
+    const fs::path badList = scratchFile(".txt");
+    writeBytes(badList, u8"57.0,国际703\n123456789012345678901,too long\n");
+    const std::string missing = scratchFile(".missing").string();
+    struct Case {
+        Arguments arguments;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"--lon", "abc", "--lat", "39.92"}, "--lon \"abc\": not a number"},
+        {{"--lon", "116.46", "--lat", "91"}, "--lat \"91\": out of range (-90.5 to 90.5)"},
+        {{"--lon", "180.51", "--lat", "0"}, "--lon \"180.51\": out of range (-180.5 to 180.5)"},
+        {{"--lon", "", "--lat", "0"}, "--lon \"\": no value given"},
+        {{"--lat", "39.92"}, "give the site with --lon DEG and --lat DEG"},
+        {{"--city", u8"火星"}, u8"--city \"火星\": no such place in the gazetteer (see --cities)"},
+        {{"--city", u8"上海", "--lat", "1"},
+         "give the site either with --city or with --lon and --lat"},
+        {{"--lon", "1", "--lat", "1", "--frobnicate"},
+         "unknown option \"--frobnicate\" (see --help)"},
+        {{"--lon", "1", "--lat", "1", "--encoding", "latin1"},
+         "--encoding \"latin1\": use utf-8 or gbk (see --help)"},
+        {{"--lon", "1", "--lat"}, "--lat needs a value (see --help)"},
+        {{"--lon", "1", "--lat", "1", "--list", missing},
+         "--list \"" + missing + "\": cannot be read"},
+        {{"--lon", "1", "--lat", "1", "--list", badList.string()},
+         badList.string() + ": line 2: longitude text longer than 20 bytes"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        ProgramRun run = runProgram(c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "kestrave-cli: " + c.message + "\n");
+    }
+    fs::remove(badList);
+}
+
+}  // namespace
