@@ -23,7 +23,10 @@
 #define IDS_TIP_CITY 2004
 #define IDS_TIP_SATELLITE_TABLE 2005
 
-// 2600-2602: the satellite dialog.
+// Satellite dialog
+#define IDD_SATELLITE_DIALOG 2600
+#define IDC_SATELLITE_LONGITUDE 2601
+#define IDC_SATELLITE_DESCRIPTION 2602
 
 // Main menu and its commands
 #define IDM_MAIN_MENU 3000
@@ -35,4 +38,8 @@
 #define IDM_COPY_RESULTS 3014
 #define IDM_ABOUT 3021
 
-// 9000-9003: the about box and its hand cursor.
+// About box, its two link labels and the hand cursor shown over them
+#define IDD_ABOUT_BOX 9000
+#define IDC_HOME_PAGE_LINK 9001
+#define IDC_MAIL_LINK 9002
+#define IDCUR_HAND 9003
