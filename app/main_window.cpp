@@ -2,10 +2,13 @@
 
 #include <commctrl.h>
 
+#include "app/about_box.h"
 #include "app/centre_window.h"
 #include "app/city_box.h"
+#include "app/clipboard_export.h"
 #include "app/control_text.h"
-#include "app/satellite_commands.h"
+#include "app/satellite_deletion.h"
+#include "app/satellite_dialog.h"
 #include "calc/site_input.h"
 #include "res/resource_ids.h"
 
@@ -214,6 +217,8 @@ void recalculate(MainWindowState& state) {
     char cityBoxText[SiteNameReadCapacity];
     readControlText(state.cityBox, cityBoxText, sizeof cityBoxText);
     recalculateAll(cityBoxText, state.site, state.table, state.changeFlags, state.siteDescription);
+    state.recalculatedLongitude = state.site.longitude;
+    state.recalculatedLatitude = state.site.latitude;
     setControlText(GetDlgItem(state.window, IDC_SITE_DESCRIPTION), state.siteDescription);
 }
 

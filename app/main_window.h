@@ -4,8 +4,10 @@
 #include <windows.h>
 
 #include "app/dialog_site_controls.h"
+#include "app/link_label.h"
 #include "app/list_view_table.h"
 #include "app/registry_settings.h"
+#include "app/satellite_deletion.h"
 #include "calc/recalculation.h"
 #include "data/change_flags.h"
 #include "data/receiving_site.h"
@@ -35,6 +37,14 @@ struct MainWindowState {
     DialogSiteControls siteControls;
     RegistrySettingsBackend settings;
     char siteDescription[SiteDescriptionCapacity] = {};
+    // The coordinates of the last recalculation (its name is site.name), for
+    // one started from the satellite dialog while the site inputs are invalid.
+    long double recalculatedLongitude = 0;
+    long double recalculatedLatitude = 0;
+    // The question before each deleted row, and the opener of the about
+    // box's links; the GUI tests put their own in place.
+    DeletionQuestion askDeletion = MessageBoxA;
+    LinkOpener openLink = openWithShell;
     // The city box's text as it changes, read with this generous capacity.
     char workText[36000] = {};
 };
@@ -50,5 +60,5 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 void runMainWindow(HINSTANCE instance);
 
 // The Recalculate command: recalculateAll with the city box's text, then the
-// description shown in control 2001.
+// description shown in control 2001. Remembers the site it computed for.
 void recalculate(MainWindowState& state);
