@@ -16,6 +16,7 @@
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/gui/hosted_main_window.h"
+#include "tests/gui/template_check.h"
 
 namespace {
 
@@ -53,12 +54,7 @@ TEST_F(MainWindowTest, FirstStartShowsBeijingAndTheCalculatedCatalogue) {
 
 TEST_F(MainWindowTest, OpensCentredWithItsIconAndTheFocusInTheCityBox) {
     HostedMainWindow main;
-    RECT window;
-    RECT desktop;
-    GetWindowRect(main.window(), &window);
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    EXPECT_EQ(window.left, halfRoundedDown(desktop.right - (window.right - window.left)));
-    EXPECT_EQ(window.top, halfRoundedDown(desktop.bottom - (window.bottom - window.top)));
+    expectCentred(main.window());
     EXPECT_NE(SendMessageA(main.window(), WM_GETICON, ICON_BIG, 0), 0);
 
     char caption[64] = {};
@@ -99,27 +95,13 @@ TEST(CentreWindow, HalvesRoundingTowardMinusInfinity) {
     EXPECT_EQ(halfRoundedDown(-7), -4);
 }
 
-// One control of template 2000, in template order.
-struct TemplateControl {
-    const char* className;
-    int id;
-    RECT dialogUnits;  // left, top, right, bottom
-    const char* text;
-    DWORD requiredStyle;
-    DWORD forbiddenStyle;
-};
-
-// Position and size as the template gives them (the dialog manager converts
-// each of the four numbers to pixels on its own).
-RECT box(int x, int y, int width, int height) { return RECT{x, y, width, height}; }
-
 TEST_F(MainWindowTest, ControlsStandAsTheTemplateLaysThemOut) {
     const DWORD tab = WS_TABSTOP;
     const std::vector<TemplateControl> expected = {
         {"Button", -1, box(303, 0, 93, 81), "计算新的接收地点", BS_GROUPBOX, 0},
         {"Static", -1, box(309, 15, 18, 8), "城市", SS_LEFT, 0},
         {"ComboBox", IDC_CITY, box(329, 12, 61, 0), "北京", CBS_DROPDOWN | CBS_AUTOHSCROLL | tab,
-         CBS_SORT | CBS_SIMPLE},
+         CBS_SORT | CBS_SIMPLE, TemplateSize::WidthOnly},
         {"Static", -1, box(309, 31, 18, 8), "经度", 0, 0},
         {"Edit", IDC_LONGITUDE, box(329, 29, 61, 11), "116.46", tab, ES_AUTOHSCROLL},
         {"Static", -1, box(309, 47, 18, 8), "纬度", 0, 0},
@@ -131,40 +113,7 @@ TEST_F(MainWindowTest, ControlsStandAsTheTemplateLaysThemOut) {
          LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SORTASCENDING | LVS_SORTDESCENDING},
     };
     HostedMainWindow main;
-    HWND child = GetWindow(main.window(), GW_CHILD);
-    for (const TemplateControl& control : expected) {
-        ASSERT_NE(child, nullptr) << control.text;
-        SCOPED_TRACE(control.text);
-        char className[64] = {};
-        GetClassNameA(child, className, sizeof className);
-        EXPECT_STREQ(className, control.className);
-        int id = GetDlgCtrlID(child);
-        if (control.id == -1) {
-            EXPECT_TRUE(id == -1 || id == 0xFFFF) << id;
-        } else {
-            EXPECT_EQ(id, control.id);
-        }
-        char text[256] = {};
-        GetWindowTextA(child, text, sizeof text);
-        EXPECT_EQ(utf8(text), control.text);
-
-        RECT pixels = control.dialogUnits;
-        MapDialogRect(main.window(), &pixels);
-        RECT actual;
-        GetWindowRect(child, &actual);
-        MapWindowPoints(nullptr, main.window(), reinterpret_cast<POINT*>(&actual), 2);
-        EXPECT_EQ(actual.left, pixels.left);
-        EXPECT_EQ(actual.top, pixels.top);
-        EXPECT_EQ(actual.right - actual.left, pixels.right);
-        if (control.id != IDC_CITY) {  // a combo box's height is its edit field's
-            EXPECT_EQ(actual.bottom - actual.top, pixels.bottom);
-        }
-        auto style = static_cast<DWORD>(GetWindowLongA(child, GWL_STYLE));
-        EXPECT_EQ(style & control.requiredStyle, control.requiredStyle);
-        EXPECT_EQ(style & control.forbiddenStyle, 0u);
-        child = GetWindow(child, GW_HWNDNEXT);
-    }
-    EXPECT_EQ(child, nullptr) << "more controls than the template has";
+    expectControlsAsTemplate(main.window(), expected);
     EXPECT_TRUE(GetWindowLongA(main.item(IDC_SATELLITE_TABLE), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
     // The dialog manager draws the border of an edit box or a list view as a sunken edge.
     for (int id : {IDC_LONGITUDE, IDC_LATITUDE, IDC_SATELLITE_TABLE}) {
@@ -172,16 +121,7 @@ TEST_F(MainWindowTest, ControlsStandAsTheTemplateLaysThemOut) {
                     (GetWindowLongA(main.item(id), GWL_EXSTYLE) & WS_EX_CLIENTEDGE));
     }
 
-    auto style = static_cast<DWORD>(GetWindowLongA(main.window(), GWL_STYLE));
-    EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME),
-              static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME));
-    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0u);
-    RECT client;
-    GetClientRect(main.window(), &client);
-    RECT size = {0, 0, 401, 131};
-    MapDialogRect(main.window(), &size);
-    EXPECT_EQ(client.right, size.right);
-    EXPECT_EQ(client.bottom, size.bottom);
+    expectDialogFrame(main.window(), 401, 131);
 }
 
 TEST_F(MainWindowTest, TextBoxesTakeAtMostTheirTypedBytes) {

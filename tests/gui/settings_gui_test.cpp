@@ -29,14 +29,6 @@ std::vector<std::string> catalogueRecords() {
     return records;
 }
 
-std::string storedList(const std::vector<std::string>& records) {
-    std::string bytes;
-    for (const std::string& record : records) {
-        bytes += record + '\0';
-    }
-    return bytes + std::string(2, '\0');
-}
-
 TEST_F(SettingsTest, SecondStartReadsBackTheSiteAndTheResortedList) {
     {
         HostedMainWindow first;
