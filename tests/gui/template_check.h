@@ -10,14 +10,14 @@
 enum class TemplateSize {
     Kept,
     WidthOnly,  // a combo box: its height is its edit field's
-    Ignored,    // an icon: sized to the icon
+    Ignored,    // an icon, sized to the icon; an etched line, grown by its edge
 };
 
 struct TemplateControl {
     const char* className;
     int id;            // -1 for none
     RECT dialogUnits;  // x, y, width, height
-    const char* text;  // UTF-8
+    const char* text;  // UTF-8; null: not compared
     DWORD requiredStyle;
     DWORD forbiddenStyle;
     TemplateSize size = TemplateSize::Kept;
