@@ -44,7 +44,7 @@ INT_PTR dispatch(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
             EndDialog(box, 0);
             return TRUE;
         case WM_DESTROY:
-            releaseLinkFonts(*host);
+            releaseLinkFonts(*host, box);
             return FALSE;
         default:
             return FALSE;

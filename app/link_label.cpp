@@ -106,6 +106,10 @@ HBRUSH colourLinkLabel(LinkLabelHost& host, HDC dc, HWND label) {
     }
     if (*font == nullptr) {
         *font = underlinedFontOf(label);
+        // Made the label's own font as well: a static that selects its font
+        // after asking for its colours (Wine's does) would otherwise draw
+        // without the underline.
+        SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(*font), FALSE);
     }
     if (*font != nullptr) {
         SelectObject(dc, *font);
@@ -115,9 +119,13 @@ HBRUSH colourLinkLabel(LinkLabelHost& host, HDC dc, HWND label) {
     return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
-void releaseLinkFonts(LinkLabelHost& host) {
-    for (HFONT* font : {&host.homePageFont, &host.mailFont}) {
+void releaseLinkFonts(LinkLabelHost& host, HWND box) {
+    // The labels go back to the box's font, so that nothing refers to the deleted ones.
+    WPARAM boxFont = static_cast<WPARAM>(SendMessageA(box, WM_GETFONT, 0, 0));
+    for (int id : {IDC_HOME_PAGE_LINK, IDC_MAIL_LINK}) {
+        HFONT* font = fontSlot(host, id);
         if (*font != nullptr) {
+            SendMessageA(GetDlgItem(box, id), WM_SETFONT, boxFont, FALSE);
             DeleteObject(*font);
             *font = nullptr;
         }

@@ -35,9 +35,11 @@ void installLinkLabel(HWND label);
 LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam);
 
 // The box's answer to WM_CTLCOLORSTATIC for a link label: its underlined
-// font, blue text on the menu colour, and the hollow brush so that only the
-// text is painted. Null for any other control.
+// font (created on first use from the label's font), blue text on the menu
+// colour, and the hollow brush so that only the text is painted. Null for
+// any other control.
 HBRUSH colourLinkLabel(LinkLabelHost& host, HDC dc, HWND label);
 
-// Deletes the underlined fonts once no label draws with them any more.
-void releaseLinkFonts(LinkLabelHost& host);
+// When the box closes: gives the labels back the box's font and deletes the
+// underlined ones.
+void releaseLinkFonts(LinkLabelHost& host, HWND box);

@@ -207,14 +207,17 @@ TEST_F(AboutBoxTest, EachLabelDrawsBlueUnderlinedTextWithItsOwnFontReleasedAtThe
                     EXPECT_EQ(font, fonts[i]) << "one font per label, not one per drawing";
                 }
             }
+            // The box's font, underlined; the label itself draws with it too.
             LOGFONTA underlined = {};
-            LOGFONTA own = {};
+            LOGFONTA boxFont = {};
             GetObjectA(fonts[i], sizeof underlined, &underlined);
-            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(labels[i], WM_GETFONT, 0, 0)),
-                       sizeof own, &own);
+            GetObjectA(reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)), sizeof boxFont,
+                       &boxFont);
             EXPECT_TRUE(underlined.lfUnderline);
-            EXPECT_STREQ(underlined.lfFaceName, own.lfFaceName);
-            EXPECT_EQ(underlined.lfHeight, own.lfHeight);
+            EXPECT_FALSE(boxFont.lfUnderline);
+            EXPECT_STREQ(underlined.lfFaceName, boxFont.lfFaceName);
+            EXPECT_EQ(underlined.lfHeight, boxFont.lfHeight);
+            EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(labels[i], WM_GETFONT, 0, 0)), fonts[i]);
             SelectObject(dc, original);
             ReleaseDC(labels[i], dc);
         }
