@@ -106,10 +106,12 @@ HBRUSH colourLinkLabel(LinkLabelHost& host, HDC dc, HWND label) {
     }
     if (*font == nullptr) {
         *font = underlinedFontOf(label);
-        // Made the label's own font as well: a static that selects its font
-        // after asking for its colours (Wine's does) would otherwise draw
-        // without the underline.
-        SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(*font), FALSE);
+        if (*font != nullptr) {
+            // Made the label's own font as well: a static that selects its
+            // font after asking for its colours (Wine's does) would otherwise
+            // draw without the underline.
+            SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(*font), FALSE);
+        }
     }
     if (*font != nullptr) {
         SelectObject(dc, *font);
