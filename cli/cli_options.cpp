@@ -1,21 +1,28 @@
 #include "cli/cli_options.h"
 
+#include <cstring>
+
 #include "calc/site_input.h"
+#include "cli/text_encoding.h"
 #include "numtext/numtext.h"
 
 const char CliUsage[] =
-    "Usage: kestrave-cli --lon DEG --lat DEG [--list FILE] [--encoding utf-8|gbk]\n"
+    "Usage: kestrave-cli [--city NAME | --lon DEG --lat DEG] [--list FILE]\n"
+    "                    [--encoding utf-8|gbk]\n"
+    "       kestrave-cli --cities [--encoding utf-8|gbk]\n"
     "\n"
     "Prints the antenna elevation, azimuth and polarisation angle for every\n"
     "satellite of the list, seen from the receiving site, as the fixed-width\n"
     "table that Kestrave copies to the clipboard.\n"
     "\n"
+    "  --city NAME       a place of the built-in gazetteer (default: 北京)\n"
     "  --lon DEG         site longitude in degrees, east positive (-180.5 to 180.5)\n"
     "  --lat DEG         site latitude in degrees, north positive (-90.5 to 90.5)\n"
     "  --list FILE       satellites from a UTF-8 text file, one LONGITUDE,DESCRIPTION\n"
     "                    per line (default: the 39 built-in satellites)\n"
     "  --encoding NAME   utf-8 (default, \\n line ends) or gbk (code page 936 bytes\n"
     "                    with \\r\\n line ends, as on the clipboard)\n"
+    "  --cities          list the gazetteer's places, one per line\n"
     "  --help            show this help\n";
 
 namespace {
@@ -26,7 +33,8 @@ struct OptionName {
     bool takesValue;
 };
 const OptionName KnownOptions[] = {
-    {"--lon", true}, {"--lat", true}, {"--list", true}, {"--encoding", true}, {"--help", false},
+    {"--city", true},     {"--lon", true},     {"--lat", true},  {"--list", true},
+    {"--encoding", true}, {"--cities", false}, {"--help", false},
 };
 
 const OptionName* findOption(const std::string& name) {
@@ -37,7 +45,9 @@ const OptionName* findOption(const std::string& name) {
 
 bool applyOption(const std::string& name, const std::string& value, CliOptions& options,
                  std::string& error) {
-    if (name == "--lon") {
+    if (name == "--city") {
+        options.city = value;
+    } else if (name == "--lon") {
         options.longitude = value;
     } else if (name == "--lat") {
         options.latitude = value;
@@ -52,6 +62,8 @@ bool applyOption(const std::string& name, const std::string& value, CliOptions& 
             error = "--encoding \"" + value + "\": use utf-8 or gbk";
             return false;
         }
+    } else if (name == "--cities") {
+        options.cities = true;
     } else if (name == "--help") {
         options.help = true;
     }
@@ -78,6 +90,65 @@ bool readCoordinate(const char* option, const std::string& given, int limit, lon
             quoted + "out of range (" + (limit == 180 ? "-180.5 to 180.5" : "-90.5 to 90.5") + ")";
         return false;
     }
+    return true;
+}
+
+// The coordinate boxes as a picked place fills them: every text set is read
+// back at once, as the real boxes notify, so the site gets exactly the
+// coordinates the program would compute with.
+class PlaceSiteControls final : public SiteControls {
+public:
+    explicit PlaceSiteControls(ReceivingSite& site) : site_(site) {}
+
+    void readLongitudeText(char* buffer, std::size_t capacity) override {
+        copyText(longitudeText_, buffer, capacity);
+    }
+    void readLatitudeText(char* buffer, std::size_t capacity) override {
+        copyText(latitudeText_, buffer, capacity);
+    }
+    void setLongitudeText(const char* text) override {
+        longitudeText_ = text;
+        readSiteInput(*this, site_);
+    }
+    void setLatitudeText(const char* text) override {
+        latitudeText_ = text;
+        readSiteInput(*this, site_);
+    }
+    void enableCoordinateBoxes(bool) override {}
+    void enableRecalculate(bool enabled) override { valid = enabled; }
+
+    bool valid = false;
+
+private:
+    static void copyText(const std::string& text, char* buffer, std::size_t capacity) {
+        const std::size_t length = text.size() < capacity ? text.size() : capacity - 1;
+        std::memcpy(buffer, text.data(), length);
+        buffer[length] = '\0';
+    }
+
+    ReceivingSite& site_;
+    std::string longitudeText_;
+    std::string latitudeText_;
+};
+
+// The site of the program's first start.
+constexpr char DefaultCity[] = u8"北京";
+
+bool placeSite(const std::string& cityUtf8, ReceivingSite& site, std::string& error) {
+    const std::string quoted = "--city \"" + cityUtf8 + "\": ";
+    std::string name;
+    if (!utf8ToCp936(cityUtf8, name)) {
+        error = quoted + "not a name the gazetteer can hold";
+        return false;
+    }
+    PlaceSiteControls controls(site);
+    applyPlaceName(name.c_str(), controls, site);
+    if (!controls.valid) {
+        error = quoted + "no such place in the gazetteer (see --cities)";
+        return false;
+    }
+    // A found name has 4 to 18 bytes, so it fits the site's name field.
+    std::memcpy(site.name, name.c_str(), name.size() + 1);
     return true;
 }
 
@@ -116,6 +187,12 @@ bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
 }
 
 bool siteFromOptions(const CliOptions& options, ReceivingSite& site, std::string& error) {
+    if (options.city && (options.longitude || options.latitude)) {
+        error = "give the site either with --city or with --lon and --lat";
+        return false;
+    }
+    if (options.city) return placeSite(*options.city, site, error);
+    if (!options.longitude && !options.latitude) return placeSite(DefaultCity, site, error);
     if (!options.longitude || !options.latitude) {
         error = "give the site with --lon DEG and --lat DEG";
         return false;

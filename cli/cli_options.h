@@ -12,10 +12,12 @@ enum class OutputEncoding { Utf8, Gbk };
 
 // The options as given; texts are kept as typed until they are used.
 struct CliOptions {
+    std::optional<std::string> city;       // --city, UTF-8
     std::optional<std::string> longitude;  // --lon
     std::optional<std::string> latitude;   // --lat
     std::optional<std::string> listFile;   // --list
     OutputEncoding encoding = OutputEncoding::Utf8;
+    bool cities = false;  // --cities
     bool help = false;
 };
 
@@ -27,10 +29,13 @@ struct CliOptions {
 bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& options,
                      std::string& error);
 
-// Sets the site's longitude and latitude from --lon and --lat, accepting
-// exactly what the coordinate boxes accept: a non-empty text that
-// TextToNumber reads and whose value, rounded to an integer, lies within
-// -180..180 (longitude) or -90..90 (latitude). Returns false with a
+// Sets the site from the options, as the program's site controls would.
+// --city NAME: the gazetteer place, its name (code page 936) becoming the
+// site's name, its coordinates passing through the coordinate boxes' texts.
+// --lon and --lat: exactly what the coordinate boxes accept, a non-empty
+// text that TextToNumber reads and whose value, rounded to an integer, lies
+// within -180..180 (longitude) or -90..90 (latitude); the name stays empty.
+// Neither: 北京, as at the program's first start. Returns false with a
 // one-line message naming the option and its text otherwise.
 bool siteFromOptions(const CliOptions& options, ReceivingSite& site, std::string& error);
 

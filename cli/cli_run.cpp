@@ -11,6 +11,7 @@
 #include "cli/satellite_list_file.h"
 #include "cli/text_encoding.h"
 #include "data/change_flags.h"
+#include "data/gazetteer.h"
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 
@@ -27,8 +28,8 @@ int fail(std::string& err, const std::string& message, int status) {
 
 bool readFile(const std::string& path, std::string& text) {
     std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) return false;
-    std::ifstream file(path, std::ios::binary);
+    if (std::filesystem::is_directory(std::filesystem::u8path(path), ignored)) return false;
+    std::ifstream file(std::filesystem::u8path(path), std::ios::binary);
     if (!file) return false;
     text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     return !file.bad();
@@ -44,6 +45,15 @@ std::string withUnixLineEnds(const std::string& text) {
     return result;
 }
 
+// The gazetteer's names in table order, one per line.
+std::string placeNames(const char* lineEnd) {
+    std::string names;
+    GazetteerCursor cursor;
+    char name[PlaceNameCapacity];
+    while (nextPlaceName(cursor, name)) names.append(name).append(lineEnd);
+    return names;
+}
+
 }  // namespace
 
 int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, std::string& err) {
@@ -53,6 +63,17 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
         return fail(err, error + " (see --help)", ExitBadInput);
     if (options.help) {
         out += CliUsage;
+        return ExitDone;
+    }
+    if (options.cities) {
+        if (options.encoding == OutputEncoding::Gbk) {
+            out += placeNames("\r\n");
+            return ExitDone;
+        }
+        std::string utf8;
+        if (!cp936ToUtf8(placeNames("\n"), utf8))
+            return fail(err, "the place names cannot be converted to UTF-8", ExitOutputFailed);
+        out += utf8;
         return ExitDone;
     }
 
@@ -73,10 +94,12 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
         fillSatelliteTable(table, DefaultCatalogue, DefaultCatalogueSize);
     }
 
-    // No place name: the description's first line reads 地名不详.
+    // The site's name stands in the city box; an empty one makes the
+    // description's first line read 地名不详.
+    const std::string cityBoxText = site.name;
     ChangeFlags flags = 0;
     char description[SiteDescriptionCapacity];
-    recalculateAll("", site, table, flags, description);
+    recalculateAll(cityBoxText.c_str(), site, table, flags, description);
 
     std::string text(resultTextCapacity(table.rowCount(), std::strlen(description)), '\0');
     text.resize(formatResultText(description, table, text.data(), text.size()));

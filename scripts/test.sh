@@ -17,16 +17,18 @@ echo "== windows (under Wine) =="
 cmake --preset windows
 cmake --build --preset windows -j "$jobs"
 
+# Everything under one virtual X server: the prefix's desktop process starts
+# with the first Wine program, so it must see the display the GUI tests use.
 # One wineserver for the whole run: every Wine process start then skips
 # starting its own server.
 export WINEPREFIX="$PWD/build/windows/wine/prefix"
 export TMPDIR="$PWD/build/windows/wine/tmp"
 mkdir -p "$TMPDIR"
-scripts/wine-run.sh cmd /c exit 0 >/dev/null 2>&1 || true
-wineserver -p >/dev/null 2>&1 || true
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
-
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset windows -j "$jobs"
+xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+  scripts/wine-run.sh cmd /c exit 0 >/dev/null 2>&1 || true
+  wineserver -p >/dev/null 2>&1 || true
+  ctest --preset windows -j "$1"' sh "$jobs"
 
 # The native tests again under the sanitizers, then every fuzz target: its
 # earlier crash inputs and seed corpus, and a 60 s run from a fixed seed.

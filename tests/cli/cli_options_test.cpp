@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/text_encoding.h"
+#include "numtext/numtext.h"
+
 namespace {
 
 using Arguments = std::vector<std::string>;
@@ -12,10 +15,12 @@ using Arguments = std::vector<std::string>;
 TEST(ParseCliOptions, ReadsEveryOptionWithItsValue) {
     CliOptions options;
     std::string error;
-    ASSERT_TRUE(parseCliOptions(
-        {"--lon", "-70.5", "--lat=-33.45", "--list", "sats.txt", "--encoding", "gbk"}, options,
-        error))
+    ASSERT_TRUE(parseCliOptions({"--lon", "-70.5", "--lat=-33.45", "--list", "sats.txt",
+                                 "--encoding", "gbk", "--city", u8"上海", "--cities"},
+                                options, error))
         << error;
+    EXPECT_EQ(options.city, u8"上海");
+    EXPECT_TRUE(options.cities);
     EXPECT_EQ(options.longitude, "-70.5");  // a value may begin with '-'
     EXPECT_EQ(options.latitude, "-33.45");
     EXPECT_EQ(options.listFile, "sats.txt");
@@ -136,7 +141,7 @@ TEST(SiteFromOptions, ReadsAtMost254BytesLikeTheBoxes) {
 }
 
 TEST(SiteFromOptions, BothCoordinatesAreNeeded) {
-    for (int given = 0; given < 3; ++given) {
+    for (int given = 1; given < 3; ++given) {
         CliOptions options;
         if (given == 1) options.longitude = "116.46";
         if (given == 2) options.latitude = "39.92";
@@ -144,6 +149,66 @@ TEST(SiteFromOptions, BothCoordinatesAreNeeded) {
         std::string error;
         EXPECT_FALSE(siteFromOptions(options, site, error));
         EXPECT_EQ(error, "give the site with --lon DEG and --lat DEG");
+    }
+}
+
+// --- Places, resolved as the city box resolves them ------------------------
+
+TEST(SiteFromOptions, APlaceGivesItsNameAndTheCoordinatesOfItsBoxTexts) {
+    struct Case {
+        const char* city;  // nullptr: no site option at all
+        const char* name;
+        const char* longitude;
+        const char* latitude;
+    };
+    const Case cases[] = {
+        {u8"上海", u8"上海", "121.48", "31.22"},
+        {u8"南通", u8"南通", "121.05", "32.08"},  // the first of its two entries
+        {u8"达尔罕茂明安联合旗", u8"达尔罕茂明安联合旗", "110.42", "41.72"},
+        {nullptr, u8"北京", "116.46", "39.92"},
+    };
+    for (const Case& c : cases) {
+        CliOptions options;
+        if (c.city) options.city = c.city;
+        ReceivingSite site;
+        std::string error;
+        ASSERT_TRUE(siteFromOptions(options, site, error)) << error;
+        EXPECT_EQ(utf8FromCp936(site.name), c.name);
+        // The coordinates are what the boxes' two-decimal texts read back as.
+        std::string longitude = c.longitude;
+        std::string latitude = c.latitude;
+        long double expectedLongitude = 0;
+        long double expectedLatitude = 0;
+        ASSERT_EQ(TextToNumber(longitude.data(), &expectedLongitude), 1);
+        ASSERT_EQ(TextToNumber(latitude.data(), &expectedLatitude), 1);
+        EXPECT_EQ(site.longitude, expectedLongitude) << c.name;
+        EXPECT_EQ(site.latitude, expectedLatitude) << c.name;
+    }
+}
+
+TEST(SiteFromOptions, RefusesUnknownPlacesAndMixedSiteOptions) {
+    struct Case {
+        const char* city;
+        const char* longitude;
+        const char* error;
+    };
+    const Case cases[] = {
+        {u8"东乡", nullptr, u8"--city \"东乡\": no such place in the gazetteer (see --cities)"},
+        {u8"北京市", nullptr,
+         u8"--city \"北京市\": no such place in the gazetteer (see --cities)"},
+        {"", nullptr, "--city \"\": no such place in the gazetteer (see --cities)"},
+        {u8"\U0001F600", nullptr,
+         u8"--city \"\U0001F600\": not a name the gazetteer can hold"},
+        {u8"上海", "121.48", "give the site either with --city or with --lon and --lat"},
+    };
+    for (const Case& c : cases) {
+        CliOptions options;
+        options.city = c.city;
+        if (c.longitude) options.longitude = c.longitude;
+        ReceivingSite site;
+        std::string error;
+        EXPECT_FALSE(siteFromOptions(options, site, error)) << c.city;
+        EXPECT_EQ(error, c.error);
     }
 }
 

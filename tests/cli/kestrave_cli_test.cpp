@@ -96,7 +96,16 @@ ProgramRun runProgram(const Arguments& arguments) {
     command = "\"" + command + "\"";
 #endif
     ProgramRun run;
+#ifdef _WIN32
+    // As a Windows shell passes them: wide text, whatever the code page.
+    std::wstring wide(command.size() + 1, L'\0');
+    int length = MultiByteToWideChar(CP_UTF8, 0, command.c_str(), -1, wide.data(),
+                                     static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? static_cast<std::size_t>(length) - 1 : 0);
+    int result = _wsystem(wide.c_str());
+#else
     int result = std::system(command.c_str());
+#endif
 #ifdef _WIN32
     run.status = result;
 #else
@@ -206,6 +215,40 @@ TEST(KestraveCli, ListFileWithAWestLongitudeAndALongName) {
     EXPECT_EQ(run.out.substr(rowStart, 41), cp936(u8"A西经七十五度卫星西经七十五度卫星甲 -75.0"));
 }
 
+TEST(KestraveCli, APlaceNameGivesTheSiteAndItsName) {
+    ProgramRun run = runProgram({"--city", u8"上海"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), 3 + 1 + 2 + 39 + 1u);
+    EXPECT_EQ(lines[0], u8"上海");
+    EXPECT_EQ(lines[1], u8"经度：东经121.48度");
+    EXPECT_EQ(lines[2], u8"纬度：北纬31.22度");
+
+    // Without any site option the site is the first start's: 北京.
+    ProgramRun beijing = runProgram({});
+    ASSERT_EQ(beijing.status, 0) << beijing.err;
+    lines = linesOf(beijing.out);
+    ASSERT_GT(lines.size(), 2u);
+    EXPECT_EQ(lines[0], u8"北京");
+    EXPECT_EQ(lines[1], u8"经度：东经116.46度");
+}
+
+TEST(KestraveCli, CitiesListsTheGazetteerInTableOrder) {
+    ProgramRun run = runProgram({"--cities"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), 2347 + 1u);
+    EXPECT_EQ(lines[0], u8"阿巴嘎");
+    EXPECT_EQ(lines[100], u8"北京");
+    EXPECT_EQ(lines[467], u8"东乡(甘肃)");
+    EXPECT_EQ(lines[2346], u8"黟县");
+    EXPECT_EQ(lines.back(), "");
+
+    ProgramRun gbk = runProgram({"--cities", "--encoding", "gbk"});
+    ASSERT_EQ(gbk.status, 0) << gbk.err;
+    EXPECT_EQ(utf8FromCp936(crLfToLf(gbk.out)), run.out);
+}
+
 TEST(KestraveCli, HelpPrintsTheUsage) {
     ProgramRun run = runProgram({"--help"});
     EXPECT_EQ(run.status, 0);
@@ -233,6 +276,9 @@ TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
         {{"--lon", "180.51", "--lat", "0"}, "--lon \"180.51\": out of range (-180.5 to 180.5)"},
         {{"--lon", "", "--lat", "0"}, "--lon \"\": no value given"},
         {{"--lat", "39.92"}, "give the site with --lon DEG and --lat DEG"},
+        {{"--city", u8"火星"}, u8"--city \"火星\": no such place in the gazetteer (see --cities)"},
+        {{"--city", u8"上海", "--lat", "1"},
+         "give the site either with --city or with --lon and --lat"},
         {{"--lon", "1", "--lat", "1", "--frobnicate"},
          "unknown option \"--frobnicate\" (see --help)"},
         {{"--lon", "1", "--lat", "1", "--encoding", "latin1"},

@@ -1,0 +1,135 @@
+#include "app/link_label.h"
+
+#include <shellapi.h>
+
+#include <initializer_list>
+
+#include "res/resource_ids.h"
+
+const char* const HomePageUrl = "https://kestrave.example.org/";
+// Subject: 嗨！我喜欢你的程序！ (Hi! I like your program!)
+const char* const MailLink =
+    "mailto:author@kestrave.example.org?subject="
+    "\xE0\xCB\xA3\xA1\xCE\xD2\xCF\xB2\xBB\xB6\xC4\xE3\xB5\xC4\xB3\xCC\xD0\xF2\xA3\xA1";
+
+namespace {
+
+constexpr COLORREF LinkTextColour = RGB(0, 0, 255);
+
+LinkLabelHost* hostOf(HWND label) {
+    return reinterpret_cast<LinkLabelHost*>(GetWindowLongPtrA(GetParent(label), DWLP_USER));
+}
+
+HFONT* fontSlot(LinkLabelHost& host, int controlId) {
+    switch (controlId) {
+        case IDC_HOME_PAGE_LINK:
+            return &host.homePageFont;
+        case IDC_MAIL_LINK:
+            return &host.mailFont;
+        default:
+            return nullptr;
+    }
+}
+
+// The label's own font, underlined.
+HFONT underlinedFontOf(HWND label) {
+    auto font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
+    if (font == nullptr) {
+        font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+    }
+    LOGFONTA description = {};
+    if (GetObjectA(font, sizeof description, &description) == 0) {
+        return nullptr;
+    }
+    description.lfUnderline = TRUE;
+    return CreateFontIndirectA(&description);
+}
+
+}  // namespace
+
+void openWithShell(const char* target) {
+    ShellExecuteA(nullptr, nullptr, target, nullptr, nullptr, SW_SHOW);
+}
+
+const char* linkTarget(int controlId) {
+    switch (controlId) {
+        case IDC_HOME_PAGE_LINK:
+            return HomePageUrl;
+        case IDC_MAIL_LINK:
+            return MailLink;
+        default:
+            return nullptr;
+    }
+}
+
+void installLinkLabel(HWND label) {
+    LONG_PTR previous =
+        SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkLabelProc));
+    SetWindowLongPtrA(label, GWLP_USERDATA, previous);
+}
+
+LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_LBUTTONUP: {
+            // On the release, not the press.
+            LinkLabelHost* host = hostOf(label);
+            const char* target = linkTarget(GetDlgCtrlID(label));
+            if (host != nullptr && host->openLink != nullptr && target != nullptr) {
+                host->openLink(target);
+            }
+            return 0;
+        }
+        case WM_NCHITTEST:
+            // A static is transparent to the mouse unless it says otherwise.
+            return HTCLIENT;
+        case WM_SETCURSOR: {
+            LinkLabelHost* host = hostOf(label);
+            if (host != nullptr) {
+                SetCursor(host->handCursor);
+            }
+            return 0;
+        }
+        default: {
+            auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(label, GWLP_USERDATA));
+            if (previous == nullptr) {
+                return DefWindowProcA(label, message, wParam, lParam);
+            }
+            return CallWindowProcA(previous, label, message, wParam, lParam);
+        }
+    }
+}
+
+HBRUSH colourLinkLabel(LinkLabelHost& host, HDC dc, HWND label) {
+    HFONT* font = fontSlot(host, GetDlgCtrlID(label));
+    if (font == nullptr) {
+        return nullptr;
+    }
+    if (*font == nullptr) {
+        *font = underlinedFontOf(label);
+        if (*font != nullptr) {
+            // Made the label's own font as well: a static that selects its
+            // font after asking for its colours (Wine's does) would otherwise
+            // draw without the underline.
+            SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(*font), FALSE);
+        }
+    }
+    if (*font != nullptr) {
+        SelectObject(dc, *font);
+    }
+    SetTextColor(dc, LinkTextColour);
+    SetBkColor(dc, GetSysColor(COLOR_MENU));
+    return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+}
+
+void releaseLinkFonts(LinkLabelHost& host, HWND box) {
+    // The labels go back to the box's font, so that nothing refers to the deleted ones.
+    WPARAM boxFont = static_cast<WPARAM>(SendMessageA(box, WM_GETFONT, 0, 0));
+    for (int id : {IDC_HOME_PAGE_LINK, IDC_MAIL_LINK}) {
+        HFONT* font = fontSlot(host, id);
+        if (*font != nullptr) {
+            SendMessageA(GetDlgItem(box, id), WM_SETFONT, boxFont, FALSE);
+            DeleteObject(*font);
+            *font = nullptr;
+        }
+    }
+}

@@ -1,0 +1,95 @@
+#include "app/list_view_table.h"
+
+#include <commctrl.h>
+
+#include <climits>
+#include <cstring>
+
+void ListViewTable::insertColumn(int index, int width, const char* title,
+                                 ColumnAlignment alignment) {
+    LVCOLUMNA column = {};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.fmt = alignment == ColumnAlignment::Right ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    column.cx = width;
+    column.pszText = const_cast<char*>(title);
+    SendMessageA(listView_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(&column));
+}
+
+void ListViewTable::insertRow(int row, const char* text) {
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.pszText = const_cast<char*>(text);
+    SendMessageA(listView_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void ListViewTable::setCell(int row, int column, const char* text) {
+    LVITEMA item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.iSubItem = column;
+    item.pszText = const_cast<char*>(text);
+    SendMessageA(listView_, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void ListViewTable::getCell(int row, int column, char* buffer, std::size_t capacity) const {
+    if (capacity == 0) {
+        return;
+    }
+    std::memset(buffer, 0, capacity);
+    if (row < 0 || row >= rowCount() || column < 0 || column >= SatelliteColumnCount) {
+        return;
+    }
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = buffer;
+    item.cchTextMax = capacity > INT_MAX ? INT_MAX : static_cast<int>(capacity);
+    SendMessageA(listView_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
+    buffer[capacity - 1] = '\0';
+}
+
+int ListViewTable::rowCount() const {
+    return static_cast<int>(SendMessageA(listView_, LVM_GETITEMCOUNT, 0, 0));
+}
+
+int ListViewTable::nextSelectedRow(int row) const {
+    return static_cast<int>(SendMessageA(listView_, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
+                                         MAKELPARAM(LVNI_SELECTED, 0)));
+}
+
+void ListViewTable::deleteRow(int row) {
+    SendMessageA(listView_, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
+}
+
+namespace {
+
+int CALLBACK compareItemValues(LPARAM first, LPARAM second, LPARAM sortContext) {
+    // Called from inside the list view: nothing may be thrown back into it.
+    try {
+        const auto& compare = *reinterpret_cast<const std::function<int(int, int)>*>(sortContext);
+        return compare(static_cast<int>(first), static_cast<int>(second));
+    } catch (...) {
+        return 0;
+    }
+}
+
+}  // namespace
+
+void ListViewTable::sortRows(const std::function<int(int, int)>& compare) {
+    int count = rowCount();
+    for (int row = 0; row < count; ++row) {
+        LVITEMA item = {};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        item.lParam = row;
+        SendMessageA(listView_, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    SendMessageA(listView_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&compare),
+                 reinterpret_cast<LPARAM>(&compareItemValues));
+}
+
+int compareTextsLikeWindows(const char* first, const char* second) {
+    return lstrcmpiA(first, second);
+}

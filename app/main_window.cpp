@@ -1,0 +1,239 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+
+#include "app/about_box.h"
+#include "app/centre_window.h"
+#include "app/city_box.h"
+#include "app/clipboard_export.h"
+#include "app/control_text.h"
+#include "app/satellite_deletion.h"
+#include "app/satellite_dialog.h"
+#include "calc/site_input.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+// Coordinate boxes take at most 6 typed bytes, the city box 18.
+constexpr WPARAM CoordinateBoxLimit = 6;
+constexpr WPARAM CityBoxLimit = 18;
+constexpr int TooltipAutoPopDelay = 20000;
+constexpr int TooltipInitialDelay = 50;
+constexpr int TooltipTextCapacity = 256;
+
+void addTooltips(MainWindowState& state) {
+    state.tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, state.window,
+                                    nullptr, state.instance, nullptr);
+    if (state.tooltip == nullptr) {
+        return;
+    }
+    SendMessageA(state.tooltip, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(TooltipAutoPopDelay, 0));
+    SendMessageA(state.tooltip, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(TooltipInitialDelay, 0));
+    for (int id = IDC_SITE_DESCRIPTION; id <= IDC_SATELLITE_TABLE; ++id) {
+        char text[TooltipTextCapacity];
+        // Each control's tip is the string with the control's id.
+        if (LoadStringA(state.instance, static_cast<UINT>(id), text, TooltipTextCapacity) <= 0) {
+            continue;
+        }
+        TTTOOLINFOA tool = {};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = state.window;
+        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(state.window, id));
+        tool.lpszText = text;  // the tooltip keeps its own copy
+        SendMessageA(state.tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
+}
+
+void onInitDialog(MainWindowState& state) {
+    HWND window = state.window;
+    state.cityBox = GetDlgItem(window, IDC_CITY);
+    state.longitudeBox = GetDlgItem(window, IDC_LONGITUDE);
+    state.latitudeBox = GetDlgItem(window, IDC_LATITUDE);
+    state.tableView = GetDlgItem(window, IDC_SATELLITE_TABLE);
+    state.menuBar = GetMenu(window);
+    state.satelliteMenu = GetSubMenu(state.menuBar, 1);
+    state.table = ListViewTable(state.tableView);
+    state.siteControls = DialogSiteControls(state.longitudeBox, state.latitudeBox,
+                                            GetDlgItem(window, IDOK), state.menuBar);
+
+    HICON icon = LoadIconA(state.instance, MAKEINTRESOURCEA(IDI_KESTRAVE));
+    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    centreWindow(window);
+    fillCityBox(state.cityBox);
+    SendMessageA(state.longitudeBox, EM_LIMITTEXT, CoordinateBoxLimit, 0);
+    SendMessageA(state.latitudeBox, EM_LIMITTEXT, CoordinateBoxLimit, 0);
+    SendMessageA(state.cityBox, CB_LIMITTEXT, CityBoxLimit, 0);
+    addTooltips(state);
+
+    loadSite(state.settings, state.site);
+    // Each coordinate box reports the change, which runs readSiteInput.
+    setControlText(state.cityBox, state.site.name);
+    setControlText(state.longitudeBox, state.site.longitudeText);
+    setControlText(state.latitudeBox, state.site.latitudeText);
+    applyPlaceName(state.site.name, state.siteControls, state.site);
+    // Show the list entry that begins with the name. An empty name leaves the
+    // box empty, whatever a list control might make of an empty prefix.
+    if (state.site.name[0] != '\0') {
+        SendMessageA(state.cityBox, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(state.site.name));
+    }
+
+    SendMessageA(state.tableView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                 LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    insertSatelliteColumns(state.table);
+    loadSatelliteList(state.settings, state.table);
+    recalculate(state);
+}
+
+void onCityBoxNotification(MainWindowState& state, WORD code) {
+    switch (code) {
+        case CBN_EDITCHANGE:
+            readControlText(state.cityBox, state.workText, sizeof state.workText);
+            applyPlaceName(state.workText, state.siteControls, state.site);
+            break;
+        case CBN_SELENDOK: {
+            int index = static_cast<int>(SendMessageA(state.cityBox, CB_GETCURSEL, 0, 0));
+            readCityListEntry(state.cityBox, index, state.workText, sizeof state.workText);
+            applyPlaceName(state.workText, state.siteControls, state.site);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void closeMainWindow(MainWindowState& state) {
+    saveSettings(state.settings, state.site, state.table, state.changeFlags);
+    EndDialog(state.window, 0);
+}
+
+void onCommand(MainWindowState& state, WPARAM wParam) {
+    switch (LOWORD(wParam)) {
+        case IDM_EXIT:
+            closeMainWindow(state);
+            break;
+        case IDOK:
+        case IDM_RECALCULATE:
+            recalculate(state);
+            break;
+        case IDM_ADD_SATELLITE:
+            addSatellite(state);
+            break;
+        case IDM_MODIFY_SATELLITE:
+            modifySelectedSatellite(state);
+            break;
+        case IDM_DELETE_SATELLITES:
+            deleteSelectedSatellites(state);
+            break;
+        case IDM_COPY_RESULTS:
+            copyResultsToClipboard(state);
+            break;
+        case IDM_ABOUT:
+            showAboutBox(state);
+            break;
+        case IDC_LONGITUDE:
+        case IDC_LATITUDE:
+            readSiteInput(state.siteControls, state.site);
+            break;
+        case IDC_CITY:
+            onCityBoxNotification(state, HIWORD(wParam));
+            break;
+        default:  // IDCANCEL (Esc) included: the window stays open
+            break;
+    }
+}
+
+void showContextMenu(MainWindowState& state) {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    SetForegroundWindow(state.window);
+    TrackPopupMenu(state.satelliteMenu, 0, cursor.x, cursor.y, 0, state.window, nullptr);
+}
+
+void onNotify(MainWindowState& state, const NMHDR& header) {
+    if (header.hwndFrom != state.tableView) {
+        return;
+    }
+    switch (header.code) {
+        case LVN_COLUMNCLICK: {
+            const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
+            sortByColumn(state.table, click.iSubItem, state.sortDirections,
+                         compareTextsLikeWindows);
+            state.changeFlags |= ListChanged;
+            break;
+        }
+        case NM_RCLICK:
+            showContextMenu(state);
+            break;
+        default:
+            break;
+    }
+}
+
+// Before any pop-up menu opens, the menu bar's or the context menu.
+void enableMenuCommands(MainWindowState& state) {
+    bool anySelected = state.table.nextSelectedRow(-1) != -1;
+    UINT selectionCommands = MF_BYCOMMAND | (anySelected ? MF_ENABLED : MF_GRAYED);
+    EnableMenuItem(state.satelliteMenu, IDM_MODIFY_SATELLITE, selectionCommands);
+    EnableMenuItem(state.satelliteMenu, IDM_DELETE_SATELLITES, selectionCommands);
+    EnableMenuItem(state.satelliteMenu, IDM_COPY_RESULTS,
+                   MF_BYCOMMAND | (state.table.rowCount() > 0 ? MF_ENABLED : MF_GRAYED));
+}
+
+INT_PTR dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* state = reinterpret_cast<MainWindowState*>(lParam);
+        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        state->window = window;
+        onInitDialog(*state);
+        return TRUE;
+    }
+    auto* state = reinterpret_cast<MainWindowState*>(GetWindowLongPtrA(window, DWLP_USER));
+    if (state == nullptr) {
+        return FALSE;
+    }
+    switch (message) {
+        case WM_COMMAND:
+            onCommand(*state, wParam);
+            return TRUE;
+        case WM_NOTIFY:
+            onNotify(*state, *reinterpret_cast<const NMHDR*>(lParam));
+            return TRUE;
+        case WM_INITMENUPOPUP:
+            enableMenuCommands(*state);
+            return TRUE;
+        case WM_CLOSE:
+            closeMainWindow(*state);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace
+
+void recalculate(MainWindowState& state) {
+    char cityBoxText[SiteNameReadCapacity];
+    readControlText(state.cityBox, cityBoxText, sizeof cityBoxText);
+    recalculateAll(cityBoxText, state.site, state.table, state.changeFlags, state.siteDescription);
+    state.recalculatedLongitude = state.site.longitude;
+    state.recalculatedLatitude = state.site.latitude;
+    setControlText(GetDlgItem(state.window, IDC_SITE_DESCRIPTION), state.siteDescription);
+}
+
+INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Nothing may be thrown back into the window manager.
+    try {
+        return dispatch(window, message, wParam, lParam);
+    } catch (...) {
+        return TRUE;
+    }
+}
+
+void runMainWindow(HINSTANCE instance) {
+    MainWindowState state;
+    state.instance = instance;
+    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr, MainWindowProc,
+                    reinterpret_cast<LPARAM>(&state));
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Resource ids, shared by kestrave.rc and the program. Defines only, so that
+// the resource compiler can read this header too.
+//
+// Prefixes: IDD_ dialogs, IDC_ controls, IDM_ menus and menu commands,
+// IDS_ strings, IDI_ icons, IDCUR_ cursors.
+
+// Icon
+#define IDI_KESTRAVE 1000
+
+// Main window
+#define IDD_MAIN_WINDOW 2000
+#define IDC_SITE_DESCRIPTION 2001
+#define IDC_LONGITUDE 2002
+#define IDC_LATITUDE 2003
+#define IDC_CITY 2004
+#define IDC_SATELLITE_TABLE 2005
+
+// Tooltips of the main window's controls: each string has its control's id.
+#define IDS_TIP_SITE_DESCRIPTION 2001
+#define IDS_TIP_LONGITUDE 2002
+#define IDS_TIP_LATITUDE 2003
+#define IDS_TIP_CITY 2004
+#define IDS_TIP_SATELLITE_TABLE 2005
+
+// Satellite dialog
+#define IDD_SATELLITE_DIALOG 2600
+#define IDC_SATELLITE_LONGITUDE 2601
+#define IDC_SATELLITE_DESCRIPTION 2602
+
+// Main menu and its commands
+#define IDM_MAIN_MENU 3000
+#define IDM_RECALCULATE 3001
+#define IDM_EXIT 3002
+#define IDM_ADD_SATELLITE 3011
+#define IDM_MODIFY_SATELLITE 3012
+#define IDM_DELETE_SATELLITES 3013
+#define IDM_COPY_RESULTS 3014
+#define IDM_ABOUT 3021
+
+// About box, its two link labels and the hand cursor shown over them
+#define IDD_ABOUT_BOX 9000
+#define IDC_HOME_PAGE_LINK 9001
+#define IDC_MAIL_LINK 9002
+#define IDCUR_HAND 9003

@@ -1,0 +1,268 @@
+// The main window as it opens, its template, menu and tooltips, Esc and the close.
+
+#include <windows.h>
+// commctrl.h needs windows.h first
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "app/centre_window.h"
+#include "app/control_text.h"
+#include "cli/text_encoding.h"
+#include "data/satellite_table.h"
+#include "res/resource_ids.h"
+#include "tests/gui/gui_fixture.h"
+#include "tests/gui/hosted_main_window.h"
+#include "tests/gui/template_check.h"
+
+namespace {
+
+using MainWindowTest = GuiTest;
+
+TEST_F(MainWindowTest, FirstStartShowsBeijingAndTheCalculatedCatalogue) {
+    HostedMainWindow main;
+    EXPECT_EQ(main.text(IDC_CITY), "北京");
+    EXPECT_EQ(main.text(IDC_LONGITUDE), "116.46");
+    EXPECT_EQ(main.text(IDC_LATITUDE), "39.92");
+    EXPECT_FALSE(main.enabled(IDC_LONGITUDE));
+    EXPECT_FALSE(main.enabled(IDC_LATITUDE));
+    EXPECT_TRUE(main.enabled(IDOK));
+    EXPECT_TRUE(main.menuCommandEnabled(IDM_RECALCULATE));
+    EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION), BeijingDescription);
+
+    ASSERT_EQ(main.rowCount(), 39);
+    EXPECT_EQ(main.cell(0, ColumnName), "国际703  (InterSat-707)");
+    EXPECT_EQ(main.cell(0, ColumnLongitude), "57.0");
+    EXPECT_EQ(main.cell(38, ColumnName), "国际701  (InterSat-701)");
+    EXPECT_EQ(main.cell(38, ColumnLongitude), "180.0");
+    for (int row = 0; row < main.rowCount(); ++row) {
+        EXPECT_NE(main.cell(row, ColumnElevation), "") << "row " << row;
+        EXPECT_NE(main.cell(row, ColumnAzimuth), "") << "row " << row;
+        EXPECT_NE(main.cell(row, ColumnPolarisation), "") << "row " << row;
+    }
+    int row = main.rowWithLongitude("105.5");
+    ASSERT_EQ(row, 18);
+    EXPECT_EQ(main.cell(row, ColumnElevation), "42.45");
+    EXPECT_EQ(main.cell(row, ColumnAzimuth), "南偏西16.79度");
+    EXPECT_EQ(main.cell(row, ColumnPolarisation), "-12.80");
+    // Start-up ends with a recalculation; the list itself is untouched.
+    EXPECT_EQ(main.state().changeFlags, SiteChanged);
+}
+
+TEST_F(MainWindowTest, OpensCentredWithItsIconAndTheFocusInTheCityBox) {
+    HostedMainWindow main;
+    expectCentred(main.window());
+    EXPECT_NE(SendMessageA(main.window(), WM_GETICON, ICON_BIG, 0), 0);
+
+    char caption[64] = {};
+    GetWindowTextA(main.window(), caption, sizeof caption);
+    EXPECT_EQ(std::string(caption).rfind("Kestrave V3.0", 0), 0u) << caption;
+
+    HWND focus = GetFocus();
+    EXPECT_TRUE(focus == main.item(IDC_CITY) || GetParent(focus) == main.item(IDC_CITY));
+}
+
+TEST(ControlText, ReadsAreZeroFilledAndCutToTheCapacity) {
+    HWND edit = CreateWindowExA(0, "Edit", "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(edit, nullptr);
+    setControlText(edit, "123456");
+    char buffer[8];
+    std::memset(buffer, 'x', sizeof buffer);
+    readControlText(edit, buffer, 4);
+    EXPECT_EQ(std::string(buffer, 4), std::string("123\0", 4));
+    EXPECT_EQ(std::string(buffer + 4, 4), "xxxx");
+    readControlText(edit, buffer, sizeof buffer);
+    EXPECT_EQ(std::string(buffer, sizeof buffer), std::string("123456\0\0", 8));
+
+    const std::string place = cp936FromUtf8("达尔罕茂明安联合旗");
+    setControlText(edit, place.c_str());
+    char field[20];
+    readControlText(edit, field, sizeof field);
+    EXPECT_EQ(std::string(field), place);
+    DestroyWindow(edit);
+}
+
+TEST(CentreWindow, HalvesRoundingTowardMinusInfinity) {
+    EXPECT_EQ(halfRoundedDown(7), 3);
+    EXPECT_EQ(halfRoundedDown(6), 3);
+    EXPECT_EQ(halfRoundedDown(0), 0);
+    EXPECT_EQ(halfRoundedDown(-1), -1);
+    EXPECT_EQ(halfRoundedDown(-6), -3);
+    EXPECT_EQ(halfRoundedDown(-7), -4);
+}
+
+TEST_F(MainWindowTest, ControlsStandAsTheTemplateLaysThemOut) {
+    const DWORD tab = WS_TABSTOP;
+    const std::vector<TemplateControl> expected = {
+        {"Button", -1, box(303, 0, 93, 81), "计算新的接收地点", BS_GROUPBOX, 0},
+        {"Static", -1, box(309, 15, 18, 8), "城市", SS_LEFT, 0},
+        {"ComboBox", IDC_CITY, box(329, 12, 61, 0), "北京", CBS_DROPDOWN | CBS_AUTOHSCROLL | tab,
+         CBS_SORT | CBS_SIMPLE, TemplateSize::WidthOnly},
+        {"Static", -1, box(309, 31, 18, 8), "经度", 0, 0},
+        {"Edit", IDC_LONGITUDE, box(329, 29, 61, 11), "116.46", tab, ES_AUTOHSCROLL},
+        {"Static", -1, box(309, 47, 18, 8), "纬度", 0, 0},
+        {"Edit", IDC_LATITUDE, box(329, 45, 61, 11), "39.92", tab, ES_AUTOHSCROLL},
+        {"Button", IDOK, box(329, 61, 61, 14), "重新计算(&C)", BS_DEFPUSHBUTTON | tab, 0},
+        {"Button", -1, box(303, 84, 93, 43), "接收地点", BS_GROUPBOX, 0},
+        {"Static", IDC_SITE_DESCRIPTION, box(309, 96, 81, 27), BeijingDescription, SS_NOTIFY, 0},
+        {"SysListView32", IDC_SATELLITE_TABLE, box(3, 1, 295, 126), "", LVS_REPORT | tab,
+         LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SORTASCENDING | LVS_SORTDESCENDING},
+    };
+    HostedMainWindow main;
+    expectControlsAsTemplate(main.window(), expected);
+    EXPECT_TRUE(GetWindowLongA(main.item(IDC_SATELLITE_TABLE), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+    // The dialog manager draws the border of an edit box or a list view as a sunken edge.
+    for (int id : {IDC_LONGITUDE, IDC_LATITUDE, IDC_SATELLITE_TABLE}) {
+        EXPECT_TRUE((GetWindowLongA(main.item(id), GWL_STYLE) & WS_BORDER) ||
+                    (GetWindowLongA(main.item(id), GWL_EXSTYLE) & WS_EX_CLIENTEDGE));
+    }
+
+    expectDialogFrame(main.window(), 401, 131);
+}
+
+TEST_F(MainWindowTest, TextBoxesTakeAtMostTheirTypedBytes) {
+    HostedMainWindow main;
+    EXPECT_EQ(SendMessageA(main.item(IDC_LONGITUDE), EM_GETLIMITTEXT, 0, 0), 6);
+    EXPECT_EQ(SendMessageA(main.item(IDC_LATITUDE), EM_GETLIMITTEXT, 0, 0), 6);
+    COMBOBOXINFO city = {};
+    city.cbSize = sizeof city;
+    GetComboBoxInfo(main.item(IDC_CITY), &city);
+    EXPECT_EQ(SendMessageA(city.hwndItem, EM_GETLIMITTEXT, 0, 0), 18);
+
+    main.emptyCityBox();
+    HWND latitude = main.item(IDC_LATITUDE);
+    SendMessageA(latitude, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    for (char digit : std::string("12345678")) {
+        SendMessageA(latitude, WM_CHAR, static_cast<WPARAM>(digit), 1);
+    }
+    EXPECT_EQ(main.text(IDC_LATITUDE), "123456");
+}
+
+struct MenuEntry {
+    int popup;
+    int position;
+    int id;  // 0 for a separator
+    const char* text;
+};
+
+TEST_F(MainWindowTest, MenuHoldsItsThreePopUpsAndTheirCommands) {
+    const MenuEntry entries[] = {
+        {0, 0, IDM_RECALCULATE, "重新计算(&C)"},
+        {0, 1, 0, ""},
+        {0, 2, IDM_EXIT, "退出(&X)"},
+        {1, 0, IDM_ADD_SATELLITE, "增加卫星参数(&A)..."},
+        {1, 1, IDM_MODIFY_SATELLITE, "修改选定卫星(&M)..."},
+        {1, 2, IDM_DELETE_SATELLITES, "删除选定卫星(&D)"},
+        {1, 3, 0, ""},
+        {1, 4, IDM_COPY_RESULTS, "将计算结果拷贝到剪贴板(&C)"},
+        {2, 0, IDM_ABOUT, "关于本程序(&A)..."},
+    };
+    const char* popups[] = {"文件(&F)", "卫星参数(&S)", "帮助(&H)"};
+    HostedMainWindow main;
+    HMENU bar = GetMenu(main.window());
+    ASSERT_EQ(GetMenuItemCount(bar), 3);
+    for (int popup = 0; popup < 3; ++popup) {
+        char text[128] = {};
+        GetMenuStringA(bar, static_cast<UINT>(popup), text, sizeof text, MF_BYPOSITION);
+        EXPECT_EQ(utf8(text), popups[popup]);
+    }
+    for (const MenuEntry& entry : entries) {
+        HMENU popup = GetSubMenu(bar, entry.popup);
+        SCOPED_TRACE(entry.text);
+        UINT state = GetMenuState(popup, static_cast<UINT>(entry.position), MF_BYPOSITION);
+        if (entry.id == 0) {
+            EXPECT_TRUE(state & MF_SEPARATOR);
+            continue;
+        }
+        EXPECT_EQ(static_cast<int>(GetMenuItemID(popup, entry.position)), entry.id);
+        char text[128] = {};
+        GetMenuStringA(popup, static_cast<UINT>(entry.position), text, sizeof text, MF_BYPOSITION);
+        EXPECT_EQ(utf8(text), entry.text);
+    }
+}
+
+TEST_F(MainWindowTest, EveryControlHasItsTooltip) {
+    const std::pair<int, const char*> tips[] = {
+        {IDC_SITE_DESCRIPTION, "当前数据对应的寻星地点"},
+        {IDC_LONGITUDE, "输入寻星地点的经度,东经为正,西经为负"},
+        {IDC_LATITUDE, "输入寻星地点的纬度,北纬为正,南纬为负"},
+        {IDC_CITY, "输入城市名查询经纬度,举例:北京,上海..."},
+        {IDC_SATELLITE_TABLE,
+         "仰角为正馈天线的角度,极化角方向为面对天线(即看到馈源的背面)顺时针转动为正"},
+    };
+    HostedMainWindow main;
+    HWND tooltip = main.state().tooltip;
+    ASSERT_NE(tooltip, nullptr);
+    EXPECT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 5);
+    EXPECT_EQ(SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 20000);
+    EXPECT_EQ(SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_INITIAL, 0), 50);
+    EXPECT_TRUE(GetWindowLongA(tooltip, GWL_STYLE) & TTS_ALWAYSTIP);
+    for (const auto& [id, text] : tips) {
+        char buffer[256] = {};
+        TTTOOLINFOA tool = {};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = main.window();
+        tool.uId = reinterpret_cast<UINT_PTR>(main.item(id));
+        tool.lpszText = buffer;
+        SendMessageA(tooltip, TTM_GETTEXTA, sizeof buffer, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_EQ(utf8(buffer), text) << id;
+        TTTOOLINFOA info = {};
+        info.cbSize = sizeof info;
+        info.hwnd = main.window();
+        info.uId = reinterpret_cast<UINT_PTR>(main.item(id));
+        ASSERT_TRUE(SendMessageA(tooltip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info)));
+        EXPECT_EQ(info.uFlags & (TTF_IDISHWND | TTF_SUBCLASS),
+                  static_cast<UINT>(TTF_IDISHWND | TTF_SUBCLASS));
+    }
+}
+
+TEST_F(MainWindowTest, EscapeLeavesTheWindowOpenAndSavesNothing) {
+    HostedMainWindow main;
+    main.pressKey(IDC_CITY, VK_ESCAPE);
+    main.command(IDCANCEL);
+    EXPECT_FALSE(main.ended());
+    EXPECT_FALSE(readStoredValue(HKEY_CURRENT_USER, "City").present);
+    EXPECT_FALSE(readStoredValue(HKEY_LOCAL_MACHINE, "City").present);
+}
+
+enum class CloseWay { CloseBox, CloseMessage, ExitCommand };
+
+class MainWindowCloseTest : public GuiTest, public ::testing::WithParamInterface<CloseWay> {};
+
+TEST_P(MainWindowCloseTest, SavesTheSiteButNotTheUntouchedListInBothHives) {
+    HostedMainWindow main;
+    switch (GetParam()) {
+        case CloseWay::CloseBox:
+            main.closeWithCloseBox();
+            break;
+        case CloseWay::CloseMessage:
+            main.closeWithMessage();
+            break;
+        case CloseWay::ExitCommand:
+            main.command(IDM_EXIT);
+            break;
+    }
+    EXPECT_TRUE(main.ended());
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+        StoredValue city = readStoredValue(root, "City");
+        StoredValue longitude = readStoredValue(root, "X");
+        StoredValue latitude = readStoredValue(root, "Y");
+        EXPECT_EQ(city.type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(city.bytes, storedTextBytes("北京"));
+        EXPECT_EQ(longitude.type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(longitude.bytes, std::string("116.46", 7));
+        EXPECT_EQ(latitude.type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(latitude.bytes, std::string("39.92", 6));
+        EXPECT_FALSE(readStoredValue(root, "Data").present);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EachWayToClose, MainWindowCloseTest,
+                         ::testing::Values(CloseWay::CloseBox, CloseWay::CloseMessage,
+                                           CloseWay::ExitCommand));
+
+}  // namespace

@@ -1,0 +1,48 @@
+#include "tests/gui/registry_fixture.h"
+
+#include <vector>
+
+#include "app/registry_settings.h"
+#include "cli/text_encoding.h"
+
+void removeStoredSettings() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKeyPath);
+    RegDeleteKeyA(HKEY_CURRENT_USER, SettingsKeyPath);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, SettingsKeyPath);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, SettingsKeyPath);
+}
+
+void storeValue(HKEY root, const char* name, DWORD type, const std::string& bytes) {
+    HKEY key;
+    if (RegCreateKeyA(root, SettingsKeyPath, &key) != ERROR_SUCCESS) {
+        return;
+    }
+    RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                   static_cast<DWORD>(bytes.size()));
+    RegCloseKey(key);
+}
+
+void storeText(HKEY root, const char* name, const std::string& utf8) {
+    storeValue(root, name, REG_SZ, storedTextBytes(utf8));
+}
+
+StoredValue readStoredValue(HKEY root, const char* name) {
+    StoredValue value;
+    HKEY key;
+    if (RegOpenKeyExA(root, SettingsKeyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+        return value;
+    }
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
+        std::vector<char> bytes(size + 1);
+        if (RegQueryValueExA(key, name, nullptr, &value.type, reinterpret_cast<BYTE*>(bytes.data()),
+                             &size) == ERROR_SUCCESS) {
+            value.present = true;
+            value.bytes.assign(bytes.data(), size);
+        }
+    }
+    RegCloseKey(key);
+    return value;
+}
+
+std::string storedTextBytes(const std::string& utf8) { return cp936FromUtf8(utf8) + '\0'; }
