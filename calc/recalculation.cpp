@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "calc/pointing.h"
+#include "calc/whole_characters.h"
 #include "numtext/numtext.h"
 
 namespace {
@@ -37,20 +38,10 @@ private:
     std::size_t length_ = 0;
 };
 
-bool isLeadByte(char byte) {
-    auto value = static_cast<unsigned char>(byte);
-    return value >= 0x81 && value <= 0xFE;
-}
-
 // Copies at most `limit` bytes of `text` into `field` (limit + 1 bytes or
 // more) without splitting a double-byte character.
 void copyWholeCharacters(const char* text, std::size_t limit, char* field) {
-    std::size_t length = 0;
-    while (text[length] != '\0') {
-        std::size_t size = isLeadByte(text[length]) && text[length + 1] != '\0' ? 2 : 1;
-        if (length + size > limit) break;
-        length += size;
-    }
+    const std::size_t length = wholeCharacterLength(text, limit);
     std::memcpy(field, text, length);
     field[length] = '\0';
 }

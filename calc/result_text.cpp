@@ -3,6 +3,8 @@
 #include <cstring>
 #include <vector>
 
+#include "calc/whole_characters.h"
+
 namespace {
 
 // Cells are read as the copy command reads them.
@@ -28,14 +30,7 @@ public:
     // The text's bytes, then blanks up to `width`. A longer text is cut at
     // the width, or before the double-byte character that the width would split.
     void appendField(const char* text, std::size_t width) {
-        std::size_t length = 0;
-        while (text[length] != '\0') {
-            bool lead = static_cast<unsigned char>(text[length]) >= 0x81 &&
-                        static_cast<unsigned char>(text[length]) <= 0xFE;
-            std::size_t size = lead && text[length + 1] != '\0' ? 2 : 1;
-            if (length + size > width) break;
-            length += size;
-        }
+        const std::size_t length = wholeCharacterLength(text, width);
         append(text, length);
         appendRepeated(' ', width - length);
     }
