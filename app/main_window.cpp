@@ -115,7 +115,11 @@ void onCommand(MainWindowState& state, WPARAM wParam) {
             break;
         case IDOK:
         case IDM_RECALCULATE:
-            recalculate(state);
+            // Some dialog managers send IDOK for Enter even while the default
+            // button is greyed; the site inputs are invalid then.
+            if (IsWindowEnabled(GetDlgItem(state.window, IDOK))) {
+                recalculate(state);
+            }
             break;
         case IDM_ADD_SATELLITE:
             addSatellite(state);

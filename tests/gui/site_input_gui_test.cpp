@@ -126,6 +126,9 @@ TEST_F(SiteInputTest, EnterRecalculatesTypedCoordinatesOnlyWhileButton1IsEnabled
     main.setBoxText(IDC_LATITUDE, "91");
     main.pressKey(IDC_LATITUDE, VK_RETURN);
     EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION), BeijingDescription);
+    // Nor does the command a dialog manager may send for Enter regardless.
+    main.command(IDOK);
+    EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION), BeijingDescription);
 
     main.setBoxText(IDC_LATITUDE, "-33.45");
     main.pressKey(IDC_LATITUDE, VK_RETURN);
