@@ -5,6 +5,7 @@
 #include "cli/text_encoding.h"
 #include "data/satellite_table.h"
 #include "res/resource_ids.h"
+#include "tests/gui/modal_window.h"
 
 namespace {
 
@@ -130,17 +131,7 @@ void HostedMainWindow::pressKey(int focus, UINT key) {
     if (focus == IDC_CITY) {
         target = cityEditField(target);
     }
-    SetFocus(target);
-    MSG message = {};
-    message.hwnd = target;
-    message.message = WM_KEYDOWN;
-    message.wParam = key;
-    message.lParam = 1;
-    if (!IsDialogMessageA(window_, &message)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-    pumpMessages();
+    pressDialogKey(window_, target, key);
 }
 
 void HostedMainWindow::clickColumnHeader(int column) {
