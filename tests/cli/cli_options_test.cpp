@@ -55,8 +55,8 @@ TEST(ParseCliOptions, RefusesWhatItDoesNotKnow) {
         {{"--foo=bar"}, "unknown option \"--foo\""},
         {{"-h"}, "unknown option \"-h\""},
         {{"116.46"}, "unexpected argument \"116.46\""},
-        {{"--lat", "1", "--lon"}, "--lon needs a value"},
-        {{"--help=yes"}, "--help takes no value"},
+        {{"--lat", "1", "--lon"}, "--lon: 1 required TEXT missing"},
+        {{"--help=yes"}, "help was given a disallowed flag override"},
         {{"--encoding", "utf8"}, "--encoding \"utf8\": use utf-8 or gbk"},
         {{"--encoding=GBK"}, "--encoding \"GBK\": use utf-8 or gbk"},
     };
@@ -194,11 +194,9 @@ TEST(SiteFromOptions, RefusesUnknownPlacesAndMixedSiteOptions) {
     };
     const Case cases[] = {
         {u8"东乡", nullptr, u8"--city \"东乡\": no such place in the gazetteer (see --cities)"},
-        {u8"北京市", nullptr,
-         u8"--city \"北京市\": no such place in the gazetteer (see --cities)"},
+        {u8"北京市", nullptr, u8"--city \"北京市\": no such place in the gazetteer (see --cities)"},
         {"", nullptr, "--city \"\": no such place in the gazetteer (see --cities)"},
-        {u8"\U0001F600", nullptr,
-         u8"--city \"\U0001F600\": not a name the gazetteer can hold"},
+        {u8"\U0001F600", nullptr, u8"--city \"\U0001F600\": not a name the gazetteer can hold"},
         {u8"上海", "121.48", "give the site either with --city or with --lon and --lat"},
     };
     for (const Case& c : cases) {
