@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "calc/trig.h"
 #include "cli/text_encoding.h"
 #include "numtext/numtext.h"
 
