@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "data/bounded_text.h"
 #include "data/satellite_catalogue.h"
 
 namespace {
@@ -27,9 +28,7 @@ void readSiteText(SettingsBackend& store, const char* name, char (&field)[SiteTe
 // Writes one site text, never reading past its field.
 void writeSiteText(SettingsBackend& store, const char* name, const char (&field)[SiteTextCapacity]) {
     char text[SiteTextCapacity];
-    std::size_t length = strnlen(field, sizeof field - 1);
-    std::memcpy(text, field, length);
-    text[length] = '\0';
+    BoundedText(text, sizeof text).append(field, strnlen(field, sizeof field - 1));
     store.writeStringValue(name, text);
 }
 
