@@ -42,7 +42,7 @@ void computePointing(long double satelliteLongitude, const ReceivingSite& site,
         const bool below = a < 0;  // a negative zero counts as not below
         const char* word =
             southern ? (below ? EastOfNorth : WestOfNorth) : (below ? WestOfSouth : EastOfSouth);
-        char angle[32];
+        char angle[NumberTextCapacity];
         NumberToText(std::fabs(a), angle, 0, 2);
         BoundedText azimuth(result.azimuthText, sizeof result.azimuthText);
         if (std::strcmp(angle, "0") == 0) {

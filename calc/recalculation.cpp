@@ -10,13 +10,6 @@
 
 namespace {
 
-// The most bytes of the city box's text that become the site's name.
-constexpr std::size_t SiteNameLimit = 18;
-// Row longitude texts are read with this capacity (at most 126 bytes).
-constexpr std::size_t LongitudeCellCapacity = 127;
-// Room for any text NumberToText writes with two decimals.
-constexpr std::size_t NumberTextCapacity = 32;
-
 void appendDegrees(BoundedText& description, long double value, const char* belowZeroWord,
                    const char* aboveZeroWord) {
     if (value < 0)
@@ -29,7 +22,7 @@ void appendDegrees(BoundedText& description, long double value, const char* belo
     description.append("\xB6\xC8");  // 度
 }
 
-void formatCoordinate(long double value, char (&text)[20]) {
+void formatCoordinate(long double value, char (&text)[SiteTextCapacity]) {
     char number[NumberTextCapacity];
     NumberToText(value, number, 0, 2);
     BoundedText(text, sizeof text).append(number);
@@ -61,7 +54,7 @@ void recalculateAll(const char* cityBoxText, ReceivingSite& site, SatelliteTable
 
     int rows = table.rowCount();
     for (int row = 0; row < rows; ++row) {
-        char longitudeText[LongitudeCellCapacity];
+        char longitudeText[CellReadCapacity];
         table.getCell(row, ColumnLongitude, longitudeText, sizeof longitudeText);
         // A text that is no number reads as 0, and the row gets longitude 0's results.
         long double longitude = 0;

@@ -23,7 +23,7 @@ std::size_t cellLength(const char* text) {
 bool satelliteTextsValid(const char* longitudeText, const char* description) {
     if (description[0] == '\0' || longitudeText[0] == '\0') return false;
     // TextToNumber removes blanks in place; the caller's text stays as typed.
-    char number[SatelliteBoxTextCapacity];
+    char number[CellReadCapacity];
     BoundedText(number, sizeof number).append(longitudeText);
     long double longitude = 0;
     return TextToNumber(number, &longitude) == 1 && roundsWithin(longitude, LongitudeLimit);

@@ -21,8 +21,12 @@ enum SatelliteColumn : int {
 
 enum class ColumnAlignment { Left, Right };
 
-// Every cell read that the program makes uses a capacity of at most this.
+// Every cell read that the program makes uses a capacity of at most this:
+// a whole cell reads as 127 bytes and the NUL.
 constexpr std::size_t CellTextCapacity = 128;
+// The capacity of the other reads (the sort, the recalculation, the
+// deletion question) and of the satellite dialog's boxes: 126 bytes and the NUL.
+constexpr std::size_t CellReadCapacity = 127;
 
 class SatelliteTable {
 public:

@@ -14,8 +14,6 @@
 
 // The most bytes of Data the reader accepts, and the writer's buffer.
 constexpr std::size_t StoredListCapacity = 36000;
-// Capacity of the City, X and Y fields.
-constexpr std::size_t SiteTextCapacity = 20;
 
 // The four value operations. Each one opens the store, does one thing and
 // closes it again; none reports anything to the user.
@@ -55,7 +53,7 @@ public:
 
 // Reads City, X and Y into the site's name and texts; when all three are
 // empty the name becomes 北京. A text read that is not NUL-terminated within
-// its 20 bytes reads as empty.
+// its SiteTextCapacity bytes reads as empty.
 void loadSite(SettingsBackend& store, ReceivingSite& site);
 
 // Fills the empty table from Data, or from the built-in catalogue when Data
