@@ -8,6 +8,7 @@
 #include "cli/text_encoding.h"
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
+#include "tests/support/memory_settings_backend.h"
 
 namespace {
 
