@@ -48,8 +48,9 @@ void recalculateAll(const char* cityBoxText, ReceivingSite& site, SatelliteTable
     formatCoordinate(site.longitude, site.longitudeText);
     formatCoordinate(site.latitude, site.latitudeText);
     // The name never ends inside a double-byte character.
-    const char* name = cityBoxText ? cityBoxText : "";
-    BoundedText(site.name, sizeof site.name).append(name, wholeCharacterLength(name, SiteNameLimit));
+    const char* cityName = cityBoxText ? cityBoxText : "";
+    BoundedText name(site.name, sizeof site.name);
+    name.append(cityName, wholeCharacterLength(cityName, SiteNameLimit));
     buildSiteDescription(site, description);
 
     int rows = table.rowCount();

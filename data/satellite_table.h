@@ -32,7 +32,8 @@ class SatelliteTable {
 public:
     virtual ~SatelliteTable() = default;
 
-    virtual void insertColumn(int index, int width, const char* title, ColumnAlignment alignment) = 0;
+    virtual void insertColumn(int index, int width, const char* title,
+                              ColumnAlignment alignment) = 0;
     // Inserts a row at `row` with `text` as its column 0; later rows move down.
     // Inserting at rowCount() appends.
     virtual void insertRow(int row, const char* text) = 0;

@@ -26,7 +26,8 @@ void readSiteText(SettingsBackend& store, const char* name, char (&field)[SiteTe
 }
 
 // Writes one site text, never reading past its field.
-void writeSiteText(SettingsBackend& store, const char* name, const char (&field)[SiteTextCapacity]) {
+void writeSiteText(SettingsBackend& store, const char* name,
+                   const char (&field)[SiteTextCapacity]) {
     char text[SiteTextCapacity];
     BoundedText(text, sizeof text).append(field, strnlen(field, sizeof field - 1));
     store.writeStringValue(name, text);

@@ -23,6 +23,7 @@ void MemorySettingsBackend::writeStringValue(const char* name, const char* text)
     values[name] = Value{ValueType::Text, std::string(text, std::strlen(text) + 1)};
 }
 
-void MemorySettingsBackend::writeBinaryValue(const char* name, const char* bytes, std::size_t size) {
+void MemorySettingsBackend::writeBinaryValue(const char* name, const char* bytes,
+                                             std::size_t size) {
     values[name] = Value{ValueType::Binary, std::string(bytes, size)};
 }

@@ -63,6 +63,7 @@ TEST(RoundsWithin, RoundsHalvesToEvenBeforeTheRangeTest) {
         int limit;
         bool within;
     };
+    // clang-format off
     const Case cases[] = {
         {90.5L, 90, true},     {-90.5L, 90, true},     {90.4L, 90, true},
         {90.51L, 90, false},   {-90.51L, 90, false},   {91, 90, false},
@@ -77,6 +78,7 @@ TEST(RoundsWithin, RoundsHalvesToEvenBeforeTheRangeTest) {
         {-std::numeric_limits<long double>::infinity(), 90, false},
         {std::numeric_limits<long double>::quiet_NaN(), 90, false},
     };
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(roundsWithin(c.value, c.limit), c.within)
             << static_cast<double>(c.value) << " within " << c.limit;
@@ -208,8 +210,8 @@ TEST(ApplyPlaceName, AnUnknownPlaceShowsQuestionMarksAndGreysRecalculate) {
     EXPECT_EQ(controls.longitudeText, "?");
     EXPECT_EQ(controls.latitudeText, "?");
     EXPECT_FALSE(controls.recalculateEnabled);
-    EXPECT_EQ(site.longitude, 0);         // "?" is rejected and reads as 0
-    EXPECT_EQ(site.latitude, 39.92L);     // the latitude box is never reached
+    EXPECT_EQ(site.longitude, 0);      // "?" is rejected and reads as 0
+    EXPECT_EQ(site.latitude, 39.92L);  // the latitude box is never reached
 }
 
 TEST(ApplyPlaceName, AnEmptyNameUnlocksTheBoxesWithTheLastRecalculatedTexts) {
@@ -226,8 +228,8 @@ TEST(ApplyPlaceName, AnEmptyNameUnlocksTheBoxesWithTheLastRecalculatedTexts) {
     EXPECT_EQ(site.longitude, -70.5L);
     EXPECT_NEAR(static_cast<double>(site.latitude), -33.45, 1e-12);
     const std::vector<std::string> expected = {
-        "boxes enabled", "set longitude -70.50", "read longitude", "read latitude",
-        "set latitude -33.45", "read longitude", "read latitude"};
+        "boxes enabled",       "set longitude -70.50", "read longitude", "read latitude",
+        "set latitude -33.45", "read longitude",       "read latitude"};
     EXPECT_EQ(controls.events, expected);
 }
 
