@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "calc/trig.h"
+#include "data/bounded_text.h"
 #include "numtext/decimal_power.h"
 #include "numtext/numtext.h"
 
@@ -16,14 +18,6 @@ const char EastOfNorth[] = "\xB1\xB1\xC6\xAB\xB6\xAB";  // 北偏东
 const char WestOfNorth[] = "\xB1\xB1\xC6\xAB\xCE\xF7";  // 北偏西
 const char Due[] = "\xD5\xFD";                          // 正
 const char Degrees[] = "\xB6\xC8";                      // 度
-
-// Appends `text` to the field, never past its last byte.
-template <std::size_t N>
-void append(char (&field)[N], const char* text) {
-    std::size_t length = std::strlen(field);
-    while (*text != '\0' && length + 1 < N) field[length++] = *text++;
-    field[length] = '\0';
-}
 
 }  // namespace
 
@@ -63,18 +57,17 @@ void computePointing(long double satelliteLongitude, const ReceivingSite& site,
         const bool below = a < 0;  // a negative zero counts as not below
         const char* word = angles.southern ? (below ? EastOfNorth : WestOfNorth)
                                            : (below ? WestOfSouth : EastOfSouth);
-        char angle[32];
+        char angle[NumberTextCapacity];
         NumberToText(std::fabs(a), angle, 0, 2);
-        result.azimuthText[0] = '\0';
+        BoundedText azimuth(result.azimuthText, sizeof result.azimuthText);
         if (std::strcmp(angle, "0") == 0) {
             // Due south or due north: the first character of the word.
-            append(result.azimuthText, Due);
-            const char first[] = {word[0], word[1], '\0'};
-            append(result.azimuthText, first);
+            azimuth.append(Due);
+            azimuth.append(word, 2);
         } else {
-            append(result.azimuthText, word);
-            append(result.azimuthText, angle);
-            append(result.azimuthText, Degrees);
+            azimuth.append(word);
+            azimuth.append(angle);
+            azimuth.append(Degrees);
         }
     }
     NumberToText(angles.polarisation, result.polarisationText, 0, 2);

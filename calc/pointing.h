@@ -2,6 +2,9 @@
 // Pointing geometry: elevation, azimuth and polarisation of a dish aimed at
 // a geostationary satellite, from a spherical Earth.
 
+// The geometry is computed with the degree routines of trig.h; code that
+// works with pointing.h has them too.
+#include "calc/trig.h"
 #include "data/receiving_site.h"
 
 // Ratio of the Earth's radius to the radius of the geostationary orbit.
@@ -9,15 +12,6 @@ constexpr long double RadiusRatio = 0.151073L;
 // Stands for a latitude of exactly zero, so that the azimuth and
 // polarisation quotients never divide zero by zero.
 constexpr long double ZeroLatitudeSubstitute = 1e-100L;
-// Degrees per half turn; a 16-bit integer converted when used.
-constexpr short DegreeFactor = 180;
-
-// With inDegrees == 1, x is in degrees: converted as x * pi, then / 180.
-long double trigCos(long double x, int inDegrees);
-long double trigSin(long double x, int inDegrees);
-long double trigTan(long double x, int inDegrees);
-// Arc tangent in (-90, 90); with inDegrees == 1 the radians a become a / pi * 180.
-long double trigAtan(long double x, int inDegrees);
 
 // The three texts one table row shows for one satellite (code page 936).
 struct PointingResult {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "calc/whole_characters.h"
+#include "data/bounded_text.h"
 
 namespace {
 
@@ -11,39 +12,13 @@ namespace {
 constexpr std::size_t ResultCellCapacity = 35999;
 constexpr std::size_t RuleLength = 80;
 
-// Writes into the caller's buffer, never past capacity - 1 bytes, so that a
-// terminating zero always fits.
-class ResultWriter {
-public:
-    ResultWriter(char* buffer, std::size_t capacity) : buffer_(buffer), capacity_(capacity) {}
-
-    void append(const char* bytes, std::size_t count) {
-        std::size_t room = capacity_ - 1 - length_;
-        if (count > room) count = room;
-        std::memcpy(buffer_ + length_, bytes, count);
-        length_ += count;
-    }
-    void append(const char* text) { append(text, std::strlen(text)); }
-    void appendRepeated(char byte, std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) append(&byte, 1);
-    }
-    // The text's bytes, then blanks up to `width`. A longer text is cut at
-    // the width, or before the double-byte character that the width would split.
-    void appendField(const char* text, std::size_t width) {
-        const std::size_t length = wholeCharacterLength(text, width);
-        append(text, length);
-        appendRepeated(' ', width - length);
-    }
-    std::size_t finish() {
-        buffer_[length_] = '\0';
-        return length_;
-    }
-
-private:
-    char* buffer_;
-    std::size_t capacity_;
-    std::size_t length_ = 0;
-};
+// The text's bytes, then blanks up to `width`. A longer text is cut at the
+// width, or before the double-byte character that the width would split.
+void appendField(BoundedText& text, const char* field, std::size_t width) {
+    const std::size_t length = wholeCharacterLength(field, width);
+    text.append(field, length);
+    text.appendRepeated(' ', width - length);
+}
 
 }  // namespace
 
@@ -55,13 +30,13 @@ std::size_t resultTextCapacity(int rowCount, std::size_t descriptionLength) {
 std::size_t formatResultText(const char* description, const SatelliteTable& table, char* buffer,
                              std::size_t capacity) {
     if (buffer == nullptr || capacity == 0) return 0;
-    ResultWriter text(buffer, capacity);
+    BoundedText text(buffer, capacity);
 
     text.append(description ? description : "");
     text.append("\r\n\r\n");
 
     for (int column = 0; column < SatelliteColumnCount; ++column)
-        text.appendField(SatelliteColumns[column].title, ResultFieldWidths[column]);
+        appendField(text, SatelliteColumns[column].title, ResultFieldWidths[column]);
     text.append("\r\n");
 
     text.appendRepeated('-', RuleLength);
@@ -72,9 +47,9 @@ std::size_t formatResultText(const char* description, const SatelliteTable& tabl
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < SatelliteColumnCount; ++column) {
             table.getCell(row, column, cell.data(), cell.size());
-            text.appendField(cell.data(), ResultFieldWidths[column]);
+            appendField(text, cell.data(), ResultFieldWidths[column]);
         }
         text.append("\r\n");
     }
-    return text.finish();
+    return text.length();
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "calc/site_input.h"
+#include "data/bounded_text.h"
 #include "data/satellite_catalogue.h"
 #include "data/settings_store.h"
 #include "numtext/numtext.h"
@@ -22,8 +23,8 @@ std::size_t cellLength(const char* text) {
 bool satelliteTextsValid(const char* longitudeText, const char* description) {
     if (description[0] == '\0' || longitudeText[0] == '\0') return false;
     // TextToNumber removes blanks in place; the caller's text stays as typed.
-    char number[SatelliteBoxTextCapacity] = {};
-    std::strncpy(number, longitudeText, sizeof number - 1);
+    char number[CellReadCapacity];
+    BoundedText(number, sizeof number).append(longitudeText);
     long double longitude = 0;
     return TextToNumber(number, &longitude) == 1 && roundsWithin(longitude, LongitudeLimit);
 }

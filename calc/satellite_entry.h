@@ -7,8 +7,8 @@
 
 #include "data/satellite_table.h"
 
-// The dialog reads both of its boxes with this capacity (126 bytes and the NUL).
-constexpr std::size_t SatelliteBoxTextCapacity = 127;
+// The dialog reads both of its boxes with the table's CellReadCapacity.
+constexpr std::size_t SatelliteBoxTextCapacity = CellReadCapacity;
 
 // True when the description is not empty and the longitude text is not
 // empty, is accepted by TextToNumber and rounds (halves to even) into

@@ -46,7 +46,7 @@ void applyPlaceName(const char* placeName, SiteControls& controls, const Receivi
         controls.setLatitudeText("?");
         return;
     }
-    char text[32];
+    char text[NumberTextCapacity];
     NumberToText(longitude, text, 0, 2);
     controls.setLongitudeText(text);
     NumberToText(latitude, text, 0, 2);

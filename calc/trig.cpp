@@ -1,10 +1,7 @@
-// The trigonometric routines of the pointing geometry, on the x87
-// instructions themselves (FSIN, FCOS, FPTAN, FPATAN) so that the Linux and
-// Windows builds compute the same bits.
+#include "calc/trig.h"
 
 #include <cmath>
 
-#include "calc/pointing.h"
 #include "numtext/decimal_power.h"
 
 namespace {

@@ -7,10 +7,6 @@ static_assert(LDBL_MANT_DIG == 64, "coordinates are 80-bit extended values");
 
 namespace {
 
-// Name lengths the table holds; no other length can match, so such a name
-// is refused before the scan.
-constexpr std::size_t ShortestName = 4;
-constexpr std::size_t LongestName = 18;
 // Offset of the first entry, after the scale.
 constexpr std::size_t FirstEntry = 4;
 // An entry is its length byte, the name and two 16-bit coordinates.
@@ -37,7 +33,7 @@ std::size_t entryLength(std::size_t offset) {
 // The name's length, counting no further than one byte past the longest name.
 std::size_t boundedLength(const char* name) {
     std::size_t length = 0;
-    while (length <= LongestName && name[length] != '\0') ++length;
+    while (length <= LongestPlaceName && name[length] != '\0') ++length;
     return length;
 }
 
@@ -46,7 +42,8 @@ std::size_t boundedLength(const char* name) {
 int lookupPlace(const char* name, long double* longitude, long double* latitude) {
     if (name == nullptr) return 0;
     const std::size_t length = boundedLength(name);
-    if (length < ShortestName || length > LongestName) return 0;
+    // No other length can match: such a name is refused before the scan.
+    if (length < ShortestPlaceName || length > LongestPlaceName) return 0;
 
     std::size_t offset = FirstEntry;
     for (std::size_t n = entryLength(offset); n != 0; n = entryLength(offset)) {

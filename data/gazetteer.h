@@ -21,6 +21,9 @@ int lookupPlace(const char* name, long double* longitude, long double* latitude)
 struct GazetteerCursor {
     std::size_t offset = 4;
 };
-constexpr std::size_t PlaceNameCapacity = 19;
+// Names are 4 to 18 bytes long.
+constexpr std::size_t ShortestPlaceName = 4;
+constexpr std::size_t LongestPlaceName = 18;
+constexpr std::size_t PlaceNameCapacity = LongestPlaceName + 1;
 // Copies the next name (NUL-terminated) into `name` and advances; false at the end.
 bool nextPlaceName(GazetteerCursor& cursor, char (&name)[PlaceNameCapacity]);

@@ -1,8 +1,9 @@
 #include "data/satellite_catalogue.h"
 
-#include <algorithm>
 #include <cstring>
 #include <string>
+
+#include "data/bounded_text.h"
 
 // The 39 built-in satellites in ascending order of longitude. Each record is
 // followed by its NUL; the literal's own terminating zero is the NUL that
@@ -139,15 +140,9 @@ std::size_t formSatelliteRecord(const SatelliteTable& table, int row, char* reco
     table.getCell(row, ColumnLongitude, longitude, sizeof longitude);
     table.getCell(row, ColumnName, description, sizeof description);
 
-    std::size_t length = 0;
-    auto append = [&](const char* text, std::size_t count) {
-        std::size_t taken = std::min(count, capacity - 1 - length);
-        std::memcpy(record + length, text, taken);
-        length += taken;
-    };
-    append(longitude, std::strlen(longitude));
-    append(",", 1);
-    append(description, std::strlen(description));
-    record[length] = '\0';
-    return length;
+    BoundedText text(record, capacity);
+    text.append(longitude);
+    text.append(",");
+    text.append(description);
+    return text.length();
 }

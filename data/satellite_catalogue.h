@@ -11,8 +11,8 @@
 
 // The longest longitude text taken from a record.
 constexpr std::size_t RecordLongitudeLimit = 20;
-// The longest record formed from a row: 127 + comma + 127.
-constexpr std::size_t MaxRecordLength = 255;
+// The longest record formed from a row: a whole cell, the comma, a whole cell (255).
+constexpr std::size_t MaxRecordLength = 2 * (CellTextCapacity - 1) + 1;
 
 // The 39 built-in satellites as a SatelliteListText: 1,065 bytes, the last
 // two of them NUL.
@@ -34,7 +34,7 @@ SatelliteRecordParts splitSatelliteRecord(const char* record, std::size_t availa
 // empty table: description in column 0, longitude text in column 1.
 void fillSatelliteTable(SatelliteTable& table, const char* list, std::size_t size);
 
-// Writes the record text of `row` (each cell read with capacity 128) into
+// Writes the record text of `row` (each cell read with CellTextCapacity) into
 // `record` (NUL-terminated, cut to capacity - 1) and returns its length.
 std::size_t formSatelliteRecord(const SatelliteTable& table, int row, char* record,
                                 std::size_t capacity);

@@ -21,14 +21,19 @@ enum SatelliteColumn : int {
 
 enum class ColumnAlignment { Left, Right };
 
-// Every cell read that the program makes uses a capacity of at most this.
+// Every cell read that the program makes uses a capacity of at most this:
+// a whole cell reads as 127 bytes and the NUL.
 constexpr std::size_t CellTextCapacity = 128;
+// The capacity of the other reads (the sort, the recalculation, the
+// deletion question) and of the satellite dialog's boxes: 126 bytes and the NUL.
+constexpr std::size_t CellReadCapacity = 127;
 
 class SatelliteTable {
 public:
     virtual ~SatelliteTable() = default;
 
-    virtual void insertColumn(int index, int width, const char* title, ColumnAlignment alignment) = 0;
+    virtual void insertColumn(int index, int width, const char* title,
+                              ColumnAlignment alignment) = 0;
     // Inserts a row at `row` with `text` as its column 0; later rows move down.
     // Inserting at rowCount() appends.
     virtual void insertRow(int row, const char* text) = 0;

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "data/bounded_text.h"
 #include "data/satellite_catalogue.h"
 
 namespace {
@@ -25,40 +26,14 @@ void readSiteText(SettingsBackend& store, const char* name, char (&field)[SiteTe
 }
 
 // Writes one site text, never reading past its field.
-void writeSiteText(SettingsBackend& store, const char* name, const char (&field)[SiteTextCapacity]) {
+void writeSiteText(SettingsBackend& store, const char* name,
+                   const char (&field)[SiteTextCapacity]) {
     char text[SiteTextCapacity];
-    std::size_t length = strnlen(field, sizeof field - 1);
-    std::memcpy(text, field, length);
-    text[length] = '\0';
+    BoundedText(text, sizeof text).append(field, strnlen(field, sizeof field - 1));
     store.writeStringValue(name, text);
 }
 
 }  // namespace
-
-bool MemorySettingsBackend::readStringValue(const char* name, char* field, std::size_t capacity) {
-    if (capacity > 0) field[0] = '\0';
-    auto found = values.find(name);
-    if (found == values.end() || found->second.bytes.size() > capacity) return false;
-    std::memcpy(field, found->second.bytes.data(), found->second.bytes.size());
-    return true;
-}
-
-bool MemorySettingsBackend::readBinaryValue(const char* name, char* buffer, std::size_t capacity,
-                                            std::size_t* size) {
-    auto found = values.find(name);
-    if (found == values.end() || found->second.bytes.size() > capacity) return false;
-    std::memcpy(buffer, found->second.bytes.data(), found->second.bytes.size());
-    *size = found->second.bytes.size();
-    return true;
-}
-
-void MemorySettingsBackend::writeStringValue(const char* name, const char* text) {
-    values[name] = Value{ValueType::Text, std::string(text, std::strlen(text) + 1)};
-}
-
-void MemorySettingsBackend::writeBinaryValue(const char* name, const char* bytes, std::size_t size) {
-    values[name] = Value{ValueType::Binary, std::string(bytes, size)};
-}
 
 void loadSite(SettingsBackend& store, ReceivingSite& site) {
     readSiteText(store, CityValue, site.name);

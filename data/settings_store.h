@@ -2,11 +2,9 @@
 // The settings store: the receiving site and the satellite list kept from
 // one run to the next as four values (City, X, Y as text; Data as bytes)
 // under one key. The Win32 program keeps them in the registry; the tests
-// and kestrave-cli use MemorySettingsBackend.
+// keep them in memory (tests/support).
 
 #include <cstddef>
-#include <map>
-#include <string>
 
 #include "data/change_flags.h"
 #include "data/receiving_site.h"
@@ -14,8 +12,6 @@
 
 // The most bytes of Data the reader accepts, and the writer's buffer.
 constexpr std::size_t StoredListCapacity = 36000;
-// Capacity of the City, X and Y fields.
-constexpr std::size_t SiteTextCapacity = 20;
 
 // The four value operations. Each one opens the store, does one thing and
 // closes it again; none reports anything to the user.
@@ -35,27 +31,9 @@ public:
     virtual void writeBinaryValue(const char* name, const char* bytes, std::size_t size) = 0;
 };
 
-// The values in plain memory, with the registry's rules for reading.
-class MemorySettingsBackend final : public SettingsBackend {
-public:
-    enum class ValueType { Text, Binary };
-    struct Value {
-        ValueType type;
-        std::string bytes;
-    };
-
-    bool readStringValue(const char* name, char* field, std::size_t capacity) override;
-    bool readBinaryValue(const char* name, char* buffer, std::size_t capacity,
-                         std::size_t* size) override;
-    void writeStringValue(const char* name, const char* text) override;
-    void writeBinaryValue(const char* name, const char* bytes, std::size_t size) override;
-
-    std::map<std::string, Value> values;
-};
-
 // Reads City, X and Y into the site's name and texts; when all three are
 // empty the name becomes 北京. A text read that is not NUL-terminated within
-// its 20 bytes reads as empty.
+// its SiteTextCapacity bytes reads as empty.
 void loadSite(SettingsBackend& store, ReceivingSite& site);
 
 // Fills the empty table from Data, or from the built-in catalogue when Data

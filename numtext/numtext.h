@@ -5,9 +5,14 @@
 // (code page 936) and NUL-terminated.
 
 #include <cfloat>
+#include <cstddef>
 
 static_assert(LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384,
               "long double must be the x87 80-bit extended format (GCC or Clang on x86)");
+
+// The buffer NumberToText needs for two decimals at the default width: the
+// longest such text ("-1000000000000000.00") is 20 bytes and the NUL.
+constexpr std::size_t NumberTextCapacity = 21;
 
 // Writes `value` as text into `buffer`.
 //
@@ -20,7 +25,7 @@ static_assert(LDBL_MANT_DIG == 64 && LDBL_MAX_EXP == 16384,
 //   0.005  -> "0.005"    0.0004 -> "4.00e-4"  1e15 -> "1.00e15"
 //   +0 and -0 -> "0"     NaN, subnormals, undefined encodings -> "Error"
 //   +inf -> "+\xA1\xDE" and -inf -> "-\xA1\xDE" (the infinity sign in code page 936)
-// The caller provides at least 21 bytes (two decimals, default width).
+// The caller provides at least NumberTextCapacity bytes.
 void NumberToText(long double value, char* buffer, unsigned width, int decimals);
 
 // Reads a number from `text`, removing its blanks (spaces only) in place first.

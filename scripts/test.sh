@@ -6,6 +6,9 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh test
 
+# Formatting first: a deviation fails the run before anything is built.
+scripts/check-format.sh
+
 jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== native =="

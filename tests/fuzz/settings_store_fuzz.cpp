@@ -17,6 +17,7 @@
 #include "data/satellite_catalogue.h"
 #include "data/settings_store.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "tests/support/memory_settings_backend.h"
 
 namespace {
 

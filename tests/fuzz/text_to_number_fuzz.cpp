@@ -13,9 +13,6 @@
 
 namespace {
 
-// Two decimals with the default width take at most 20 characters and the NUL.
-constexpr std::size_t NumberTextCapacity = 21;
-
 // The magnitudes whose two-decimal text reads back. Below 10^-4931 the text's
 // exponent is -4932, and TextToNumber refuses a power of ten below the normal
 // range, so those texts are rejected by design. From about 1.185e4932 up the

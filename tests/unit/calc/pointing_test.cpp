@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "calc/trig.h"
 #include "cli/text_encoding.h"
 #include "numtext/numtext.h"
 
@@ -82,7 +83,7 @@ TEST(ComputePointing, AtThePoleElevationIsFixedAndAzimuthIsTheLongitudeDifferenc
     for (long double delta : {-80.0L, -45.25L, -3.5L, 10.0L, 33.33L, 89.0L}) {
         const PointingResult r = pointing(20, 90, 20 + delta);
         EXPECT_STREQ(r.elevationText, "-8.59");  // the arc tangent of -RadiusRatio
-        char angle[32];
+        char angle[NumberTextCapacity];
         NumberToText(std::fabs(delta), angle, 0, 2);
         EXPECT_EQ(utf8FromCp936(r.azimuthText),
                   std::string(delta < 0 ? "南偏西" : "南偏东") + angle + "度");

@@ -52,7 +52,7 @@ TEST(SatelliteTexts, CheckingLeavesTheTypedLongitudeAsItIs) {
 
 TEST(SatelliteTexts, ALongitudeTextOfTheFullBoxCapacityIsRead) {
     // 126 bytes, as the box gives them at most: a sum of blanks and one digit.
-    std::string longitude(SatelliteBoxTextCapacity - 2, ' ');
+    std::string longitude(CellReadCapacity - 2, ' ');
     longitude += '9';
     EXPECT_TRUE(satelliteTextsValid(longitude.c_str(), "a"));
     longitude.back() = 'x';

@@ -19,6 +19,7 @@ TEST(RoundsWithin, RoundsHalvesToEvenBeforeTheRangeTest) {
         int limit;
         bool within;
     };
+    // clang-format off
     const Case cases[] = {
         {90.5L, 90, true},
         {-90.5L, 90, true},
@@ -42,6 +43,7 @@ TEST(RoundsWithin, RoundsHalvesToEvenBeforeTheRangeTest) {
         {-std::numeric_limits<long double>::infinity(), 90, false},
         {std::numeric_limits<long double>::quiet_NaN(), 90, false},
     };
+    // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(roundsWithin(c.value, c.limit), c.within)
             << static_cast<double>(c.value) << " within " << c.limit;

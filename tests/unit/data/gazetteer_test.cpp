@@ -1,3 +1,5 @@
+#include "data/gazetteer.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +11,6 @@
 #include <vector>
 
 #include "cli/text_encoding.h"
-#include "data/gazetteer.h"
 
 namespace {
 
@@ -30,8 +31,8 @@ std::vector<StoredEntry> readTable() {
         const std::size_t n = Gazetteer[offset];
         if (offset + n + 5 >= GazetteerSize) break;
         const unsigned char* name = Gazetteer + offset + 1;
-        entries.push_back({std::string(reinterpret_cast<const char*>(name), n),
-                           readU16(name + n), readU16(name + n + 2)});
+        entries.push_back({std::string(reinterpret_cast<const char*>(name), n), readU16(name + n),
+                           readU16(name + n + 2)});
         offset += n + 5;
     }
     return entries;
@@ -96,8 +97,8 @@ TEST(GazetteerTable, HasItsLayout) {
 TEST(GazetteerTable, HasItsNamesPerLength) {
     std::map<std::size_t, int> counts;
     for (const StoredEntry& entry : table()) ++counts[entry.name.size()];
-    const std::map<std::size_t, int> expected = {{4, 2146}, {6, 91},  {8, 48},  {10, 37},
-                                                 {12, 14},  {14, 9},  {16, 1},  {18, 1}};
+    const std::map<std::size_t, int> expected = {{4, 2146}, {6, 91}, {8, 48}, {10, 37},
+                                                 {12, 14},  {14, 9}, {16, 1}, {18, 1}};
     EXPECT_EQ(counts, expected);
 }
 
@@ -109,6 +110,7 @@ TEST(GazetteerTable, HoldsItsTellingEntries) {
         unsigned longitude;
         unsigned latitude;
     };
+    // clang-format off
     const Telling cases[] = {
         {1, "阿巴嘎", 6, 11497, 4403},
         {2, "阿巴嘎旗", 8, 11497, 4403},
@@ -134,6 +136,7 @@ TEST(GazetteerTable, HoldsItsTellingEntries) {
         {2223, "攸县", 4, 11332, 2701},
         {2347, "黟县", 4, 11792, 2993},
     };
+    // clang-format on
     ASSERT_EQ(table().size(), 2347u);
     for (const Telling& c : cases) {
         const StoredEntry& entry = table()[c.number - 1];
@@ -150,7 +153,8 @@ TEST(GazetteerTable, TellsNamesakesApartByProvinceOnly) {
         std::string place, province;
         if (splitProvince(entry.name, place, province)) {
             withProvince.insert(utf8FromCp936(entry.name));
-            EXPECT_TRUE(isChineseOnly(place) && isChineseOnly(province)) << utf8FromCp936(entry.name);
+            EXPECT_TRUE(isChineseOnly(place) && isChineseOnly(province))
+                << utf8FromCp936(entry.name);
         } else {
             EXPECT_TRUE(isChineseOnly(entry.name)) << utf8FromCp936(entry.name);
         }
@@ -202,10 +206,10 @@ TEST(GazetteerTable, KeepsItsValuesInRange) {
         southmost = std::min(southmost, entry.latitude);
         northmost = std::max(northmost, entry.latitude);
     }
-    EXPECT_EQ(westmost, 7518u);    // 乌恰
-    EXPECT_EQ(eastmost, 13415u);   // 抚远
+    EXPECT_EQ(westmost, 7518u);   // 乌恰
+    EXPECT_EQ(eastmost, 13415u);  // 抚远
     EXPECT_EQ(southmost, 1749u);
-    EXPECT_EQ(northmost, 5348u);   // 漠河
+    EXPECT_EQ(northmost, 5348u);  // 漠河
 }
 
 TEST(GazetteerTable, StandsInSortKeyOrder) {
@@ -285,25 +289,26 @@ TEST(LookupPlace, FindsEveryNameAtItsFirstEntry) {
     for (const auto& [name, entry] : first) {
         long double longitude = 0, latitude = 0;
         ASSERT_EQ(lookupPlace(name.c_str(), &longitude, &latitude), 1) << utf8FromCp936(name);
-        EXPECT_EQ(longitude, static_cast<long double>(entry->longitude) / 100) << utf8FromCp936(name);
+        EXPECT_EQ(longitude, static_cast<long double>(entry->longitude) / 100)
+            << utf8FromCp936(name);
         EXPECT_EQ(latitude, static_cast<long double>(entry->latitude) / 100) << utf8FromCp936(name);
     }
 }
 
 TEST(LookupPlace, RefusesAnyOtherForm) {
     const std::string refused[] = {
-        cp936FromUtf8("东乡"),              // stands only with a province
-        cp936FromUtf8("东乡（甘肃）"),      // full-width parentheses
-        cp936FromUtf8("京"),                // 2 bytes
-        cp936FromUtf8("北京市"),            // no such entry
+        cp936FromUtf8("东乡"),          // stands only with a province
+        cp936FromUtf8("东乡（甘肃）"),  // full-width parentheses
+        cp936FromUtf8("京"),            // 2 bytes
+        cp936FromUtf8("北京市"),        // no such entry
         "",
-        cp936FromUtf8("阿巴"),              // the beginning of a name
-        cp936FromUtf8("北京") + " ",        // trailing blank
-        " " + cp936FromUtf8("北京"),        // leading blank
+        cp936FromUtf8("阿巴"),                      // the beginning of a name
+        cp936FromUtf8("北京") + " ",                // trailing blank
+        " " + cp936FromUtf8("北京"),                // leading blank
         cp936FromUtf8("达尔罕茂明安联合旗") + "x",  // 19 bytes
         cp936FromUtf8("达尔罕茂明安联合旗达尔罕茂明安联合旗"),
         "Beijing",
-        "\xB1\xB1",                          // half of 北京
+        "\xB1\xB1",  // half of 北京
     };
     for (const std::string& name : refused) {
         long double longitude = 7, latitude = 8;

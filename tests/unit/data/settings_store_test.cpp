@@ -8,6 +8,7 @@
 #include "cli/text_encoding.h"
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
+#include "tests/support/memory_settings_backend.h"
 
 namespace {
 
@@ -80,7 +81,10 @@ TEST(LoadSatelliteList, UsesAReadableDataValueElseTheBuiltInCatalogue) {
         std::string data;
         int rows;
     };
-    const std::string oneRecord = std::string("57.0,") + "\xB9\xFA\xBC\xCA" "703" + '\0' + '\0' + '\0';
+    const std::string oneRecord = std::string("57.0,") +
+                                  "\xB9\xFA\xBC\xCA"
+                                  "703" +
+                                  '\0' + '\0' + '\0';
     const Case cases[] = {
         {"no value", false, "", 39},
         {"two NULs", true, std::string(2, '\0'), 0},

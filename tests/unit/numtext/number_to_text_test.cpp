@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <string>
 
 #include "cli/text_encoding.h"
@@ -76,6 +77,19 @@ TEST(NumberToText, Texts) {
     // clang-format on
     for (const Row& row : rows)
         EXPECT_EQ(toText(row.value, row.width, row.decimals), row.text) << row.text;
+}
+
+TEST(NumberToText, TheLongestTwoDecimalTextFillsTheCapacityExactly) {
+    // A heap buffer of exactly the capacity, so that a sanitizer build sees
+    // any byte written past it.
+    for (long double value : {-999999999999999.996L, -LDBL_MAX, -LDBL_MIN, -0x1p-16382L}) {
+        std::unique_ptr<char[]> buffer(new char[NumberTextCapacity]);
+        NumberToText(value, buffer.get(), 0, 2);
+        EXPECT_LT(std::strlen(buffer.get()), NumberTextCapacity) << buffer.get();
+    }
+    std::unique_ptr<char[]> longest(new char[NumberTextCapacity]);
+    NumberToText(-999999999999999.996L, longest.get(), 0, 2);
+    EXPECT_EQ(std::strlen(longest.get()), NumberTextCapacity - 1);
 }
 
 TEST(NumberToText, ZeroOfEitherSignIsAPlainZero) {

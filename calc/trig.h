@@ -1,0 +1,14 @@
+#pragma once
+// The trigonometric routines of the pointing geometry, on the x87
+// instructions themselves (FSIN, FCOS, FPTAN, FPATAN) so that the Linux and
+// Windows builds compute the same bits.
+
+// Degrees per half turn; a 16-bit integer converted when used.
+constexpr short DegreeFactor = 180;
+
+// With inDegrees == 1, x is in degrees: converted as x * pi, then / 180.
+long double trigCos(long double x, int inDegrees);
+long double trigSin(long double x, int inDegrees);
+long double trigTan(long double x, int inDegrees);
+// Arc tangent in (-90, 90); with inDegrees == 1 the radians a become a / pi * 180.
+long double trigAtan(long double x, int inDegrees);
