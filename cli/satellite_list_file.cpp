@@ -2,11 +2,12 @@
 
 #include "cli/text_encoding.h"
 #include "data/satellite_catalogue.h"
+#include "data/satellite_table.h"
 
 namespace {
 
 // The longest description a row keeps whole when it is saved again.
-constexpr std::size_t DescriptionLimit = 127;
+constexpr std::size_t DescriptionLimit = CellTextCapacity - 1;
 
 bool isBlank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
 
