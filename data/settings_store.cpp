@@ -11,6 +11,7 @@ constexpr const char* CityValue = "City";
 constexpr const char* LongitudeValue = "X";
 constexpr const char* LatitudeValue = "Y";
 constexpr const char* ListValue = "Data";
+constexpr const char* OffsetValue = "Offset";
 
 // 北京
 constexpr char DefaultSiteName[] = "\xB1\xB1\xBE\xA9";
@@ -25,7 +26,8 @@ void readSiteText(SettingsBackend& store, const char* name, char (&field)[SiteTe
 }
 
 // Writes one site text, never reading past its field.
-void writeSiteText(SettingsBackend& store, const char* name, const char (&field)[SiteTextCapacity]) {
+void writeSiteText(SettingsBackend& store, const char* name,
+                   const char (&field)[SiteTextCapacity]) {
     char text[SiteTextCapacity];
     std::size_t length = strnlen(field, sizeof field - 1);
     std::memcpy(text, field, length);
@@ -56,7 +58,8 @@ void MemorySettingsBackend::writeStringValue(const char* name, const char* text)
     values[name] = Value{ValueType::Text, std::string(text, std::strlen(text) + 1)};
 }
 
-void MemorySettingsBackend::writeBinaryValue(const char* name, const char* bytes, std::size_t size) {
+void MemorySettingsBackend::writeBinaryValue(const char* name, const char* bytes,
+                                             std::size_t size) {
     values[name] = Value{ValueType::Binary, std::string(bytes, size)};
 }
 
@@ -110,4 +113,21 @@ void saveSettings(SettingsBackend& store, const ReceivingSite& site, const Satel
     data.push_back('\0');
     data.push_back('\0');
     store.writeBinaryValue(ListValue, data.data(), data.size());
+}
+
+void loadOffset(SettingsBackend& store, OffsetSetting& offset) {
+    // As the site texts: a value that does not end within the field is not a text.
+    std::memset(offset.text, 0, sizeof offset.text);
+    store.readStringValue(OffsetValue, offset.text, sizeof offset.text);
+    if (std::memchr(offset.text, '\0', sizeof offset.text) == nullptr) offset.text[0] = '\0';
+    std::memcpy(offset.stored, offset.text, sizeof offset.stored);
+}
+
+void saveOffset(SettingsBackend& store, const OffsetSetting& offset) {
+    char text[OffsetTextCapacity];
+    std::size_t length = strnlen(offset.text, sizeof offset.text - 1);
+    std::memcpy(text, offset.text, length);
+    text[length] = '\0';
+    if (strncmp(text, offset.stored, sizeof offset.stored) == 0) return;
+    store.writeStringValue(OffsetValue, text);
 }
