@@ -27,10 +27,10 @@ void append(char (&field)[N], const char* text) {
 
 }  // namespace
 
-void computePointing(long double satelliteLongitude, const ReceivingSite& site,
-                     PointingResult& result) {
+PointingAngles computePointingAngles(long double satelliteLongitude, const ReceivingSite& site) {
     ExtendedPrecisionScope precision;
-    const bool southern = site.latitude < 0;
+    PointingAngles angles;
+    angles.southern = site.latitude < 0;
     // With a latitude of exactly zero, sin and tan of the latitude would be
     // zero and the quotients below 0/0.
     const long double phi = site.latitude == 0 ? ZeroLatitudeSubstitute : site.latitude;
@@ -40,14 +40,29 @@ void computePointing(long double satelliteLongitude, const ReceivingSite& site,
         const long double c = trigCos(delta, 1) * trigCos(phi, 1);
         // c = +-1 divides by zero: an infinity, and an elevation of +-90.
         const long double q = (c - RadiusRatio) / std::sqrt(1 - c * c);
-        NumberToText(trigAtan(q, 1), result.elevationText, 0, 2);
+        angles.elevation = trigAtan(q, 1);
     }
     {
         const long double delta = satelliteLongitude - site.longitude;
-        const long double a = trigAtan(trigTan(delta, 1) / trigSin(phi, 1), 1);
+        angles.azimuthAngle = trigAtan(trigTan(delta, 1) / trigSin(phi, 1), 1);
+    }
+    {
+        const long double delta = satelliteLongitude - site.longitude;
+        angles.polarisation = trigAtan(trigSin(delta, 1) / trigTan(phi, 1), 1);
+    }
+    return angles;
+}
+
+void computePointing(long double satelliteLongitude, const ReceivingSite& site,
+                     PointingResult& result) {
+    ExtendedPrecisionScope precision;
+    const PointingAngles angles = computePointingAngles(satelliteLongitude, site);
+    NumberToText(angles.elevation, result.elevationText, 0, 2);
+    {
+        const long double a = angles.azimuthAngle;
         const bool below = a < 0;  // a negative zero counts as not below
-        const char* word =
-            southern ? (below ? EastOfNorth : WestOfNorth) : (below ? WestOfSouth : EastOfSouth);
+        const char* word = angles.southern ? (below ? EastOfNorth : WestOfNorth)
+                                           : (below ? WestOfSouth : EastOfSouth);
         char angle[32];
         NumberToText(std::fabs(a), angle, 0, 2);
         result.azimuthText[0] = '\0';
@@ -62,9 +77,5 @@ void computePointing(long double satelliteLongitude, const ReceivingSite& site,
             append(result.azimuthText, Degrees);
         }
     }
-    {
-        const long double delta = satelliteLongitude - site.longitude;
-        const long double p = trigAtan(trigSin(delta, 1) / trigTan(phi, 1), 1);
-        NumberToText(p, result.polarisationText, 0, 2);
-    }
+    NumberToText(angles.polarisation, result.polarisationText, 0, 2);
 }

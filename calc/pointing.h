@@ -26,6 +26,18 @@ struct PointingResult {
     char polarisationText[50] = {};  // column 4: -12.80, 0
 };
 
+// The numbers the three texts show, in degrees: the elevation and the
+// polarisation, and the azimuth angle A (-90..90) from due south at a
+// northern or equatorial site, from due north at a southern one, whose sign
+// picks the quadrant word.
+struct PointingAngles {
+    long double elevation = 0;
+    long double azimuthAngle = 0;
+    long double polarisation = 0;
+    bool southern = false;
+};
+PointingAngles computePointingAngles(long double satelliteLongitude, const ReceivingSite& site);
+
 // Computes the pointing of the satellite at `satelliteLongitude` (degrees)
 // from the site's longitude and latitude.
 void computePointing(long double satelliteLongitude, const ReceivingSite& site,

@@ -1,6 +1,6 @@
 #pragma once
 // kestrave-cli's command line: the options it knows and how their texts
-// become a receiving site.
+// become a receiving site and the field kit's inputs.
 
 #include <optional>
 #include <string>
@@ -9,6 +9,7 @@
 #include "data/receiving_site.h"
 
 enum class OutputEncoding { Utf8, Gbk };
+enum class OutputFormat { Table, Csv, Json };
 
 // The options as given; texts are kept as typed until they are used.
 struct CliOptions {
@@ -16,6 +17,11 @@ struct CliOptions {
     std::optional<std::string> longitude;  // --lon
     std::optional<std::string> latitude;   // --lat
     std::optional<std::string> listFile;   // --list
+    std::optional<std::string> date;       // --date
+    std::optional<std::string> height;     // --height
+    std::optional<std::string> offset;     // --offset
+    std::optional<std::string> skyFile;    // --sky
+    OutputFormat format = OutputFormat::Table;
     OutputEncoding encoding = OutputEncoding::Utf8;
     bool cities = false;  // --cities
     bool help = false;
@@ -25,19 +31,33 @@ struct CliOptions {
 // as the next argument or after '=' ("--lon 116.46", "--lon=116.46"), so a
 // value may begin with '-'; a repeated option keeps its last value. Returns
 // false with a one-line message for an unknown option, a missing value, an
-// unknown encoding or a stray argument.
+// unknown format or encoding or a stray argument.
 bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& options,
                      std::string& error);
 
 // Sets the site from the options, as the program's site controls would.
 // --city NAME: the gazetteer place, its name (code page 936) becoming the
 // site's name, its coordinates passing through the coordinate boxes' texts.
-// --lon and --lat: exactly what the coordinate boxes accept, a non-empty
-// text that TextToNumber reads and whose value, rounded to an integer, lies
-// within -180..180 (longitude) or -90..90 (latitude); the name stays empty.
-// Neither: 北京, as at the program's first start. Returns false with a
-// one-line message naming the option and its text otherwise.
+// --lon and --lat: exactly what the coordinate boxes accept (readSiteInput);
+// the name stays empty. Neither: 北京, as at the program's first start.
+// Returns false with a one-line message naming the option and its text
+// otherwise.
 bool siteFromOptions(const CliOptions& options, ReceivingSite& site, std::string& error);
+
+// The field kit's inputs.
+struct FieldOptions {
+    std::string dateText;  // the calendar date, or the decimal year as given
+    double decimalYear = 0;
+    double heightMetres = 0;       // above the WGS-84 ellipsoid
+    std::optional<double> offset;  // the offset dish's angle, degrees
+};
+
+// --date YYYY-MM-DD or a decimal year from 1900 to 2100 (default: `today`,
+// YYYY-MM-DD), --height from -1000 to 100000 metres (default 0), --offset
+// from 0 to 60 degrees. Returns false with a one-line message naming the
+// option and its text otherwise.
+bool fieldOptionsFromOptions(const CliOptions& options, const std::string& today,
+                             FieldOptions& field, std::string& error);
 
 // The --help text.
 extern const char CliUsage[];

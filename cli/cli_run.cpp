@@ -1,6 +1,7 @@
 #include "cli/cli_run.h"
 
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -8,12 +9,17 @@
 #include "calc/recalculation.h"
 #include "calc/result_text.h"
 #include "cli/cli_options.h"
+#include "cli/field_report.h"
 #include "cli/satellite_list_file.h"
 #include "cli/text_encoding.h"
 #include "data/change_flags.h"
 #include "data/gazetteer.h"
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
+#include "fieldkit/magnetic_model.h"
+#include "fieldkit/sky_layout.h"
+#include "fieldkit/sky_svg.h"
+#include "numtext/numtext.h"
 
 namespace {
 
@@ -35,6 +41,13 @@ bool readFile(const std::string& path, std::string& text) {
     return !file.bad();
 }
 
+bool writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream file(std::filesystem::u8path(path), std::ios::binary);
+    file << bytes;
+    file.close();
+    return !file.fail();
+}
+
 std::string withUnixLineEnds(const std::string& text) {
     std::string result;
     result.reserve(text.size());
@@ -47,11 +60,69 @@ std::string withUnixLineEnds(const std::string& text) {
 
 // The gazetteer's names in table order, one per line.
 std::string placeNames(const char* lineEnd) {
-    std::string names;
     GazetteerCursor cursor;
+    std::string names;
     char name[PlaceNameCapacity];
     while (nextPlaceName(cursor, name)) names.append(name).append(lineEnd);
     return names;
+}
+
+// Today's local date as YYYY-MM-DD.
+std::string today() {
+    const std::time_t now = std::time(nullptr);
+    const std::tm* local = std::localtime(&now);
+    if (local == nullptr) return "";
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", local);
+    return text;
+}
+
+std::string cellText(const MemorySatelliteTable& table, int row, int column) {
+    char text[CellTextCapacity];
+    table.getCell(row, column, text, sizeof text);
+    return text;
+}
+
+std::string utf8Of(const std::string& cp936) {
+    std::string utf8;
+    return cp936ToUtf8(cp936, utf8) ? utf8 : std::string();
+}
+
+// The field kit's numbers for every row of the recalculated table.
+FieldReport fieldReport(const MemorySatelliteTable& table, const ReceivingSite& site,
+                        const char* description, const FieldOptions& field,
+                        const MagneticField& magnetic,
+                        std::vector<SkySatelliteInput>& skySatellites) {
+    FieldReport report;
+    const std::string firstLine = description;
+    report.site.name = utf8Of(firstLine.substr(0, firstLine.find("\r\n")));
+    report.site.longitude = site.longitude;
+    report.site.latitude = site.latitude;
+    report.site.heightMetres = field.heightMetres;
+    report.site.date = field.dateText;
+    report.site.decimalYear = field.decimalYear;
+    report.site.declination = magnetic.declination;
+    report.site.magneticModel = wmm2025().name;
+    report.site.modelValid = magnetic.withinValidity;
+    report.withOffset = field.offset.has_value();
+    for (int row = 0; row < table.rowCount(); ++row) {
+        FieldReportRow line;
+        const std::string name = cellText(table, row, ColumnName);
+        line.name = utf8Of(name);
+        line.longitudeText = utf8Of(cellText(table, row, ColumnLongitude));
+        // As the recalculation reads it: a text that is no number is 0.
+        std::string longitude = cellText(table, row, ColumnLongitude);
+        TextToNumber(longitude.data(), &line.longitude);
+        line.elevationText = utf8Of(cellText(table, row, ColumnElevation));
+        line.azimuthText = utf8Of(cellText(table, row, ColumnAzimuth));
+        line.polarisationText = utf8Of(cellText(table, row, ColumnPolarisation));
+        line.numbers = computeFieldNumbers(line.longitude, site, magnetic.declination);
+        if (field.offset)
+            line.offsetElevation = offsetDishElevation(line.numbers.elevation, *field.offset);
+        skySatellites.push_back({name, line.numbers});
+        report.rows.push_back(line);
+    }
+    return report;
 }
 
 }  // namespace
@@ -76,9 +147,14 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
         out += utf8;
         return ExitDone;
     }
+    if (options.format == OutputFormat::Json && options.encoding == OutputEncoding::Gbk)
+        return fail(err, "--format json is always UTF-8: leave out --encoding gbk", ExitBadInput);
 
     ReceivingSite site;
     if (!siteFromOptions(options, site, error)) return fail(err, error, ExitBadInput);
+    FieldOptions field;
+    if (!fieldOptionsFromOptions(options, today(), field, error))
+        return fail(err, error, ExitBadInput);
 
     MemorySatelliteTable table;
     insertSatelliteColumns(table);
@@ -100,6 +176,43 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
     ChangeFlags flags = 0;
     char description[SiteDescriptionCapacity];
     recalculateAll(cityBoxText.c_str(), site, table, flags, description);
+
+    const MagneticField magnetic = evaluateMagneticField(
+        wmm2025(), static_cast<double>(site.latitude), static_cast<double>(site.longitude),
+        field.heightMetres / 1000, field.decimalYear);
+    // Only the new outputs depend on the date: the table stays as it is.
+    if (!magnetic.withinValidity && (options.format != OutputFormat::Table || options.skyFile))
+        err += "kestrave-cli: warning: --date " + field.dateText +
+               " lies outside WMM2025's validity (2025.0 to 2030.0); the declination is less "
+               "certain\n";
+
+    std::vector<SkySatelliteInput> skySatellites;
+    const FieldReport report =
+        fieldReport(table, site, description, field, magnetic, skySatellites);
+    if (options.skyFile) {
+        const SkyLayout layout =
+            layoutSkyPicture(site, field.dateText, magnetic.declination, wmm2025().name,
+                             magnetic.withinValidity, skySatellites);
+        if (!writeFile(*options.skyFile, skyPictureSvg(layout, cp936ToUtf8)))
+            return fail(err, "--sky \"" + *options.skyFile + "\": cannot be written",
+                        ExitOutputFailed);
+    }
+
+    if (options.format == OutputFormat::Json) {
+        out += fieldReportJson(report);
+        return ExitDone;
+    }
+    if (options.format == OutputFormat::Csv) {
+        if (options.encoding == OutputEncoding::Utf8) {
+            out += fieldReportCsv(report, "\n");
+            return ExitDone;
+        }
+        std::string gbk;
+        if (!utf8ToCp936(fieldReportCsv(report, "\r\n"), gbk))
+            return fail(err, "the results cannot be converted to code page 936", ExitOutputFailed);
+        out += gbk;
+        return ExitDone;
+    }
 
     std::string text(resultTextCapacity(table.rowCount(), std::strlen(description)), '\0');
     text.resize(formatResultText(description, table, text.data(), text.size()));

@@ -55,8 +55,8 @@ TEST(ParseCliOptions, RefusesWhatItDoesNotKnow) {
         {{"--foo=bar"}, "unknown option \"--foo\""},
         {{"-h"}, "unknown option \"-h\""},
         {{"116.46"}, "unexpected argument \"116.46\""},
-        {{"--lat", "1", "--lon"}, "--lon needs a value"},
-        {{"--help=yes"}, "--help takes no value"},
+        {{"--lat", "1", "--lon"}, "--lon: 1 required TEXT missing"},
+        {{"--help=yes"}, "help was given a disallowed flag override"},
         {{"--encoding", "utf8"}, "--encoding \"utf8\": use utf-8 or gbk"},
         {{"--encoding=GBK"}, "--encoding \"GBK\": use utf-8 or gbk"},
     };

@@ -283,7 +283,7 @@ TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
          "unknown option \"--frobnicate\" (see --help)"},
         {{"--lon", "1", "--lat", "1", "--encoding", "latin1"},
          "--encoding \"latin1\": use utf-8 or gbk (see --help)"},
-        {{"--lon", "1", "--lat"}, "--lat needs a value (see --help)"},
+        {{"--lon", "1", "--lat"}, "--lat: 1 required TEXT missing (see --help)"},
         {{"--lon", "1", "--lat", "1", "--list", missing},
          "--list \"" + missing + "\": cannot be read"},
         {{"--lon", "1", "--lat", "1", "--list", badList.string()},

@@ -8,54 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "calc/memory_site_controls.h"
 #include "cli/text_encoding.h"
 
 namespace {
-
-// The site controls in memory. Like the real edit boxes, a box whose text
-// is set notifies, and the notification runs readSiteInput.
-class MemorySiteControls final : public SiteControls {
-public:
-    explicit MemorySiteControls(ReceivingSite& site) : site_(site) {}
-
-    void readLongitudeText(char* buffer, std::size_t capacity) override {
-        events.push_back("read longitude");
-        copy(longitudeText, buffer, capacity);
-    }
-    void readLatitudeText(char* buffer, std::size_t capacity) override {
-        events.push_back("read latitude");
-        copy(latitudeText, buffer, capacity);
-    }
-    void setLongitudeText(const char* text) override {
-        events.push_back(std::string("set longitude ") + text);
-        longitudeText = text;
-        readSiteInput(*this, site_);
-    }
-    void setLatitudeText(const char* text) override {
-        events.push_back(std::string("set latitude ") + text);
-        latitudeText = text;
-        readSiteInput(*this, site_);
-    }
-    void enableCoordinateBoxes(bool enabled) override {
-        events.push_back(enabled ? "boxes enabled" : "boxes disabled");
-        coordinateBoxesEnabled = enabled;
-    }
-    void enableRecalculate(bool enabled) override { recalculateEnabled = enabled; }
-
-    std::string longitudeText;
-    std::string latitudeText;
-    bool coordinateBoxesEnabled = true;
-    bool recalculateEnabled = false;
-    std::vector<std::string> events;
-
-private:
-    static void copy(const std::string& text, char* buffer, std::size_t capacity) {
-        std::size_t length = std::min(text.size(), capacity - 1);
-        std::memcpy(buffer, text.data(), length);
-        buffer[length] = '\0';
-    }
-    ReceivingSite& site_;
-};
 
 TEST(RoundsWithin, RoundsHalvesToEvenBeforeTheRangeTest) {
     struct Case {
@@ -64,11 +20,20 @@ TEST(RoundsWithin, RoundsHalvesToEvenBeforeTheRangeTest) {
         bool within;
     };
     const Case cases[] = {
-        {90.5L, 90, true},     {-90.5L, 90, true},     {90.4L, 90, true},
-        {90.51L, 90, false},   {-90.51L, 90, false},   {91, 90, false},
-        {180.5L, 180, true},   {-180.5L, 180, true},   {180.51L, 180, false},
-        {181.5L, 180, false},  {0, 0, true},           {0.5L, 0, true},
-        {1.5L, 1, false},      {-0.0L, 90, true},
+        {90.5L, 90, true},
+        {-90.5L, 90, true},
+        {90.4L, 90, true},
+        {90.51L, 90, false},
+        {-90.51L, 90, false},
+        {91, 90, false},
+        {180.5L, 180, true},
+        {-180.5L, 180, true},
+        {180.51L, 180, false},
+        {181.5L, 180, false},
+        {0, 0, true},
+        {0.5L, 0, true},
+        {1.5L, 1, false},
+        {-0.0L, 90, true},
         // Beyond 32 bits nothing is in range, even where the value wraps to a small integer.
         {4294967296.0L + 90, 90, false},
         {2147483647.5L, std::numeric_limits<int>::max(), false},
@@ -208,8 +173,8 @@ TEST(ApplyPlaceName, AnUnknownPlaceShowsQuestionMarksAndGreysRecalculate) {
     EXPECT_EQ(controls.longitudeText, "?");
     EXPECT_EQ(controls.latitudeText, "?");
     EXPECT_FALSE(controls.recalculateEnabled);
-    EXPECT_EQ(site.longitude, 0);         // "?" is rejected and reads as 0
-    EXPECT_EQ(site.latitude, 39.92L);     // the latitude box is never reached
+    EXPECT_EQ(site.longitude, 0);      // "?" is rejected and reads as 0
+    EXPECT_EQ(site.latitude, 39.92L);  // the latitude box is never reached
 }
 
 TEST(ApplyPlaceName, AnEmptyNameUnlocksTheBoxesWithTheLastRecalculatedTexts) {
@@ -226,8 +191,8 @@ TEST(ApplyPlaceName, AnEmptyNameUnlocksTheBoxesWithTheLastRecalculatedTexts) {
     EXPECT_EQ(site.longitude, -70.5L);
     EXPECT_NEAR(static_cast<double>(site.latitude), -33.45, 1e-12);
     const std::vector<std::string> expected = {
-        "boxes enabled", "set longitude -70.50", "read longitude", "read latitude",
-        "set latitude -33.45", "read longitude", "read latitude"};
+        "boxes enabled",       "set longitude -70.50", "read longitude", "read latitude",
+        "set latitude -33.45", "read longitude",       "read latitude"};
     EXPECT_EQ(controls.events, expected);
 }
 

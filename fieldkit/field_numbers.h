@@ -1,0 +1,40 @@
+#pragma once
+// What an installer on a roof needs beyond the table's three texts, as
+// numbers: the compass bearing, the offset-dish elevation, the slant range
+// and the signal's delay.
+
+#include "calc/pointing.h"
+#include "data/receiving_site.h"
+
+// Spherical Earth and circular geostationary orbit for the range.
+constexpr long double EarthRadiusKm = 6378.137L;
+constexpr long double GeostationaryRadiusKm = 42164;
+constexpr long double SpeedOfLightKmPerSecond = 299792.458L;
+
+struct SatelliteFieldNumbers {
+    long double elevation = 0;     // degrees; the table's text rounds it
+    long double polarisation = 0;  // degrees; likewise
+    // Degrees clockwise from true north, 0 <= azimuth < 360: the direction
+    // the table's azimuth text names.
+    long double azimuth = 0;
+    // What a compass reads: azimuth - declination, 0 <= a < 360.
+    long double magneticAzimuth = 0;
+    long double rangeKm = 0;  // slant range from the site to the satellite
+    long double delayMs = 0;  // one way, at the speed of light
+    bool visible = false;     // above the horizon
+};
+
+// The true azimuth (0 <= a < 360) of the direction the quadrant word and
+// the angle A of `angles` name.
+long double trueAzimuth(const PointingAngles& angles);
+
+// The numbers for the satellite at `satelliteLongitude` seen from the site,
+// with the magnetic declination (degrees, east positive) at the site.
+SatelliteFieldNumbers computeFieldNumbers(long double satelliteLongitude, const ReceivingSite& site,
+                                          long double declination);
+
+// What an offset dish's elevation scale is set to: the elevation less the
+// dish's offset angle (degrees).
+inline long double offsetDishElevation(long double elevation, long double offsetAngle) {
+    return elevation - offsetAngle;
+}

@@ -1,0 +1,229 @@
+#include "fieldkit/sky_layout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <numeric>
+
+#include "calc/recalculation.h"
+#include "numtext/numtext.h"
+
+namespace {
+
+// The picture's plan, in pixels.
+constexpr double Width = 1000;
+constexpr double Height = 590;
+constexpr double PixelsPerDegreeUp = 4.6;
+constexpr double SkyLeft = 56;
+constexpr double SkyRight = 976;
+constexpr double SkyTop = 70;
+constexpr double GroundDepth = 10;
+constexpr double LabelSize = 11;
+constexpr double DotRadius = 3.5;
+// Room for any text NumberToText writes with two decimals.
+constexpr std::size_t NumberCapacity = 32;
+
+// Code page 936 texts.
+const char* const NorthernWords[] = {"\xB6\xAB", "\xB6\xAB\xC4\xCF", "\xC4\xCF", "\xCE\xF7\xC4\xCF",
+                                     "\xCE\xF7"};  // 东 东南 南 西南 西
+const char* const SouthernWords[] = {"\xCE\xF7", "\xCE\xF7\xB1\xB1", "\xB1\xB1", "\xB6\xAB\xB1\xB1",
+                                     "\xB6\xAB"};                   // 西 西北 北 东北 东
+const char DeclinationWord[] = "\xB4\xC5\xC6\xAB\xBD\xC7\xA3\xBA";  // 磁偏角：
+const char WestWord[] = "\xC6\xAB\xCE\xF7";                         // 偏西
+const char EastWord[] = "\xC6\xAB\xB6\xAB";                         // 偏东
+const char DegreesWord[] = "\xB6\xC8";                              // 度
+const char OutsideValidity[] =                                      // （超出模型有效期）
+    "\xA3\xA8\xB3\xAC\xB3\xF6\xC4\xA3\xD0\xCD\xD3\xD0\xD0\xA7\xC6\xDA\xA3\xA9";
+const char LegendText[] =  // 实心点：地平线以上　空心点：地平线以下　红线：地球同步轨道
+    "\xCA\xB5\xD0\xC4\xB5\xE3\xA3\xBA\xB5\xD8\xC6\xBD\xCF\xDF\xD2\xD4\xC9\xCF\xA1\xA1"
+    "\xBF\xD5\xD0\xC4\xB5\xE3\xA3\xBA\xB5\xD8\xC6\xBD\xCF\xDF\xD2\xD4\xCF\xC2\xA1\xA1"
+    "\xBA\xEC\xCF\xDF\xA3\xBA\xB5\xD8\xC7\xF2\xCD\xAC\xB2\xBD\xB9\xEC\xB5\xC0";
+
+std::string numberText(long double value) {
+    char text[NumberCapacity];
+    NumberToText(value, text, 0, 2);
+    return text;
+}
+
+std::string wholeNumber(int value) { return std::to_string(value); }
+
+// 北京  经度：东经116.46度  纬度：北纬39.92度  2026-01-01
+std::string titleText(const ReceivingSite& site, const std::string& dateText) {
+    char description[SiteDescriptionCapacity];
+    buildSiteDescription(site, description);
+    std::string title = description;
+    for (std::size_t at; (at = title.find("\r\n")) != std::string::npos;)
+        title.replace(at, 2, "  ");
+    return title + "  " + dateText;
+}
+
+// 磁偏角：偏西7.55度 (WMM2025)
+std::string declinationText(double declination, const char* modelName, bool modelValid) {
+    std::string note = DeclinationWord;
+    if (declination < 0) note += WestWord;
+    if (declination > 0) note += EastWord;
+    note += numberText(std::fabs(declination)) + DegreesWord + " (" + modelName + ")";
+    if (!modelValid) note += OutsideValidity;
+    return note;
+}
+
+bool overlaps(const SkyBox& a, const SkyBox& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool inside(const SkyBox& inner, const SkyBox& outer) {
+    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+           inner.bottom <= outer.bottom;
+}
+
+// The label's box for a text whose baseline starts (Start) or ends (End) at `at`.
+SkyBox labelBox(const SkyPoint& at, double width, SkyAnchor anchor) {
+    const double left = anchor == SkyAnchor::Start ? at.x : at.x - width;
+    return {left - 1, at.y - LabelSize, left + width + 1, at.y + 3};
+}
+
+// Places every label where it overlaps no other label and no dot: beside
+// its dot when there is room, else stacked upward (then downward) with a
+// leader line, to the right of the dot first.
+void placeLabels(std::vector<SkySatellite>& marks, const SkyBox& area) {
+    std::vector<std::size_t> order(marks.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return marks[a].dot.x < marks[b].dot.x; });
+    std::vector<SkyBox> taken;
+    for (const SkySatellite& mark : marks)
+        taken.push_back({mark.dot.x - DotRadius - 1, mark.dot.y - DotRadius - 1,
+                         mark.dot.x + DotRadius + 1, mark.dot.y + DotRadius + 1});
+
+    const double step = LabelSize + 3;
+    const int levels = static_cast<int>((area.bottom - area.top) / step) + 1;
+    for (std::size_t index : order) {
+        SkySatellite& mark = marks[index];
+        const double width = estimatedTextWidth(mark.name, LabelSize);
+        bool placed = false;
+        SkyPoint at;
+        SkyAnchor anchor = SkyAnchor::Start;
+        SkyBox box;
+        // Level 0 beside the dot, then upward, then downward.
+        for (int k = 0; k < 2 * levels && !placed; ++k) {
+            const double lift = k < levels ? k * step : -(k - levels + 1) * step;
+            for (SkyAnchor side : {SkyAnchor::Start, SkyAnchor::End}) {
+                at = {mark.dot.x + (side == SkyAnchor::Start ? 5 : -5), mark.dot.y + 4 - lift};
+                box = labelBox(at, width, side);
+                if (!inside(box, area)) continue;
+                bool free = true;
+                for (const SkyBox& other : taken)
+                    if (overlaps(box, other)) {
+                        free = false;
+                        break;
+                    }
+                if (free) {
+                    anchor = side;
+                    placed = true;
+                    break;
+                }
+            }
+        }
+        if (!placed) {
+            // More labels than the picture has room for: beside the dot, overlapping.
+            at = {mark.dot.x + 5, mark.dot.y + 4};
+            anchor = SkyAnchor::Start;
+            box = labelBox(at, width, anchor);
+        }
+        mark.label = {mark.name, at, anchor, LabelSize};
+        mark.labelBox = box;
+        mark.leader = std::fabs(at.y - (mark.dot.y + 4)) > 0.5;
+        // The leader ends at the middle of the label's nearer lower edge.
+        mark.leaderEnd = {anchor == SkyAnchor::Start ? box.left : box.right,
+                          at.y > mark.dot.y ? box.top : box.bottom};
+        taken.push_back(box);
+    }
+}
+
+}  // namespace
+
+double estimatedTextWidth(const std::string& text, double size) {
+    // In code page 936 a double-byte character is two bytes wide and about
+    // one em: bytes x half an em holds for both kinds of character.
+    return static_cast<double>(text.size()) * 0.55 * size;
+}
+
+SkyPoint skyPosition(const SkyFrame& frame, double azimuth, double elevation) {
+    double turned = std::fmod(azimuth - frame.leftAzimuth, 360.0);
+    if (turned < 0) turned += 360;
+    // 180..360 lies behind the viewer: keep it next to the nearer edge.
+    if (turned > 270) turned -= 360;
+    const double across = (frame.sky.right - frame.sky.left) / 180;
+    const double up = (frame.sky.bottom - frame.sky.top) / 90;
+    return {frame.sky.left + turned * across, frame.sky.bottom - elevation * up};
+}
+
+SkyLayout layoutSkyPicture(const ReceivingSite& site, const std::string& dateText,
+                           double declination, const char* modelName, bool modelValid,
+                           const std::vector<SkySatelliteInput>& satellites) {
+    SkyLayout layout;
+    layout.width = Width;
+    layout.height = Height;
+    const bool southern = site.latitude < 0;
+    SkyFrame& frame = layout.frame;
+    frame.sky = {SkyLeft, SkyTop, SkyRight, SkyTop + 90 * PixelsPerDegreeUp};
+    frame.leftAzimuth = southern ? 270 : 90;
+    frame.groundDepth = GroundDepth;
+    layout.ground = {SkyLeft, frame.sky.bottom, SkyRight,
+                     frame.sky.bottom + GroundDepth * PixelsPerDegreeUp};
+
+    for (int step = 0; step <= 18; ++step) {
+        const double x = skyPosition(frame, frame.leftAzimuth + step * 10, 0).x;
+        layout.gridX.push_back(x);
+        if (step % 3 == 0) {
+            const int azimuth = (static_cast<int>(frame.leftAzimuth) + step * 10) % 360;
+            layout.scale.push_back(
+                {wholeNumber(azimuth), {x, layout.ground.top + 13}, SkyAnchor::Middle, 10});
+        }
+    }
+    const char* const* words = southern ? SouthernWords : NorthernWords;
+    for (int i = 0; i < 5; ++i) {
+        const double x = skyPosition(frame, frame.leftAzimuth + i * 45, 0).x;
+        layout.compassWords.push_back(
+            {words[i], {x, layout.ground.bottom + 20}, SkyAnchor::Middle, 14});
+    }
+    for (int elevation = 0; elevation <= 90; elevation += 10) {
+        const double y = skyPosition(frame, 180, elevation).y;
+        layout.gridY.push_back(y);
+        layout.scale.push_back({wholeNumber(elevation), {SkyLeft - 6, y + 4}, SkyAnchor::End, 10});
+    }
+
+    // The arc: satellites every quarter degree of longitude within a
+    // quarter turn of the site's meridian, where they stand above the horizon.
+    std::vector<SkyPoint> piece;
+    for (int quarter = -360; quarter <= 360; ++quarter) {
+        const long double longitude = site.longitude + quarter / 4.0L;
+        const PointingAngles angles = computePointingAngles(longitude, site);
+        if (angles.elevation >= 0) {
+            piece.push_back(skyPosition(frame, static_cast<double>(trueAzimuth(angles)),
+                                        static_cast<double>(angles.elevation)));
+        } else if (!piece.empty()) {
+            layout.arc.push_back(piece);
+            piece.clear();
+        }
+    }
+    if (!piece.empty()) layout.arc.push_back(piece);
+
+    for (const SkySatelliteInput& input : satellites) {
+        SkySatellite mark;
+        mark.name = input.name;
+        mark.visible = input.numbers.visible;
+        const double elevation =
+            std::max(static_cast<double>(input.numbers.elevation), -GroundDepth);
+        mark.dot = skyPosition(frame, static_cast<double>(input.numbers.azimuth), elevation);
+        mark.dot.x = std::clamp(mark.dot.x, SkyLeft, SkyRight);
+        layout.satellites.push_back(mark);
+    }
+    placeLabels(layout.satellites, {SkyLeft, SkyTop, SkyRight, layout.ground.bottom});
+
+    layout.title = {titleText(site, dateText), {SkyLeft, 28}, SkyAnchor::Start, 16};
+    layout.note = {
+        declinationText(declination, modelName, modelValid), {SkyLeft, 52}, SkyAnchor::Start, 13};
+    layout.legend = {LegendText, {SkyRight, Height - 8}, SkyAnchor::End, 11};
+    return layout;
+}

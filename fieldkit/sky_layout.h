@@ -1,0 +1,92 @@
+#pragma once
+// The sky picture as plain geometry: a panorama of the sky toward the
+// equator with the geostationary arc and every satellite of the list as a
+// labelled dot. Writers draw it as they like (SVG, GDI); every position is
+// in pixels of a picture of `width` x `height`, y downward, and every text
+// is code page 936.
+
+#include <string>
+#include <vector>
+
+#include "data/receiving_site.h"
+#include "fieldkit/field_numbers.h"
+
+struct SkyPoint {
+    double x = 0;
+    double y = 0;
+};
+
+struct SkyBox {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
+enum class SkyAnchor { Start, Middle, End };
+
+// A text whose baseline passes through `at`; `anchor` says which end of the
+// text (or its middle) lies there.
+struct SkyText {
+    std::string text;
+    SkyPoint at;
+    SkyAnchor anchor = SkyAnchor::Start;
+    double size = 12;  // font size in pixels
+};
+
+// How azimuth and elevation map into the picture. The panorama spans 180
+// degrees of azimuth centred on due south (northern or equatorial site,
+// east on the left) or due north (southern site, west on the left), and
+// elevations from 90 at the top of `sky` to -groundDepth at the bottom of
+// the ground band.
+struct SkyFrame {
+    SkyBox sky;               // elevation 0..90
+    double leftAzimuth = 90;  // 90 (east) or 270 (west)
+    double groundDepth = 10;  // degrees shown below the horizon
+};
+
+// Where (azimuth, elevation) lies in the picture; an azimuth outside the
+// panorama gives an x beyond the sky box.
+SkyPoint skyPosition(const SkyFrame& frame, double azimuth, double elevation);
+
+struct SkySatellite {
+    std::string name;
+    SkyPoint dot;          // elevation below the ground band's depth is drawn at its bottom
+    bool visible = false;  // above the horizon: a filled dot, else a hollow one
+    SkyText label;
+    SkyBox labelBox;      // the label's room; no two overlap
+    bool leader = false;  // the label stands away from its dot: draw a line
+    SkyPoint leaderEnd;   // from the dot to here
+};
+
+struct SkyLayout {
+    double width = 0;
+    double height = 0;
+    SkyFrame frame;
+    SkyBox ground;                      // the band below the horizon
+    std::vector<double> gridX;          // every 10 degrees of azimuth
+    std::vector<double> gridY;          // every 10 degrees of elevation, 0 (horizon) first
+    std::vector<SkyText> scale;         // degree numbers along both axes
+    std::vector<SkyText> compassWords;  // 东 东南 南 西南 西, or 西 西北 北 东北 东
+    std::vector<std::vector<SkyPoint>> arc;  // the geostationary arc above the horizon
+    std::vector<SkySatellite> satellites;    // in the list's order
+    SkyText title;                           // site, coordinates, date
+    SkyText note;                            // the magnetic declination
+    SkyText legend;
+};
+
+struct SkySatelliteInput {
+    std::string name;  // code page 936
+    SatelliteFieldNumbers numbers;
+};
+
+// Lays the picture out for the site (its name as the site description shows
+// it), the date as text, the magnetic declination (degrees, east positive)
+// with the model's name and whether the date lies within its validity.
+SkyLayout layoutSkyPicture(const ReceivingSite& site, const std::string& dateText,
+                           double declination, const char* modelName, bool modelValid,
+                           const std::vector<SkySatelliteInput>& satellites);
+
+// Estimated width in pixels of a code page 936 text at `size` pixels: a
+// double-byte character is about one em, an ASCII character about half.
+double estimatedTextWidth(const std::string& text, double size);
