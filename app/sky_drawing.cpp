@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -15,6 +16,7 @@ const COLORREF ArcColour = RGB(208, 40, 40);
 const COLORREF DotColour = RGB(32, 64, 160);
 const COLORREF MarkColour = RGB(208, 40, 40);
 const COLORREF TextColour = RGB(0, 0, 0);
+const COLORREF ScaleColour = RGB(120, 130, 150);
 
 constexpr int DotRadius = 2;
 constexpr int MarkRadius = 6;
@@ -138,6 +140,14 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
         for (double x : layout.gridX) line(dc, map.x(x), panorama.top, map.x(x), horizon);
         for (double y : layout.gridY) line(dc, panorama.left, map.y(y), panorama.right, map.y(y));
     }
+    // Elevations every 30 degrees along the left edge (gridY starts at the horizon).
+    SetTextColor(dc, ScaleColour);
+    SetTextAlign(dc, TA_LEFT | TA_TOP);
+    for (std::size_t step = 3; step < layout.gridY.size(); step += 3) {
+        const int y = map.y(layout.gridY[step]);
+        drawText(dc, std::to_string(step * 10), panorama.left + 2, y + 1);
+    }
+    SetTextColor(dc, TextColour);
     {
         SelectedPen pen(dc, 1, HorizonColour);
         line(dc, panorama.left, horizon, panorama.right, horizon);
@@ -156,7 +166,6 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
         for (const SkySatellite& satellite : layout.satellites)
             circle(dc, map(satellite.dot), DotRadius, DotColour, satellite.visible);
     }
-    SetTextAlign(dc, TA_LEFT | TA_TOP);
     for (const SkyText& word : layout.compassWords) {
         const SIZE size = textSize(dc, word.text);
         drawText(dc, word.text, map.x(word.at.x) - size.cx / 2, panorama.bottom + 1);
