@@ -9,10 +9,11 @@ set -euo pipefail
 
 purpose=${1:-test}
 common=(cmake ninja-build make g++ googletest g++-mingw-w64-x86-64-posix
-        wine64 locales xvfb xauth)
+        wine64 locales xvfb xauth libcli11-dev nlohmann-json3-dev)
 case "$purpose" in
   run)  packages=("${common[@]}" fonts-wqy-zenhei) ;;
-  test) packages=("${common[@]}" libbenchmark-dev python3 clang libclang-rt-14-dev llvm) ;;
+  test) packages=("${common[@]}" libbenchmark-dev python3 clang libclang-rt-14-dev llvm
+                 libxml2-utils librsvg2-bin) ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 

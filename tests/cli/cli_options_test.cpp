@@ -194,11 +194,9 @@ TEST(SiteFromOptions, RefusesUnknownPlacesAndMixedSiteOptions) {
     };
     const Case cases[] = {
         {u8"东乡", nullptr, u8"--city \"东乡\": no such place in the gazetteer (see --cities)"},
-        {u8"北京市", nullptr,
-         u8"--city \"北京市\": no such place in the gazetteer (see --cities)"},
+        {u8"北京市", nullptr, u8"--city \"北京市\": no such place in the gazetteer (see --cities)"},
         {"", nullptr, "--city \"\": no such place in the gazetteer (see --cities)"},
-        {u8"\U0001F600", nullptr,
-         u8"--city \"\U0001F600\": not a name the gazetteer can hold"},
+        {u8"\U0001F600", nullptr, u8"--city \"\U0001F600\": not a name the gazetteer can hold"},
         {u8"上海", "121.48", "give the site either with --city or with --lon and --lat"},
     };
     for (const Case& c : cases) {

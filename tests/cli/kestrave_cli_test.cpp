@@ -299,4 +299,60 @@ TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
     fs::remove(badList);
 }
 
+TEST(KestraveCli, FieldKitOptionsAreCheckedAndTheTableStaysAsItWas) {
+    // The new options change nothing in the table.
+    ProgramRun plain = runProgram({"--lon", "116.46", "--lat", "39.92", "--encoding", "gbk"});
+    ProgramRun withOptions =
+        runProgram({"--lon", "116.46", "--lat", "39.92", "--encoding", "gbk", "--date",
+                    "2031-01-01", "--height", "500", "--offset", "22.6", "--format", "table"});
+    ASSERT_EQ(withOptions.status, 0) << withOptions.err;
+    EXPECT_EQ(withOptions.out, plain.out);
+    EXPECT_EQ(withOptions.err, "");
+
+    struct Case {
+        Arguments arguments;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"--date", "2026-02-30"},
+         "--date \"2026-02-30\": use YYYY-MM-DD or a decimal year from 1900 to 2100"},
+        {{"--date", "2026/01/01"},
+         "--date \"2026/01/01\": use YYYY-MM-DD or a decimal year from 1900 to 2100"},
+        {{"--date", "1800"}, "--date \"1800\": use YYYY-MM-DD or a decimal year from 1900 to 2100"},
+        {{"--height", "100001"}, "--height \"100001\": out of range (-1000 to 100000)"},
+        {{"--height", "-1000.5"}, "--height \"-1000.5\": out of range (-1000 to 100000)"},
+        {{"--height", "tall"}, "--height \"tall\": not a number"},
+        {{"--offset", "60.1"}, "--offset \"60.1\": out of range (0 to 60)"},
+        {{"--offset", ""}, "--offset \"\": not a number"},
+        {{"--format", "xml"}, "--format \"xml\": use table, csv or json (see --help)"},
+        {{"--format", "json", "--encoding", "gbk"},
+         "--format json is always UTF-8: leave out --encoding gbk"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        ProgramRun run = runProgram(c.arguments);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "kestrave-cli: " + c.message + "\n");
+    }
+
+    // A date outside the model's validity still computes, with one warning line.
+    ProgramRun late = runProgram({"--format", "csv", "--date", "2031.5"});
+    EXPECT_EQ(late.status, 0);
+    EXPECT_EQ(linesOf(late.out).size(), 1 + 39 + 1u);
+    EXPECT_EQ(late.err.find("kestrave-cli: warning: --date 2031.5 "), 0u);
+    EXPECT_EQ(late.err.find('\n'), late.err.size() - 1);
+}
+
+TEST(KestraveCli, GbkCsvIsTheUtf8CsvInCodePage936) {
+    ProgramRun utf8 = runProgram({"--city", u8"上海", "--format", "csv", "--date", "2026-06-01"});
+    ProgramRun gbk = runProgram(
+        {"--city", u8"上海", "--format", "csv", "--date", "2026-06-01", "--encoding", "gbk"});
+    ASSERT_EQ(utf8.status, 0) << utf8.err;
+    ASSERT_EQ(gbk.status, 0) << gbk.err;
+    EXPECT_EQ(utf8.out.find('\r'), std::string::npos);
+    EXPECT_NE(gbk.out.find(cp936(u8"南偏西")), std::string::npos);
+    EXPECT_EQ(utf8FromCp936(crLfToLf(gbk.out)), utf8.out);
+}
+
 }  // namespace

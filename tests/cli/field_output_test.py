@@ -1,0 +1,75 @@
+#!/usr/bin/env python3
+"""kestrave-cli's JSON, CSV and sky picture, read back by other programs."""
+import csv
+import io
+import json
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+PROGRAM = sys.argv[1]
+
+
+def run(*arguments):
+    done = subprocess.run([PROGRAM, *arguments], capture_output=True, check=False)
+    if done.returncode != 0:
+        sys.exit(f"kestrave-cli {' '.join(arguments)}: exit {done.returncode}: {done.stderr!r}")
+    return done.stdout
+
+
+def expect(condition, what):
+    if not condition:
+        sys.exit("failed: " + what)
+
+
+report = json.loads(run("--city", "北京", "--date", "2026-01-01", "--format", "json"))
+site = report["site"]
+expect(site["name"] == "北京", "site name")
+expect(abs(site["declination"] - -7.55) <= 0.01, f"declination {site['declination']}")
+expect(site["date"] == "2026-01-01" and site["decimal_year"] == 2026.0, "date")
+expect(site["magnetic_model"] == "WMM2025" and site["model_valid"] is True, "model")
+satellites = report["satellites"]
+expect(len(satellites) == 39, "39 satellites")
+asiasat = next(s for s in satellites if s["name"] == "亚洲3号  (AsiaSat-3S)")
+expect(asiasat["elevation_text"] == "42.45" and asiasat["azimuth_text"] == "南偏西16.79度",
+       "the table's texts")
+expect(abs(asiasat["range_km"] - 37597) < 1 and abs(asiasat["delay_ms"] - 125.4) < 0.05,
+       "range and delay")
+expect(abs(asiasat["magnetic_azimuth"] - 204.34) < 0.01, "magnetic azimuth")
+expect(all("offset_elevation" not in s for s in satellites), "no offset without --offset")
+expect(all(0 <= s["azimuth"] < 360 and 0 <= s["magnetic_azimuth"] < 360 for s in satellites),
+       "azimuths within the circle")
+
+arguments = ("--lon", "-70.5", "--lat", "-33.45", "--date", "2027.5", "--offset", "22.6")
+unnamed = json.loads(run(*arguments, "--format", "json"))
+expect(unnamed["site"]["name"] == "地名不详" and unnamed["site"]["date"] == "2027.5",
+       "unnamed site and a decimal year as given")
+rows = list(csv.DictReader(io.StringIO(run(*arguments, "--format", "csv").decode("utf-8"),
+                                       newline="")))
+expect(len(rows) == len(unnamed["satellites"]), "one CSV row per satellite")
+for row, satellite in zip(rows, unnamed["satellites"]):
+    expect(list(row.keys()) == list(satellite.keys()), "CSV header is the JSON keys")
+    for key, value in satellite.items():
+        if isinstance(value, bool):
+            expect(row[key] == ("true" if value else "false"), key)
+        elif isinstance(value, (int, float)):
+            expect(float(row[key]) == value, f"{key}: {row[key]} != {value}")
+        else:
+            expect(row[key] == value, key)
+    expect(abs(satellite["offset_elevation"] - (satellite["elevation"] - 22.6)) < 1e-9,
+           "offset elevation")
+
+with tempfile.TemporaryDirectory() as folder:
+    svg = os.path.join(folder, "sky.svg")
+    table = run("--city", "北京", "--date", "2026-01-01", "--sky", svg)
+    expect(table.startswith("北京\n".encode()), "the table is still printed")
+    subprocess.run(["xmllint", "--noout", svg], check=True)
+    text = open(svg, encoding="utf-8").read()
+    expect("亚洲3号  (AsiaSat-3S)" in text and "磁偏角：偏西7.55度" in text, "SVG texts")
+    if shutil.which("rsvg-convert"):
+        png = os.path.join(folder, "sky.png")
+        subprocess.run(["rsvg-convert", "-o", png, svg], check=True)
+        expect(open(png, "rb").read(8) == b"\x89PNG\r\n\x1a\n", "SVG renders")
+print("ok")
