@@ -18,8 +18,6 @@ const COLORREF MarkColour = RGB(208, 40, 40);
 const COLORREF TextColour = RGB(0, 0, 0);
 const COLORREF ScaleColour = RGB(120, 130, 150);
 
-constexpr int DotRadius = 2;
-constexpr int MarkRadius = 6;
 // Room kept free around the panorama: half a compass word at each side,
 // one line of text under the ground.
 constexpr int SideMargin = 12;
@@ -102,14 +100,18 @@ void drawText(HDC dc, const std::string& text, int x, int y) {
 }
 
 // The selected satellite's name beside its mark, kept inside the area.
-void drawLabel(HDC dc, const RECT& area, POINT dot, const std::string& name) {
+void drawLabel(HDC dc, const RECT& area, POINT dot, int markRadius, const std::string& name) {
     const SIZE size = textSize(dc, name);
-    int x = dot.x + MarkRadius + 2;
-    if (x + size.cx > area.right) x = dot.x - MarkRadius - 2 - size.cx;
+    int x = dot.x + markRadius + 2;
+    if (x + size.cx > area.right) x = dot.x - markRadius - 2 - size.cx;
     x = std::max(static_cast<int>(area.left), x);
-    int y = dot.y - MarkRadius - size.cy;
-    if (y < area.top) y = dot.y + MarkRadius;
+    int y = dot.y - markRadius - size.cy;
+    if (y < area.top) y = dot.y + markRadius;
+    // On the sky's colour, so that the arc and other dots do not cross it.
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, SkyColour);
     drawText(dc, name, x, y);
+    SetBkMode(dc, TRANSPARENT);
 }
 
 }  // namespace
@@ -121,6 +123,9 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, TextColour);
     const int lineHeight = textSize(dc, "0").cy;
+    // Marks grow with the font, and so with the screen's DPI.
+    const int dotRadius = std::max(2, lineHeight / 6);
+    const int markRadius = std::max(6, lineHeight / 2);
 
     fill(dc, area, GetSysColor(COLOR_BTNFACE));
     const RECT panorama = {area.left + SideMargin, area.top + TopMargin, area.right - SideMargin,
@@ -164,7 +169,7 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
         // Above the horizon a filled dot, below it a hollow one.
         SelectedPen pen(dc, 1, DotColour);
         for (const SkySatellite& satellite : layout.satellites)
-            circle(dc, map(satellite.dot), DotRadius, DotColour, satellite.visible);
+            circle(dc, map(satellite.dot), dotRadius, DotColour, satellite.visible);
     }
     for (const SkyText& word : layout.compassWords) {
         const SIZE size = textSize(dc, word.text);
@@ -175,10 +180,10 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
         const POINT dot = map(satellite.dot);
         {
             SelectedPen pen(dc, 2, MarkColour);
-            circle(dc, dot, MarkRadius, MarkColour, false);
-            circle(dc, dot, DotRadius, MarkColour, true);
+            circle(dc, dot, markRadius, MarkColour, false);
+            circle(dc, dot, dotRadius, MarkColour, true);
         }
-        drawLabel(dc, panorama, dot, satellite.name);
+        drawLabel(dc, panorama, dot, markRadius, satellite.name);
     }
     SelectObject(dc, previousFont);
     RestoreDC(dc, saved);
