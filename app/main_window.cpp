@@ -7,6 +7,7 @@
 #include "app/city_box.h"
 #include "app/clipboard_export.h"
 #include "app/control_text.h"
+#include "app/details_window.h"
 #include "app/satellite_deletion.h"
 #include "app/satellite_dialog.h"
 #include "calc/site_input.h"
@@ -84,6 +85,7 @@ void onInitDialog(MainWindowState& state) {
     insertSatelliteColumns(state.table);
     loadSatelliteList(state.settings, state.table);
     recalculate(state);
+    loadOffset(state.settings, state.offset);
 }
 
 void onCityBoxNotification(MainWindowState& state, WORD code) {
@@ -105,6 +107,7 @@ void onCityBoxNotification(MainWindowState& state, WORD code) {
 
 void closeMainWindow(MainWindowState& state) {
     saveSettings(state.settings, state.site, state.table, state.changeFlags);
+    saveOffset(state.settings, state.offset);
     EndDialog(state.window, 0);
 }
 
@@ -132,6 +135,9 @@ void onCommand(MainWindowState& state, WPARAM wParam) {
             break;
         case IDM_COPY_RESULTS:
             copyResultsToClipboard(state);
+            break;
+        case IDM_SATELLITE_DETAILS:
+            showSatelliteDetails(state, state.table.nextSelectedRow(-1));
             break;
         case IDM_ABOUT:
             showAboutBox(state);
@@ -170,6 +176,9 @@ void onNotify(MainWindowState& state, const NMHDR& header) {
         case NM_RCLICK:
             showContextMenu(state);
             break;
+        case NM_DBLCLK:
+            showSatelliteDetails(state, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+            break;
         default:
             break;
     }
@@ -181,6 +190,7 @@ void enableMenuCommands(MainWindowState& state) {
     UINT selectionCommands = MF_BYCOMMAND | (anySelected ? MF_ENABLED : MF_GRAYED);
     EnableMenuItem(state.satelliteMenu, IDM_MODIFY_SATELLITE, selectionCommands);
     EnableMenuItem(state.satelliteMenu, IDM_DELETE_SATELLITES, selectionCommands);
+    EnableMenuItem(state.satelliteMenu, IDM_SATELLITE_DETAILS, selectionCommands);
     EnableMenuItem(state.satelliteMenu, IDM_COPY_RESULTS,
                    MF_BYCOMMAND | (state.table.rowCount() > 0 ? MF_ENABLED : MF_GRAYED));
 }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "app/details_window.h"
 #include "app/dialog_site_controls.h"
 #include "app/link_label.h"
 #include "app/list_view_table.h"
@@ -36,6 +37,10 @@ struct MainWindowState {
     ListViewTable table;
     DialogSiteControls siteControls;
     RegistrySettingsBackend settings;
+    // The details window's offset angle, kept as the value Offset, and the
+    // date it computes for (today; the GUI tests put their own in place).
+    OffsetSetting offset;
+    CalendarDate (*today)() = localToday;
     char siteDescription[SiteDescriptionCapacity] = {};
     // The coordinates of the last recalculation (its name is site.name), for
     // one started from the satellite dialog while the site inputs are invalid.

@@ -12,6 +12,7 @@ constexpr const char* CityValue = "City";
 constexpr const char* LongitudeValue = "X";
 constexpr const char* LatitudeValue = "Y";
 constexpr const char* ListValue = "Data";
+constexpr const char* OffsetValue = "Offset";
 
 // 北京
 constexpr char DefaultSiteName[] = "\xB1\xB1\xBE\xA9";
@@ -85,4 +86,21 @@ void saveSettings(SettingsBackend& store, const ReceivingSite& site, const Satel
     data.push_back('\0');
     data.push_back('\0');
     store.writeBinaryValue(ListValue, data.data(), data.size());
+}
+
+void loadOffset(SettingsBackend& store, OffsetSetting& offset) {
+    // As the site texts: a value that does not end within the field is not a text.
+    std::memset(offset.text, 0, sizeof offset.text);
+    store.readStringValue(OffsetValue, offset.text, sizeof offset.text);
+    if (std::memchr(offset.text, '\0', sizeof offset.text) == nullptr) offset.text[0] = '\0';
+    std::memcpy(offset.stored, offset.text, sizeof offset.stored);
+}
+
+void saveOffset(SettingsBackend& store, const OffsetSetting& offset) {
+    char text[OffsetTextCapacity];
+    std::size_t length = strnlen(offset.text, sizeof offset.text - 1);
+    std::memcpy(text, offset.text, length);
+    text[length] = '\0';
+    if (strncmp(text, offset.stored, sizeof offset.stored) == 0) return;
+    store.writeStringValue(OffsetValue, text);
 }

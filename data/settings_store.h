@@ -12,6 +12,8 @@
 
 // The most bytes of Data the reader accepts, and the writer's buffer.
 constexpr std::size_t StoredListCapacity = 36000;
+// The offset box of the details window takes 6 bytes; its field holds them and the NUL.
+constexpr std::size_t OffsetTextCapacity = 7;
 
 // The four value operations. Each one opens the store, does one thing and
 // closes it again; none reports anything to the user.
@@ -48,3 +50,18 @@ std::size_t storedListSize(const SatelliteTable& table);
 // the stored list stays one the reader accepts.
 void saveSettings(SettingsBackend& store, const ReceivingSite& site, const SatelliteTable& table,
                   ChangeFlags flags);
+
+// The offset angle the details window's box holds, kept as one more text
+// value, Offset, which the earlier readers of the key never look at.
+struct OffsetSetting {
+    char text[OffsetTextCapacity] = {};
+    // As read at the start: the close writes the value only when it differs.
+    char stored[OffsetTextCapacity] = {};
+};
+
+// Reads Offset. A missing value, or one that does not end within the field,
+// reads as empty.
+void loadOffset(SettingsBackend& store, OffsetSetting& offset);
+
+// Writes Offset when its text changed since loadOffset.
+void saveOffset(SettingsBackend& store, const OffsetSetting& offset);

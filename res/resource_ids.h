@@ -28,6 +28,19 @@
 #define IDC_SATELLITE_LONGITUDE 2601
 #define IDC_SATELLITE_DESCRIPTION 2602
 
+// Details window: the selected satellite from the site of the last recalculation
+#define IDD_DETAILS_WINDOW 2700
+#define IDC_DETAILS_SATELLITE 2701
+#define IDC_DETAILS_SITE 2702
+#define IDC_DETAILS_ELEVATION 2703
+#define IDC_DETAILS_TRUE_AZIMUTH 2704
+#define IDC_DETAILS_DECLINATION 2705
+#define IDC_DETAILS_COMPASS 2706
+#define IDC_DETAILS_POLARISATION 2707
+#define IDC_DETAILS_RANGE 2708
+#define IDC_DETAILS_OFFSET 2710
+#define IDC_DETAILS_SKY 2720
+
 // Main menu and its commands
 #define IDM_MAIN_MENU 3000
 #define IDM_RECALCULATE 3001
@@ -36,6 +49,7 @@
 #define IDM_MODIFY_SATELLITE 3012
 #define IDM_DELETE_SATELLITES 3013
 #define IDM_COPY_RESULTS 3014
+#define IDM_SATELLITE_DETAILS 3015
 #define IDM_ABOUT 3021
 
 // About box, its two link labels and the hand cursor shown over them

@@ -1,0 +1,195 @@
+#include "app/details_window.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "app/centre_window.h"
+#include "app/control_text.h"
+#include "app/main_window.h"
+#include "app/sky_drawing.h"
+#include "fieldkit/field_numbers.h"
+#include "fieldkit/magnetic_model.h"
+#include "numtext/numtext.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+constexpr WPARAM OffsetBoxLimit = OffsetTextCapacity - 1;
+// As the recalculation reads a row's cells.
+constexpr std::size_t CellCapacity = 127;
+
+std::string cellText(const SatelliteTable& table, int row, int column) {
+    char text[CellCapacity];
+    table.getCell(row, column, text, sizeof text);
+    return text;
+}
+
+// The row's longitude as the recalculation takes it: a text that is not a
+// number counts as 0.
+long double cellLongitude(const SatelliteTable& table, int row) {
+    char text[CellCapacity];
+    table.getCell(row, ColumnLongitude, text, sizeof text);
+    long double longitude = 0;
+    TextToNumber(text, &longitude);
+    return longitude;
+}
+
+std::string firstLine(const char* text) {
+    const char* end = std::strstr(text, "\r\n");
+    return end != nullptr ? std::string(text, end) : std::string(text);
+}
+
+DetailsNumbers detailsNumbers(const SatelliteFieldNumbers& field, const MagneticField& magnetic) {
+    DetailsNumbers numbers;
+    numbers.elevation = field.elevation;
+    numbers.trueAzimuth = field.azimuth;
+    numbers.magneticAzimuth = field.magneticAzimuth;
+    numbers.declination = magnetic.declination;
+    numbers.declinationKnown = magnetic.withinValidity;
+    numbers.rangeKm = field.rangeKm;
+    numbers.delayMs = field.delayMs;
+    numbers.visible = field.visible;
+    return numbers;
+}
+
+void showTexts(HWND dialog, const DetailsInput& input) {
+    DetailsTexts texts;
+    buildDetailsTexts(input, texts);
+    const std::pair<int, const char*> controls[] = {
+        {IDC_DETAILS_SATELLITE, texts.satellite},
+        {IDC_DETAILS_SITE, texts.site},
+        {IDC_DETAILS_ELEVATION, texts.elevation},
+        {IDC_DETAILS_TRUE_AZIMUTH, texts.trueAzimuth},
+        {IDC_DETAILS_DECLINATION, texts.declination},
+        {IDC_DETAILS_COMPASS, texts.compass},
+        {IDC_DETAILS_POLARISATION, texts.polarisation},
+        {IDC_DETAILS_RANGE, texts.range},
+    };
+    for (const auto& control : controls)
+        setControlText(GetDlgItem(dialog, control.first), control.second);
+}
+
+void onInitDialog(HWND dialog, DetailsWindowContext& context) {
+    centreWindow(dialog);
+    HWND offsetBox = GetDlgItem(dialog, IDC_DETAILS_OFFSET);
+    SendMessageA(offsetBox, EM_LIMITTEXT, OffsetBoxLimit, 0);
+    context.content.input.offsetText = context.offset->text;
+    showTexts(dialog, context.content.input);
+    setControlText(offsetBox, context.offset->text);
+}
+
+// The offset box changed: the elevation of an offset dish follows it.
+void onOffsetChanged(HWND dialog, DetailsWindowContext& context) {
+    readControlText(GetDlgItem(dialog, IDC_DETAILS_OFFSET), context.offset->text,
+                    sizeof context.offset->text);
+    showTexts(dialog, context.content.input);
+}
+
+void onDrawItem(HWND dialog, const DetailsWindowContext& context, const DRAWITEMSTRUCT& item) {
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    drawSkyPicture(item.hDC, item.rcItem, context.content.sky, context.content.selected, font);
+}
+
+INT_PTR dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        onInitDialog(dialog, *reinterpret_cast<DetailsWindowContext*>(lParam));
+        return TRUE;  // the focus goes to the offset box
+    }
+    auto* context = reinterpret_cast<DetailsWindowContext*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    if (context == nullptr) {
+        return FALSE;
+    }
+    switch (message) {
+        case WM_COMMAND:
+            switch (LOWORD(wParam)) {
+                case IDC_DETAILS_OFFSET:
+                    if (HIWORD(wParam) == EN_CHANGE) onOffsetChanged(dialog, *context);
+                    return TRUE;
+                case IDOK:
+                case IDCANCEL:
+                    EndDialog(dialog, 0);
+                    return TRUE;
+                default:
+                    return FALSE;
+            }
+        case WM_DRAWITEM:
+            if (wParam != IDC_DETAILS_SKY) return FALSE;
+            onDrawItem(dialog, *context, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_CLOSE:
+            EndDialog(dialog, 0);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace
+
+void prepareDetails(const SatelliteTable& table, int row, const ReceivingSite& site,
+                    const char* siteDescription, const CalendarDate& date,
+                    DetailsWindowContent& content) {
+    double decimalYear = date.year;
+    decimalYearOfDate(date.year, date.month, date.day, decimalYear);
+    const MagneticField magnetic =
+        evaluateMagneticField(wmm2025(), static_cast<double>(site.latitude),
+                              static_cast<double>(site.longitude), 0, decimalYear);
+
+    std::vector<SkySatelliteInput> satellites;
+    for (int each = 0; each < table.rowCount(); ++each) {
+        satellites.push_back(
+            {cellText(table, each, ColumnName),
+             computeFieldNumbers(cellLongitude(table, each), site, magnetic.declination)});
+    }
+    char dateText[16];
+    std::snprintf(dateText, sizeof dateText, "%04d-%02d-%02d", date.year % 10000, date.month % 100,
+                  date.day % 100);
+    content.sky = layoutSkyPicture(site, dateText, magnetic.declination, wmm2025().name,
+                                   magnetic.withinValidity, satellites);
+    content.selected = row;
+
+    content.satelliteName = cellText(table, row, ColumnName);
+    content.longitudeText = cellText(table, row, ColumnLongitude);
+    content.siteName = firstLine(siteDescription);
+    DetailsInput& input = content.input;
+    input.satelliteName = content.satelliteName.c_str();
+    input.longitudeText = content.longitudeText.c_str();
+    input.siteName = content.siteName.c_str();
+    input.date = date;
+    input.southernSite = site.latitude < 0;
+    computePointing(cellLongitude(table, row), site, input.pointing);
+    input.numbers = detailsNumbers(satellites[static_cast<std::size_t>(row)].numbers, magnetic);
+    input.modelName = wmm2025().name;
+}
+
+CalendarDate localToday() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay};
+}
+
+INT_PTR CALLBACK DetailsWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Nothing may be thrown back into the window manager.
+    try {
+        return dispatch(dialog, message, wParam, lParam);
+    } catch (...) {
+        return TRUE;
+    }
+}
+
+void showSatelliteDetails(MainWindowState& state, int row) {
+    if (row < 0 || row >= state.table.rowCount()) {
+        return;
+    }
+    // The site the description names: the last recalculation's.
+    ReceivingSite site = state.site;
+    site.longitude = state.recalculatedLongitude;
+    site.latitude = state.recalculatedLatitude;
+    DetailsWindowContext context;
+    prepareDetails(state.table, row, site, state.siteDescription, state.today(), context.content);
+    context.offset = &state.offset;
+    DialogBoxParamA(state.instance, MAKEINTRESOURCEA(IDD_DETAILS_WINDOW), state.window,
+                    DetailsWindowProc, reinterpret_cast<LPARAM>(&context));
+}

@@ -1,0 +1,190 @@
+#include "app/sky_drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const COLORREF SkyColour = RGB(236, 244, 252);
+const COLORREF GroundColour = RGB(222, 214, 190);
+const COLORREF GridColour = RGB(200, 210, 222);
+const COLORREF HorizonColour = RGB(96, 96, 96);
+const COLORREF ArcColour = RGB(208, 40, 40);
+const COLORREF DotColour = RGB(32, 64, 160);
+const COLORREF MarkColour = RGB(208, 40, 40);
+const COLORREF TextColour = RGB(0, 0, 0);
+const COLORREF ScaleColour = RGB(120, 130, 150);
+
+// Room kept free around the panorama: half a compass word at each side,
+// one line of text under the ground.
+constexpr int SideMargin = 12;
+constexpr int TopMargin = 4;
+
+// Maps the layout's panorama (sky and ground band) onto a rectangle of the
+// window; each axis has its own scale, since both count degrees.
+struct Mapping {
+    double sourceLeft, sourceTop, scaleX, scaleY;
+    int left, top;
+
+    POINT operator()(const SkyPoint& point) const {
+        return {left + static_cast<int>(std::lround((point.x - sourceLeft) * scaleX)),
+                top + static_cast<int>(std::lround((point.y - sourceTop) * scaleY))};
+    }
+    int x(double layoutX) const { return (*this)({layoutX, sourceTop}).x; }
+    int y(double layoutY) const { return (*this)({sourceLeft, layoutY}).y; }
+};
+
+Mapping mappingInto(const RECT& target, const SkyLayout& layout) {
+    const SkyBox& sky = layout.frame.sky;
+    Mapping mapping;
+    mapping.sourceLeft = sky.left;
+    mapping.sourceTop = sky.top;
+    mapping.scaleX = (target.right - target.left) / (sky.right - sky.left);
+    mapping.scaleY = (target.bottom - target.top) / (layout.ground.bottom - sky.top);
+    mapping.left = target.left;
+    mapping.top = target.top;
+    return mapping;
+}
+
+void fill(HDC dc, const RECT& rect, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
+// A pen selected for as long as it lives.
+class SelectedPen {
+public:
+    SelectedPen(HDC dc, int width, COLORREF colour)
+        : dc_(dc), pen_(CreatePen(PS_SOLID, width, colour)) {
+        previous_ = SelectObject(dc_, pen_);
+    }
+    ~SelectedPen() {
+        SelectObject(dc_, previous_);
+        DeleteObject(pen_);
+    }
+    SelectedPen(const SelectedPen&) = delete;
+    SelectedPen& operator=(const SelectedPen&) = delete;
+
+private:
+    HDC dc_;
+    HPEN pen_;
+    HGDIOBJ previous_;
+};
+
+void line(HDC dc, int x1, int y1, int x2, int y2) {
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
+}
+
+void circle(HDC dc, POINT centre, int radius, COLORREF fillColour, bool filled) {
+    HBRUSH brush = filled ? CreateSolidBrush(fillColour) : nullptr;
+    HGDIOBJ previous = SelectObject(dc, filled ? brush : GetStockObject(NULL_BRUSH));
+    Ellipse(dc, centre.x - radius, centre.y - radius, centre.x + radius + 1, centre.y + radius + 1);
+    SelectObject(dc, previous);
+    if (brush != nullptr) DeleteObject(brush);
+}
+
+// The one place this picture hands a text to GDI (code page 936).
+SIZE textSize(HDC dc, const std::string& text) {
+    SIZE size = {0, 0};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+void drawText(HDC dc, const std::string& text, int x, int y) {
+    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+// The selected satellite's name beside its mark, kept inside the area.
+void drawLabel(HDC dc, const RECT& area, POINT dot, int markRadius, const std::string& name) {
+    const SIZE size = textSize(dc, name);
+    int x = dot.x + markRadius + 2;
+    if (x + size.cx > area.right) x = dot.x - markRadius - 2 - size.cx;
+    x = std::max(static_cast<int>(area.left), x);
+    int y = dot.y - markRadius - size.cy;
+    if (y < area.top) y = dot.y + markRadius;
+    // On the sky's colour, so that the arc and other dots do not cross it.
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, SkyColour);
+    drawText(dc, name, x, y);
+    SetBkMode(dc, TRANSPARENT);
+}
+
+}  // namespace
+
+void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selected, HFONT font) {
+    const int saved = SaveDC(dc);
+    HGDIOBJ previousFont =
+        SelectObject(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, TextColour);
+    const int lineHeight = textSize(dc, "0").cy;
+    // Marks grow with the font, and so with the screen's DPI.
+    const int dotRadius = std::max(2, lineHeight / 6);
+    const int markRadius = std::max(6, lineHeight / 2);
+
+    fill(dc, area, GetSysColor(COLOR_BTNFACE));
+    const RECT panorama = {area.left + SideMargin, area.top + TopMargin, area.right - SideMargin,
+                           area.bottom - lineHeight - 2};
+    if (panorama.right <= panorama.left || panorama.bottom <= panorama.top) {
+        SelectObject(dc, previousFont);
+        RestoreDC(dc, saved);
+        return;
+    }
+    const Mapping map = mappingInto(panorama, layout);
+    const int horizon = map.y(layout.ground.top);
+    fill(dc, {panorama.left, panorama.top, panorama.right, horizon}, SkyColour);
+    fill(dc, {panorama.left, horizon, panorama.right, panorama.bottom}, GroundColour);
+
+    {
+        SelectedPen grid(dc, 1, GridColour);
+        for (double x : layout.gridX) line(dc, map.x(x), panorama.top, map.x(x), horizon);
+        for (double y : layout.gridY) line(dc, panorama.left, map.y(y), panorama.right, map.y(y));
+    }
+    // Elevations every 30 degrees along the left edge (gridY starts at the horizon).
+    SetTextColor(dc, ScaleColour);
+    SetTextAlign(dc, TA_LEFT | TA_TOP);
+    for (std::size_t step = 3; step < layout.gridY.size(); step += 3) {
+        const int y = map.y(layout.gridY[step]);
+        drawText(dc, std::to_string(step * 10), panorama.left + 2, y + 1);
+    }
+    SetTextColor(dc, TextColour);
+    {
+        SelectedPen pen(dc, 1, HorizonColour);
+        line(dc, panorama.left, horizon, panorama.right, horizon);
+    }
+    {
+        SelectedPen pen(dc, 2, ArcColour);
+        for (const std::vector<SkyPoint>& piece : layout.arc) {
+            std::vector<POINT> points;
+            for (const SkyPoint& point : piece) points.push_back(map(point));
+            if (points.size() > 1) Polyline(dc, points.data(), static_cast<int>(points.size()));
+        }
+    }
+    {
+        // Above the horizon a filled dot, below it a hollow one.
+        SelectedPen pen(dc, 1, DotColour);
+        for (const SkySatellite& satellite : layout.satellites)
+            circle(dc, map(satellite.dot), dotRadius, DotColour, satellite.visible);
+    }
+    for (const SkyText& word : layout.compassWords) {
+        const SIZE size = textSize(dc, word.text);
+        drawText(dc, word.text, map.x(word.at.x) - size.cx / 2, panorama.bottom + 1);
+    }
+    if (selected >= 0 && selected < static_cast<int>(layout.satellites.size())) {
+        const SkySatellite& satellite = layout.satellites[static_cast<std::size_t>(selected)];
+        const POINT dot = map(satellite.dot);
+        {
+            SelectedPen pen(dc, 2, MarkColour);
+            circle(dc, dot, markRadius, MarkColour, false);
+            circle(dc, dot, dotRadius, MarkColour, true);
+        }
+        drawLabel(dc, panorama, dot, markRadius, satellite.name);
+    }
+    SelectObject(dc, previousFont);
+    RestoreDC(dc, saved);
+}

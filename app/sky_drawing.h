@@ -1,0 +1,14 @@
+#pragma once
+// The sky picture drawn with GDI into a window's area: the panorama toward
+// the equator with the horizon, the ground, a 10 degree grid, the
+// geostationary arc, every satellite of the list as a dot, one of them
+// marked and labelled, and the compass words under the horizon.
+
+#include <windows.h>
+
+#include "fieldkit/sky_layout.h"
+
+// Draws `layout` scaled into `area` of `dc` with `font` for its texts. The
+// satellite at index `selected` (of layout.satellites) is marked and
+// labelled; -1 marks none.
+void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selected, HFONT font);

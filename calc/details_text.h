@@ -1,0 +1,66 @@
+#pragma once
+// The texts of the details window: one satellite seen from the site of the
+// last recalculation, with what an installer needs beyond the table (compass
+// bearing, offset dish, range and delay). Code page 936, built from numbers.
+
+#include <cstddef>
+
+#include "calc/pointing.h"
+
+struct CalendarDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+// The numbers behind the texts, for one satellite and one site.
+struct DetailsNumbers {
+    long double elevation = 0;        // degrees, unrounded
+    long double trueAzimuth = 0;      // degrees clockwise from north, 0 <= a < 360
+    long double magneticAzimuth = 0;  // true azimuth - declination, 0 <= a < 360
+    long double declination = 0;      // degrees, east positive
+    bool declinationKnown = false;    // the date lies within the magnetic model's years
+    long double rangeKm = 0;
+    long double delayMs = 0;
+    bool visible = false;  // elevation above 0
+};
+
+struct DetailsInput {
+    const char* satelliteName = "";  // the row's name cell
+    const char* longitudeText = "";  // the row's longitude cell
+    const char* siteName = "";       // the site description's first line
+    CalendarDate date;
+    bool southernSite = false;
+    PointingResult pointing;  // the row's texts as the table shows them
+    DetailsNumbers numbers;
+    const char* modelName = "";   // the magnetic model, e.g. WMM2025
+    const char* offsetText = "";  // the offset box: degrees, or empty
+};
+
+// Room for the longest text: a name and a longitude cell of 127 bytes each.
+constexpr std::size_t DetailsTextCapacity = 300;
+
+// One text per static control of the window, in id order.
+struct DetailsTexts {
+    char satellite[DetailsTextCapacity];  // 亚洲3号  (AsiaSat-3S)  105.5度
+    char site[DetailsTextCapacity];       // 北京　2026-12-07
+    char elevation[DetailsTextCapacity];  // 天线仰角：42.45度\r\n偏馈天线仰角：19.85度
+    char trueAzimuth[DetailsTextCapacity];   // 真方位角：南偏西16.79度（196.79度）
+    char declination[DetailsTextCapacity];   // 磁偏角：西7.60度（WMM2025）
+    char compass[DetailsTextCapacity];       // 罗盘方位角：204.39度（南偏西24.39度）
+    char polarisation[DetailsTextCapacity];  // 极化角：-12.80度
+    char range[DetailsTextCapacity];         // 距离：37597公里　单程时延：125.4毫秒
+};
+
+// The offset angle of an offset dish, from the text of the offset box: a
+// number from 0 to 60 degrees. An empty text, one without a digit, or one
+// out of range gives false.
+bool readOffsetAngle(const char* text, long double* degrees);
+
+// A bearing (degrees clockwise from north) in the table's words: from due
+// south at a northern site (南偏西24.39度, 南偏东5.00度, 正南), from due north
+// at a southern one (北偏东..., 北偏西..., 正北). Never more than `capacity`
+// bytes with the NUL.
+void formBearingText(long double bearing, bool southernSite, char* text, std::size_t capacity);
+
+void buildDetailsTexts(const DetailsInput& input, DetailsTexts& texts);

@@ -1,0 +1,207 @@
+// The details window: one satellite's compass bearing, offset-dish
+// elevation, range, delay and sky picture, opened from the menu and by a
+// double-click, changing nothing in the main window; the offset angle kept.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+// commctrl.h needs windows.h first
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "app/registry_settings.h"
+#include "cli/text_encoding.h"
+#include "data/satellite_table.h"
+#include "res/resource_ids.h"
+#include "tests/gui/gui_fixture.h"
+#include "tests/gui/hosted_main_window.h"
+#include "tests/gui/modal_window.h"
+#include "tests/gui/template_check.h"
+
+namespace {
+
+using DetailsWindowTest = GuiTest;
+
+// WMM2025 gives Beijing a declination of 7.55 degrees west on 2026-01-01.
+CalendarDate newYear2026() { return {2026, 1, 1}; }
+// After the model's years.
+CalendarDate newYear2031() { return {2031, 1, 1}; }
+
+std::string dlgText(HWND dialog, int id) { return controlText(GetDlgItem(dialog, id)); }
+
+// Everything the main window shows, to compare before and after.
+struct MainWindowView {
+    std::string description;
+    std::vector<std::string> cells;
+    ChangeFlags flags;
+    bool operator==(const MainWindowView& other) const {
+        return description == other.description && cells == other.cells && flags == other.flags;
+    }
+};
+
+MainWindowView view(HostedMainWindow& main) {
+    MainWindowView seen{main.text(IDC_SITE_DESCRIPTION), {}, main.state().changeFlags};
+    for (int row = 0; row < main.rowCount(); ++row)
+        for (int column = 0; column < SatelliteColumnCount; ++column)
+            seen.cells.push_back(main.cell(row, column));
+    return seen;
+}
+
+// The notification a double-click on a row makes the table send.
+void doubleClickRow(HostedMainWindow& main, int row) {
+    NMITEMACTIVATE click = {};
+    click.hdr.hwndFrom = main.item(IDC_SATELLITE_TABLE);
+    click.hdr.idFrom = IDC_SATELLITE_TABLE;
+    click.hdr.code = NM_DBLCLK;
+    click.iItem = row;
+    SendMessageA(main.window(), WM_NOTIFY, IDC_SATELLITE_TABLE, reinterpret_cast<LPARAM>(&click));
+    main.pumpMessages();
+}
+
+void setOffset(HWND dialog, const std::string& text) {
+    setEditText(GetDlgItem(dialog, IDC_DETAILS_OFFSET), text);
+    pumpDialog(dialog);
+}
+
+TEST_F(DetailsWindowTest, OpensForTheSelectedRowWithEveryTextAndChangesNothing) {
+    storeValue(
+        HKEY_CURRENT_USER, "Data", REG_BINARY,
+        storedList({"57.0,one", cp936FromUtf8("105.5,亚洲3号  (AsiaSat-3S)"),
+                    cp936FromUtf8("125.0,中星6号  (ChinaSat-6)"), cp936FromUtf8("-60.0,西方")}));
+    HostedMainWindow main;
+    main.state().today = newYear2026;
+    HMENU satelliteMenu = GetSubMenu(GetMenu(main.window()), 1);
+    EXPECT_EQ(static_cast<int>(GetMenuItemID(satelliteMenu, 5)), IDM_SATELLITE_DETAILS);
+    char menuText[64] = {};
+    GetMenuStringA(satelliteMenu, 5, menuText, sizeof menuText, MF_BYPOSITION);
+    EXPECT_EQ(utf8(menuText), "寻星详情(&I)...");
+
+    main.initMenuPopup(1);
+    EXPECT_FALSE(main.menuCommandEnabled(IDM_SATELLITE_DETAILS));
+    const int row = main.rowWithLongitude("105.5");
+    ASSERT_NE(row, -1);
+    main.selectRow(row);
+    main.initMenuPopup(1);
+    EXPECT_TRUE(main.menuCommandEnabled(IDM_SATELLITE_DETAILS));
+    const MainWindowView before = view(main);
+
+    whileModalOpen(
+        main.window(), [&] { main.command(IDM_SATELLITE_DETAILS); },
+        [&](HWND dialog) {
+            EXPECT_EQ(controlText(dialog), "寻星详情");
+            EXPECT_EQ(GetWindow(dialog, GW_OWNER), main.window());
+            expectCentred(dialog);
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_SATELLITE), "亚洲3号  (AsiaSat-3S)  105.5度");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_SITE), "北京　2026-01-01");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_ELEVATION),
+                      "天线仰角：42.45度\r\n偏馈天线仰角：-");
+            // 180 + 16.79 from due north; the compass reads 7.55 more.
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_TRUE_AZIMUTH),
+                      "真方位角：南偏西16.79度（196.79度）");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_DECLINATION), "磁偏角：西7.55度（WMM2025）");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_COMPASS),
+                      "罗盘方位角：204.34度（南偏西24.34度）");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_POLARISATION), "极化角：-12.80度");
+            // sqrt(R^2 + r^2 - 2Rr cos 39.92 cos 10.96) = 37596.6 km, / c = 125.41 ms.
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_RANGE), "距离：37597公里　单程时延：125.4毫秒");
+            HWND sky = GetDlgItem(dialog, IDC_DETAILS_SKY);
+            ASSERT_NE(sky, nullptr);
+            EXPECT_EQ(GetWindowLongA(sky, GWL_STYLE) & SS_TYPEMASK, SS_OWNERDRAW);
+
+            // The offset box: an angle from 0 to 60, six bytes.
+            setOffset(dialog, "22.6");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_ELEVATION),
+                      "天线仰角：42.45度\r\n偏馈天线仰角：19.85度");
+            setOffset(dialog, "61");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_ELEVATION),
+                      "天线仰角：42.45度\r\n偏馈天线仰角：-");
+            HWND offsetBox = GetDlgItem(dialog, IDC_DETAILS_OFFSET);
+            setEditText(offsetBox, "");
+            typeInto(offsetBox, L"17.5000");
+            pumpDialog(dialog);
+            EXPECT_EQ(controlText(offsetBox), "17.500");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_ELEVATION),
+                      "天线仰角：42.45度\r\n偏馈天线仰角：24.95度");
+            pressDialogKey(dialog, offsetBox, VK_ESCAPE);
+        });
+    EXPECT_TRUE(view(main) == before);
+
+    // A double-click opens it for the clicked row; Enter closes it. After
+    // the model's years there is no declination and so no compass bearing.
+    main.state().today = newYear2031;
+    const int western = main.rowWithLongitude("-60.0");
+    const int eastern = main.rowWithLongitude("125.0");
+    ASSERT_NE(eastern, -1);
+    ASSERT_NE(western, -1);
+    whileModalOpen(
+        main.window(), [&] { doubleClickRow(main, eastern); },
+        [&](HWND dialog) {
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_SATELLITE), "中星6号  (ChinaSat-6)  125.0度");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_SITE), "北京　2031-01-01");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_ELEVATION),
+                      "天线仰角：42.98度\r\n偏馈天线仰角：25.48度");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_TRUE_AZIMUTH),
+                      "真方位角：南偏东13.17度（166.83度）");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_DECLINATION), "磁偏角：-");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_COMPASS), "罗盘方位角：-");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_POLARISATION), "极化角：10.06度");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_RANGE), "距离：37557公里　单程时延：125.3毫秒");
+            pressDialogKey(dialog, GetDlgItem(dialog, IDC_DETAILS_OFFSET), VK_RETURN);
+        });
+    whileModalOpen(
+        main.window(), [&] { doubleClickRow(main, western); },
+        [&](HWND dialog) {
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_SATELLITE), "西方  -60.0度");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_RANGE), "卫星在地平线以下");
+            SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+            pumpDialog(dialog);
+        });
+    EXPECT_TRUE(view(main) == before);
+}
+
+TEST_F(DetailsWindowTest, TheOffsetAngleIsKeptAcrossARestartAndWrittenOnlyWhenChanged) {
+    {
+        HostedMainWindow first;
+        first.selectRow(first.rowWithLongitude("105.5"));
+        first.closeWithMessage();
+    }
+    // Nothing typed: nothing written.
+    EXPECT_FALSE(readStoredValue(HKEY_CURRENT_USER, "Offset").present);
+    EXPECT_FALSE(readStoredValue(HKEY_LOCAL_MACHINE, "Offset").present);
+    {
+        HostedMainWindow second;
+        second.selectRow(second.rowWithLongitude("105.5"));
+        whileModalOpen(
+            second.window(), [&] { second.command(IDM_SATELLITE_DETAILS); },
+            [&](HWND dialog) {
+                setOffset(dialog, "22.6");
+                SendMessageA(dialog, WM_CLOSE, 0, 0);
+            });
+        second.closeWithCloseBox();
+    }
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+        StoredValue offset = readStoredValue(root, "Offset");
+        EXPECT_EQ(offset.type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(offset.bytes, std::string("22.6", 5));
+    }
+    RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, SettingsKeyPath, "Offset");
+    {
+        HostedMainWindow third;
+        third.selectRow(third.rowWithLongitude("105.5"));
+        whileModalOpen(
+            third.window(), [&] { third.command(IDM_SATELLITE_DETAILS); },
+            [&](HWND dialog) {
+                EXPECT_EQ(dlgText(dialog, IDC_DETAILS_OFFSET), "22.6");
+                EXPECT_EQ(dlgText(dialog, IDC_DETAILS_ELEVATION),
+                          "天线仰角：42.45度\r\n偏馈天线仰角：19.85度");
+                pressDialogKey(dialog, GetDlgItem(dialog, IDC_DETAILS_OFFSET), VK_ESCAPE);
+            });
+        third.command(IDM_EXIT);
+    }
+    // Unchanged in this run: the value is not written again.
+    EXPECT_FALSE(readStoredValue(HKEY_LOCAL_MACHINE, "Offset").present);
+    EXPECT_EQ(readStoredValue(HKEY_CURRENT_USER, "Offset").bytes, std::string("22.6", 5));
+}
+
+}  // namespace

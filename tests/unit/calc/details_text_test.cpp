@@ -1,0 +1,144 @@
+#include "calc/details_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "cli/text_encoding.h"
+
+namespace {
+
+std::string cp936(const char* utf8) { return cp936FromUtf8(utf8); }
+
+// 亚洲3号 at 105.5 E seen from 北京 (116.46 E, 39.92 N) with a 22.6 degree offset dish.
+struct BeijingAsiaSat {
+    std::string name = cp936("亚洲3号  (AsiaSat-3S)");
+    std::string site = cp936("北京");
+    std::string azimuth = cp936("南偏西16.79度");
+    std::string offset = "22.6";
+    DetailsInput input;
+
+    BeijingAsiaSat() {
+        input.satelliteName = name.c_str();
+        input.longitudeText = "105.5";
+        input.siteName = site.c_str();
+        input.date = {2026, 12, 7};
+        std::strcpy(input.pointing.elevationText, "42.45");
+        std::strcpy(input.pointing.azimuthText, azimuth.c_str());
+        std::strcpy(input.pointing.polarisationText, "-12.80");
+        input.numbers.elevation = 42.4461L;
+        input.numbers.trueAzimuth = 196.7917L;
+        input.numbers.declination = -7.6012L;
+        input.numbers.magneticAzimuth = 204.3929L;
+        input.numbers.declinationKnown = true;
+        input.numbers.rangeKm = 37596.6L;
+        input.numbers.delayMs = 125.41L;
+        input.numbers.visible = true;
+        input.modelName = "WMM2025";
+        input.offsetText = offset.c_str();
+    }
+
+    DetailsTexts build() const {
+        DetailsTexts texts;
+        buildDetailsTexts(input, texts);
+        return texts;
+    }
+};
+
+std::string utf8(const char* text) { return utf8FromCp936(text); }
+
+TEST(DetailsTexts, EveryTextForOneSatellite) {
+    BeijingAsiaSat case_;
+    DetailsTexts texts = case_.build();
+    EXPECT_EQ(utf8(texts.satellite), "亚洲3号  (AsiaSat-3S)  105.5度");
+    EXPECT_EQ(utf8(texts.site), "北京　2026-12-07");
+    EXPECT_EQ(utf8(texts.elevation), "天线仰角：42.45度\r\n偏馈天线仰角：19.85度");
+    EXPECT_EQ(utf8(texts.trueAzimuth), "真方位角：南偏西16.79度（196.79度）");
+    EXPECT_EQ(utf8(texts.declination), "磁偏角：西7.60度（WMM2025）");
+    EXPECT_EQ(utf8(texts.compass), "罗盘方位角：204.39度（南偏西24.39度）");
+    EXPECT_EQ(utf8(texts.polarisation), "极化角：-12.80度");
+    EXPECT_EQ(utf8(texts.range), "距离：37597公里　单程时延：125.4毫秒");
+}
+
+TEST(DetailsTexts, WhatChangesWithTheOffsetTheModelYearsAndTheHorizon) {
+    BeijingAsiaSat case_;
+    case_.offset = "";
+    case_.input.offsetText = case_.offset.c_str();
+    case_.input.numbers.declinationKnown = false;
+    case_.input.numbers.visible = false;
+    DetailsTexts texts = case_.build();
+    EXPECT_EQ(utf8(texts.elevation), "天线仰角：42.45度\r\n偏馈天线仰角：-");
+    EXPECT_EQ(utf8(texts.declination), "磁偏角：-");
+    EXPECT_EQ(utf8(texts.compass), "罗盘方位角：-");
+    EXPECT_EQ(utf8(texts.range), "卫星在地平线以下");
+
+    // East declination; an offset larger than the elevation.
+    case_.input.numbers.declinationKnown = true;
+    case_.input.numbers.declination = 2.5L;
+    case_.input.numbers.magneticAzimuth = 194.2917L;
+    case_.input.offsetText = "60";
+    texts = case_.build();
+    EXPECT_EQ(utf8(texts.declination), "磁偏角：东2.50度（WMM2025）");
+    EXPECT_EQ(utf8(texts.compass), "罗盘方位角：194.29度（南偏西14.29度）");
+    EXPECT_EQ(utf8(texts.elevation), "天线仰角：42.45度\r\n偏馈天线仰角：-17.55度");
+}
+
+TEST(DetailsTexts, LongestCellsFitWhole) {
+    BeijingAsiaSat case_;
+    std::string name(127, 'n');
+    std::string longitude(127, '1');
+    case_.input.satelliteName = name.c_str();
+    case_.input.longitudeText = longitude.c_str();
+    DetailsTexts texts = case_.build();
+    EXPECT_EQ(std::string(texts.satellite), name + "  " + longitude + cp936("度"));
+}
+
+TEST(DetailsTexts, OffsetAngles) {
+    struct Case {
+        const char* text;
+        bool accepted;
+        long double degrees;
+    };
+    const Case cases[] = {
+        {"22.6", true, 22.6L}, {"0", true, 0},    {"60", true, 60},  {" 17 ", true, 17},
+        {"60.01", false, 0},   {"-1", false, 0},  {"", false, 0},    {" ", false, 0},
+        {"-", false, 0},       {".", false, 0},   {"abc", false, 0}, {"2e1", true, 20},
+        {"5e0x", false, 0},    {"1e5", false, 0}, {"1,5", false, 0}, {"6e1", true, 60},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        long double degrees = -1;
+        EXPECT_EQ(readOffsetAngle(c.text, &degrees), c.accepted);
+        EXPECT_EQ(degrees, c.degrees);
+    }
+}
+
+TEST(DetailsTexts, BearingsInTheTablesWords) {
+    struct Case {
+        long double bearing;
+        bool southern;
+        const char* text;
+    };
+    const Case cases[] = {
+        {204.3929L, false, "南偏西24.39度"},
+        {175.0L, false, "南偏东5.00度"},
+        {180.0L, false, "正南"},
+        {272.5L, false, "南偏西92.50度"},
+        {13.17L, true, "北偏东13.17度"},
+        {298.53L, true, "北偏西61.47度"},
+        {0.0L, true, "正北"},
+        {180.0L, true, "北偏东180.00度"},
+    };
+    for (const Case& c : cases) {
+        char text[40];
+        formBearingText(c.bearing, c.southern, text, sizeof text);
+        EXPECT_EQ(utf8(text), c.text) << static_cast<double>(c.bearing);
+    }
+    // A small room keeps whole characters and the NUL.
+    char small[6] = "xxxxx";
+    formBearingText(204.3929L, false, small, sizeof small);
+    EXPECT_EQ(std::string(small), cp936("南偏"));
+}
+
+}  // namespace
