@@ -11,8 +11,8 @@ purpose=${1:-test}
 common=(cmake ninja-build make g++ googletest g++-mingw-w64-x86-64-posix
         wine64 locales xvfb xauth)
 case "$purpose" in
-  run)  packages=("${common[@]}" fonts-wqy-zenhei) ;;
-  test) packages=("${common[@]}" libbenchmark-dev python3 clang libclang-rt-14-dev llvm) ;;
+  run)  packages=("${common[@]}" fonts-arphic-uming) ;;
+  test) packages=("${common[@]}" fonts-arphic-uming libbenchmark-dev python3 clang libclang-rt-14-dev llvm) ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 
