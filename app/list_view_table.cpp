@@ -5,6 +5,19 @@
 #include <climits>
 #include <cstring>
 
+ListViewTable::ListViewTable(HWND listView) : listView_(listView) {
+    if (listView_ != nullptr) {
+        procedure_ = reinterpret_cast<WNDPROC>(GetClassLongPtrW(listView_, GCLP_WNDPROC));
+    }
+}
+
+LRESULT ListViewTable::send(UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (procedure_ == nullptr) {
+        return SendMessageA(listView_, message, wParam, lParam);
+    }
+    return CallWindowProcW(procedure_, listView_, message, wParam, lParam);
+}
+
 void ListViewTable::insertColumn(int index, int width, const char* title,
                                  ColumnAlignment alignment) {
     LVCOLUMNA column = {};
@@ -12,8 +25,7 @@ void ListViewTable::insertColumn(int index, int width, const char* title,
     column.fmt = alignment == ColumnAlignment::Right ? LVCFMT_RIGHT : LVCFMT_LEFT;
     column.cx = width;
     column.pszText = const_cast<char*>(title);
-    SendMessageA(listView_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(index),
-                 reinterpret_cast<LPARAM>(&column));
+    send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
 }
 
 void ListViewTable::insertRow(int row, const char* text) {
@@ -21,7 +33,7 @@ void ListViewTable::insertRow(int row, const char* text) {
     item.mask = LVIF_TEXT;
     item.iItem = row;
     item.pszText = const_cast<char*>(text);
-    SendMessageA(listView_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 void ListViewTable::setCell(int row, int column, const char* text) {
@@ -30,7 +42,7 @@ void ListViewTable::setCell(int row, int column, const char* text) {
     item.iItem = row;
     item.iSubItem = column;
     item.pszText = const_cast<char*>(text);
-    SendMessageA(listView_, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    send(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 void ListViewTable::getCell(int row, int column, char* buffer, std::size_t capacity) const {
@@ -45,23 +57,18 @@ void ListViewTable::getCell(int row, int column, char* buffer, std::size_t capac
     item.iSubItem = column;
     item.pszText = buffer;
     item.cchTextMax = capacity > INT_MAX ? INT_MAX : static_cast<int>(capacity);
-    SendMessageA(listView_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                 reinterpret_cast<LPARAM>(&item));
+    send(LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     buffer[capacity - 1] = '\0';
 }
 
-int ListViewTable::rowCount() const {
-    return static_cast<int>(SendMessageA(listView_, LVM_GETITEMCOUNT, 0, 0));
-}
+int ListViewTable::rowCount() const { return static_cast<int>(send(LVM_GETITEMCOUNT, 0, 0)); }
 
 int ListViewTable::nextSelectedRow(int row) const {
-    return static_cast<int>(SendMessageA(listView_, LVM_GETNEXTITEM, static_cast<WPARAM>(row),
-                                         MAKELPARAM(LVNI_SELECTED, 0)));
+    return static_cast<int>(
+        send(LVM_GETNEXTITEM, static_cast<WPARAM>(row), MAKELPARAM(LVNI_SELECTED, 0)));
 }
 
-void ListViewTable::deleteRow(int row) {
-    SendMessageA(listView_, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
-}
+void ListViewTable::deleteRow(int row) { send(LVM_DELETEITEM, static_cast<WPARAM>(row), 0); }
 
 namespace {
 
@@ -84,10 +91,23 @@ void ListViewTable::sortRows(const std::function<int(int, int)>& compare) {
         item.mask = LVIF_PARAM;
         item.iItem = row;
         item.lParam = row;
-        SendMessageA(listView_, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        send(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     }
-    SendMessageA(listView_, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&compare),
-                 reinterpret_cast<LPARAM>(&compareItemValues));
+    send(LVM_SORTITEMS, reinterpret_cast<WPARAM>(&compare),
+         reinterpret_cast<LPARAM>(&compareItemValues));
+}
+
+TableRedrawPause::TableRedrawPause(HWND listView) : listView_(listView) {
+    SendMessageA(listView_, WM_SETREDRAW, FALSE, 0);
+}
+
+TableRedrawPause::~TableRedrawPause() {
+    SendMessageA(listView_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(listView_, nullptr, TRUE);
+}
+
+void reserveTableRows(HWND listView, int rows) {
+    SendMessageA(listView, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), LVSICF_NOINVALIDATEALL);
 }
 
 int compareTextsLikeWindows(const char* first, const char* second) {

@@ -47,6 +47,27 @@ void addTooltips(MainWindowState& state) {
     }
 }
 
+// The coordinates follow the place name in the city box: runs applyPlaceName
+// on the text the box shows, unless that is the text it last ran on (an empty
+// box applied again would throw away the coordinates the user typed).
+void applyShownPlaceName(MainWindowState& state) {
+    readControlText(state.cityBox, state.workText, sizeof state.workText);
+    if (state.appliedPlaceName == state.workText) {
+        return;
+    }
+    state.appliedPlaceName = state.workText;
+    applyPlaceName(state.workText, state.siteControls, state.site);
+}
+
+// The stored list may hold thousands of rows: room for as many as Data can
+// hold is reserved at once (the shortest record is a comma and its NUL), and
+// the table is drawn once, at the end.
+void fillTableFromSettings(MainWindowState& state) {
+    TableRedrawPause pause(state.tableView);
+    reserveTableRows(state.tableView, static_cast<int>(StoredListCapacity / 2));
+    loadSatelliteList(state.settings, state.table);
+}
+
 void onInitDialog(MainWindowState& state) {
     HWND window = state.window;
     state.cityBox = GetDlgItem(window, IDC_CITY);
@@ -74,34 +95,62 @@ void onInitDialog(MainWindowState& state) {
     setControlText(state.longitudeBox, state.site.longitudeText);
     setControlText(state.latitudeBox, state.site.latitudeText);
     applyPlaceName(state.site.name, state.siteControls, state.site);
+    state.appliedPlaceName = state.site.name;
     // Show the list entry that begins with the name. An empty name leaves the
     // box empty, whatever a list control might make of an empty prefix.
     if (state.site.name[0] != '\0') {
         SendMessageA(state.cityBox, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(state.site.name));
+        // The entry may be a longer name than the one saved: its coordinates go with it.
+        applyShownPlaceName(state);
     }
 
     SendMessageA(state.tableView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     insertSatelliteColumns(state.table);
-    loadSatelliteList(state.settings, state.table);
+    fillTableFromSettings(state);
     recalculate(state);
     loadOffset(state.settings, state.offset);
 }
 
+// Every way the city box's text can change ends in applyPlaceName on the
+// text it shows: typing, a list choice (the box then shows the whole entry,
+// not the prefix typed before it), browsing the list, a list closed without
+// a choice, and the focus leaving the box.
 void onCityBoxNotification(MainWindowState& state, WORD code) {
     switch (code) {
         case CBN_EDITCHANGE:
             readControlText(state.cityBox, state.workText, sizeof state.workText);
+            state.appliedPlaceName = state.workText;
             applyPlaceName(state.workText, state.siteControls, state.site);
             break;
         case CBN_SELENDOK: {
             int index = static_cast<int>(SendMessageA(state.cityBox, CB_GETCURSEL, 0, 0));
-            readCityListEntry(state.cityBox, index, state.workText, sizeof state.workText);
-            applyPlaceName(state.workText, state.siteControls, state.site);
+            if (index != CB_ERR) {
+                readCityListEntry(state.cityBox, index, state.workText, sizeof state.workText);
+                setControlText(state.cityBox, state.workText);
+            }
+            applyShownPlaceName(state);
             break;
         }
+        case CBN_SELCHANGE:
+        case CBN_SELENDCANCEL:
+        case CBN_CLOSEUP:
+        case CBN_KILLFOCUS:
+            applyShownPlaceName(state);
+            break;
         default:
             break;
+    }
+}
+
+// A satellite added to a long list lands below the visible rows: the table
+// scrolls to it (without selecting it, which would change the menu's enabling).
+void addSatelliteAndShowIt(MainWindowState& state) {
+    int rowsBefore = state.table.rowCount();
+    addSatellite(state);
+    int rows = state.table.rowCount();
+    if (rows > rowsBefore) {
+        SendMessageA(state.tableView, LVM_ENSUREVISIBLE, static_cast<WPARAM>(rows - 1), FALSE);
     }
 }
 
@@ -125,7 +174,7 @@ void onCommand(MainWindowState& state, WPARAM wParam) {
             }
             break;
         case IDM_ADD_SATELLITE:
-            addSatellite(state);
+            addSatelliteAndShowIt(state);
             break;
         case IDM_MODIFY_SATELLITE:
             modifySelectedSatellite(state);
@@ -161,6 +210,46 @@ void showContextMenu(MainWindowState& state) {
     TrackPopupMenu(state.satelliteMenu, 0, cursor.x, cursor.y, 0, state.window, nullptr);
 }
 
+// Shift+F10 or the Menu key in the table: the context menu opens at the
+// focused row, or at the table's top-left corner when no row has the focus
+// or the focused row is scrolled out of sight.
+POINT keyboardContextMenuPosition(const MainWindowState& state) {
+    RECT client;
+    GetClientRect(state.tableView, &client);
+    POINT position = {client.left, client.top};
+    int focused = static_cast<int>(
+        SendMessageA(state.tableView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    RECT row = {};
+    row.left = LVIR_BOUNDS;
+    if (focused != -1 &&
+        SendMessageA(state.tableView, LVM_GETITEMRECT, static_cast<WPARAM>(focused),
+                     reinterpret_cast<LPARAM>(&row)) != FALSE) {
+        POINT below = {client.left, row.bottom};
+        if (row.top >= client.top && row.bottom <= client.bottom) {
+            position = below;
+        }
+    }
+    ClientToScreen(state.tableView, &position);
+    return position;
+}
+
+// WM_CONTEXTMENU: a right click has already opened the menu (NM_RCLICK), so
+// only the keyboard's request (position -1, -1) from the table is answered here.
+void onContextMenuMessage(MainWindowState& state, WPARAM wParam, LPARAM lParam) {
+    if (reinterpret_cast<HWND>(wParam) != state.tableView || lParam != -1) {
+        return;
+    }
+    POINT position = keyboardContextMenuPosition(state);
+    SetForegroundWindow(state.window);
+    TrackPopupMenu(state.satelliteMenu, 0, position.x, position.y, 0, state.window, nullptr);
+}
+
+// Sorting thousands of rows moves every one of them: the table is drawn once, at the end.
+void sortTableByColumn(MainWindowState& state, int column) {
+    TableRedrawPause pause(state.tableView);
+    sortByColumn(state.table, column, state.sortDirections, compareTextsLikeWindows);
+}
+
 void onNotify(MainWindowState& state, const NMHDR& header) {
     if (header.hwndFrom != state.tableView) {
         return;
@@ -168,8 +257,7 @@ void onNotify(MainWindowState& state, const NMHDR& header) {
     switch (header.code) {
         case LVN_COLUMNCLICK: {
             const auto& click = reinterpret_cast<const NMLISTVIEW&>(header);
-            sortByColumn(state.table, click.iSubItem, state.sortDirections,
-                         compareTextsLikeWindows);
+            sortTableByColumn(state, click.iSubItem);
             state.changeFlags |= ListChanged;
             break;
         }
@@ -217,6 +305,9 @@ INT_PTR dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITMENUPOPUP:
             enableMenuCommands(*state);
             return TRUE;
+        case WM_CONTEXTMENU:
+            onContextMenuMessage(*state, wParam, lParam);
+            return TRUE;
         case WM_CLOSE:
             closeMainWindow(*state);
             return TRUE;
@@ -230,7 +321,12 @@ INT_PTR dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 void recalculate(MainWindowState& state) {
     char cityBoxText[SiteNameReadCapacity];
     readControlText(state.cityBox, cityBoxText, sizeof cityBoxText);
-    recalculateAll(cityBoxText, state.site, state.table, state.changeFlags, state.siteDescription);
+    {
+        // Every row is rewritten: the table is drawn once, at the end.
+        TableRedrawPause pause(state.tableView);
+        recalculateAll(cityBoxText, state.site, state.table, state.changeFlags,
+                       state.siteDescription);
+    }
     state.recalculatedLongitude = state.site.longitude;
     state.recalculatedLatitude = state.site.latitude;
     setControlText(GetDlgItem(state.window, IDC_SITE_DESCRIPTION), state.siteDescription);

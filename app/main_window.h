@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "app/details_window.h"
 #include "app/dialog_site_controls.h"
 #include "app/link_label.h"
@@ -52,6 +54,8 @@ struct MainWindowState {
     LinkOpener openLink = openWithShell;
     // The city box's text as it changes, read with this generous capacity.
     char workText[36000] = {};
+    // The city box text that applyPlaceName last ran on.
+    std::string appliedPlaceName;
 };
 
 // The city box's text becomes the site name with this capacity (18 bytes and the NUL).

@@ -11,9 +11,9 @@ purpose=${1:-test}
 common=(cmake ninja-build make g++ googletest g++-mingw-w64-x86-64-posix
         wine64 locales xvfb xauth libcli11-dev nlohmann-json3-dev)
 case "$purpose" in
-  run)  packages=("${common[@]}" fonts-wqy-zenhei) ;;
-  test) packages=("${common[@]}" libbenchmark-dev python3 clang clang-format libclang-rt-14-dev llvm
-                 libxml2-utils librsvg2-bin) ;;
+  run)  packages=("${common[@]}" fonts-arphic-uming) ;;
+  test) packages=("${common[@]}" fonts-arphic-uming libbenchmark-dev python3 clang clang-format
+                 libclang-rt-14-dev llvm libxml2-utils librsvg2-bin) ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds kestrave.exe (MinGW-w64 cross build) and starts it under Wine with
-# the zh_CN.UTF-8 locale, so that Wine's ANSI code page is 936.
+# Builds kestrave.exe (MinGW-w64 cross build) and starts it under Wine, set
+# up as for the tests by scripts/wine-run.sh (code page 936, the 宋体 stand-in).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,27 +16,9 @@ fi
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target kestrave
 
-export LC_ALL=zh_CN.UTF-8
-export WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEDEBUG="${WINEDEBUG:--all}"
 # A prefix of Kestrave's own (unless WINEPREFIX names another): the
-# program's settings live in its registry from one run to the next.
+# program's settings live in its registry from one run to the next. The
+# user's window manager, if any, manages the window.
 export WINEPREFIX="${WINEPREFIX:-${XDG_DATA_HOME:-$HOME/.local/share}/kestrave/wine-prefix}"
-mkdir -p "$(dirname "$WINEPREFIX")"
-wine=/usr/lib/wine/wine64
-[ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
-
-# Wine has no 宋体 (SimSun), the window's font. Its stand-in draws no
-# hyphen-minus, so negative angles would look positive: draw 宋体 with the
-# bitmap-hinted WenQuanYi face, which has every glyph the program shows.
-if [ ! -f "$WINEPREFIX/.kestrave-fonts" ]; then
-  fonts_reg="$(dirname "$WINEPREFIX")/fonts.reg"
-  printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
-    '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
-    '"宋体"="WenQuanYi Zen Hei Sharp"' '"SimSun"="WenQuanYi Zen Hei Sharp"' |
-    iconv -f UTF-8 -t UTF-16 >"$fonts_reg"
-  "$wine" regedit /S "Z:${fonts_reg//\//\\}" >/dev/null 2>&1 &&
-    touch "$WINEPREFIX/.kestrave-fonts"
-fi
-
-exec "$wine" build/windows/bin/kestrave.exe
+export KESTRAVE_WINE_MANAGED=Y
+exec scripts/wine-run.sh build/windows/bin/kestrave.exe

@@ -1,9 +1,18 @@
-// Times the main window's start: common controls, then the dialog created
-// from template 2000 up to the end of its WM_INITDIALOG (city box filled,
-// settings read, table filled and recalculated). Prints the first (cold)
-// start and the mean, fastest and slowest of the following ones.
+// Times the main window with the built-in list and with a stored list of the
+// largest size the reader accepts (36,000 bytes), side by side in one run:
 //
-//   main_window_startup_timing.exe [runs]     (default 50)
+//   start-up     common controls, then the dialog created from template 2000
+//                up to its first paint (city box filled, settings read, table
+//                filled and recalculated, the window drawn);
+//   recalculate  the Recalculate command over every row, and the repaint;
+//   sort         one click on the longitude header, and the repaint.
+//
+// Prints the first (cold) start and the mean, fastest and slowest of the
+// following ones for each list. The large list is stored in the current
+// user's settings for the run; whatever list was stored there before is put
+// back at the end.
+//
+//   main_window_startup_timing.exe [runs]     (default 20)
 
 #include <windows.h>
 // commctrl.h needs windows.h first
@@ -13,12 +22,16 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/registry_settings.h"
 #include "res/resource_ids.h"
 
 namespace {
+
+constexpr std::size_t LargestStoredList = 36000;
 
 double elapsedMilliseconds(const LARGE_INTEGER& start, const LARGE_INTEGER& end) {
     LARGE_INTEGER frequency;
@@ -27,13 +40,88 @@ double elapsedMilliseconds(const LARGE_INTEGER& start, const LARGE_INTEGER& end)
            static_cast<double>(frequency.QuadPart);
 }
 
-// One start: returns the milliseconds until the window's initialisation has ended.
-double timeOneStart(HINSTANCE instance, bool initialiseControls) {
+double now() {
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    LARGE_INTEGER zero = {};
+    return elapsedMilliseconds(zero, counter);
+}
+
+void pumpMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageA(&message);
+    }
+}
+
+// Short records ("57,S1", "123,S4") fill 36,000 bytes with many rows: about 5,400.
+std::string largestList() {
+    std::string list;
+    for (int row = 0;; ++row) {
+        std::string record = std::to_string(57 + row * 37 % 124) + ",S" + std::to_string(row % 10);
+        // Room for this record's NUL and the two closing NULs.
+        if (list.size() + record.size() + 1 + 2 > LargestStoredList) {
+            break;
+        }
+        list += record;
+        list += '\0';
+    }
+    // Pad the last description so that the value is exactly the largest size.
+    std::size_t last = list.size() - 1;
+    list.insert(last, LargestStoredList - 2 - list.size(), 'x');
+    list.append(2, '\0');
+    return list;
+}
+
+struct StoredData {
+    bool present = false;
+    std::vector<BYTE> bytes;
+};
+
+StoredData readUserData() {
+    StoredData data;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_QUERY_VALUE, &key) !=
+        ERROR_SUCCESS) {
+        return data;
+    }
+    DWORD size = 0;
+    if (RegQueryValueExA(key, "Data", nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS) {
+        data.bytes.resize(size);
+        data.present = RegQueryValueExA(key, "Data", nullptr, nullptr, data.bytes.data(), &size) ==
+                       ERROR_SUCCESS;
+    }
+    RegCloseKey(key);
+    return data;
+}
+
+void writeUserData(const StoredData& data) {
+    HKEY key;
+    if (RegCreateKeyA(HKEY_CURRENT_USER, SettingsKeyPath, &key) != ERROR_SUCCESS) {
+        return;
+    }
+    if (data.present) {
+        RegSetValueExA(key, "Data", 0, REG_BINARY, data.bytes.data(),
+                       static_cast<DWORD>(data.bytes.size()));
+    } else {
+        RegDeleteValueA(key, "Data");
+    }
+    RegCloseKey(key);
+}
+
+struct Times {
+    double start = 0;
+    double recalculate = 0;
+    double sort = 0;
+    int rows = 0;
+};
+
+// One start, one recalculation and one sort of one window.
+Times timeOneWindow(HINSTANCE instance, bool initialiseControls) {
     auto state = std::make_unique<MainWindowState>();
     state->instance = instance;
-    LARGE_INTEGER start;
-    LARGE_INTEGER end;
-    QueryPerformanceCounter(&start);
+    Times times;
+    double begin = now();
     if (initialiseControls) {
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&controls);
@@ -41,39 +129,105 @@ double timeOneStart(HINSTANCE instance, bool initialiseControls) {
     // CreateDialogParam returns once WM_INITDIALOG has been handled.
     HWND window = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr,
                                      MainWindowProc, reinterpret_cast<LPARAM>(state.get()));
-    QueryPerformanceCounter(&end);
     if (window == nullptr) {
         std::fprintf(stderr, "the main window could not be created\n");
         std::exit(1);
     }
+    UpdateWindow(window);
+    pumpMessages();
+    times.start = now() - begin;
+    HWND table = GetDlgItem(window, IDC_SATELLITE_TABLE);
+    times.rows = static_cast<int>(SendMessageA(table, LVM_GETITEMCOUNT, 0, 0));
+
+    begin = now();
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDM_RECALCULATE, 0), 0);
+    UpdateWindow(window);
+    pumpMessages();
+    times.recalculate = now() - begin;
+
+    NMLISTVIEW click = {};
+    click.hdr.hwndFrom = table;
+    click.hdr.idFrom = IDC_SATELLITE_TABLE;
+    click.hdr.code = LVN_COLUMNCLICK;
+    click.iItem = -1;
+    click.iSubItem = 1;
+    begin = now();
+    SendMessageA(window, WM_NOTIFY, IDC_SATELLITE_TABLE, reinterpret_cast<LPARAM>(&click));
+    UpdateWindow(window);
+    pumpMessages();
+    times.sort = now() - begin;
+
     DestroyWindow(window);
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageA(&message);
+    pumpMessages();
+    return times;
+}
+
+struct Summary {
+    double mean = 0;
+    double fastest = 0;
+    double slowest = 0;
+};
+
+Summary summarise(const std::vector<Times>& runs, double Times::*field) {
+    Summary summary;
+    summary.fastest = summary.slowest = runs.front().*field;
+    for (const Times& run : runs) {
+        summary.mean += run.*field;
+        summary.fastest = std::min(summary.fastest, run.*field);
+        summary.slowest = std::max(summary.slowest, run.*field);
     }
-    return elapsedMilliseconds(start, end);
+    summary.mean /= static_cast<double>(runs.size());
+    return summary;
+}
+
+void report(const char* list, const Times& cold, const std::vector<Times>& warm) {
+    std::printf("%s (%d rows)\n", list, cold.rows);
+    std::printf("  start-up, first: %.2f ms\n", cold.start);
+    struct Line {
+        const char* name;
+        double Times::*field;
+    };
+    const Line lines[] = {
+        {"start-up", &Times::start}, {"recalculate", &Times::recalculate}, {"sort", &Times::sort}};
+    for (const Line& line : lines) {
+        Summary summary = summarise(warm, line.field);
+        std::printf("  %-11s %zu more: mean %.2f ms, fastest %.2f ms, slowest %.2f ms\n", line.name,
+                    warm.size(), summary.mean, summary.fastest, summary.slowest);
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    int runs = argc > 1 ? std::atoi(argv[1]) : 50;
+    int runs = argc > 1 ? std::atoi(argv[1]) : 20;
     if (runs < 1) {
         runs = 1;
     }
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    double cold = timeOneStart(instance, true);
-    std::vector<double> warm;
+    StoredData original = readUserData();
+
+    StoredData builtIn;  // no stored list: the built-in catalogue
+    writeUserData(builtIn);
+    Times builtInCold = timeOneWindow(instance, true);
+    std::vector<Times> builtInWarm;
     for (int run = 0; run < runs; ++run) {
-        warm.push_back(timeOneStart(instance, false));
+        builtInWarm.push_back(timeOneWindow(instance, false));
     }
-    double sum = 0;
-    for (double time : warm) {
-        sum += time;
+
+    std::string list = largestList();
+    StoredData largest = {true, std::vector<BYTE>(list.begin(), list.end())};
+    writeUserData(largest);
+    Times largestCold = timeOneWindow(instance, false);
+    std::vector<Times> largestWarm;
+    for (int run = 0; run < runs; ++run) {
+        largestWarm.push_back(timeOneWindow(instance, false));
     }
-    std::printf("main window start-up, first: %.2f ms\n", cold);
-    std::printf("main window start-up, %d more: mean %.2f ms, fastest %.2f ms, slowest %.2f ms\n",
-                runs, sum / runs, *std::min_element(warm.begin(), warm.end()),
-                *std::max_element(warm.begin(), warm.end()));
+    writeUserData(original);
+
+    report("built-in list", builtInCold, builtInWarm);
+    report("36,000-byte list", largestCold, largestWarm);
+    double ratio =
+        summarise(largestWarm, &Times::start).mean / summarise(builtInWarm, &Times::start).mean;
+    std::printf("start-up of the 36,000-byte list: %.1f times the built-in list's\n", ratio);
     return 0;
 }
