@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/link_label.h"
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/gui/hosted_main_window.h"

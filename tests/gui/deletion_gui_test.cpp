@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/satellite_deletion.h"
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 #include "data/satellite_table.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 #include "data/satellite_table.h"
 #include "res/resource_ids.h"
 #include "tests/gui/modal_window.h"

@@ -11,7 +11,7 @@
 
 #include "app/centre_window.h"
 #include "app/control_text.h"
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 #include "data/satellite_table.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"

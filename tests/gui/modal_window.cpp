@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 
 namespace {
 

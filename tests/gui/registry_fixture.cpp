@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "app/registry_settings.h"
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 
 void removeStoredSettings() {
     RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKeyPath);

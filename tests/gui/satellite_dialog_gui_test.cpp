@@ -12,7 +12,7 @@
 
 #include "app/satellite_dialog.h"
 #include "calc/pointing.h"
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 #include "data/satellite_table.h"
 #include "data/settings_store.h"
 #include "numtext/numtext.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/centre_window.h"
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 
 void expectControlsAsTemplate(HWND dialog, const std::vector<TemplateControl>& expected) {
     HWND child = GetWindow(dialog, GW_CHILD);
