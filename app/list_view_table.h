@@ -11,6 +11,8 @@ public:
 
     HWND listView() const { return listView_; }
 
+    // `width` is in pixels at 96 pixels per inch; the column gets as many
+    // pixels as the same length takes on the screen.
     void insertColumn(int index, int width, const char* title, ColumnAlignment alignment) override;
     void insertRow(int row, const char* text) override;
     void setCell(int row, int column, const char* text) override;
@@ -26,5 +28,10 @@ private:
     HWND listView_;
 };
 
-// lstrcmpiA, the locale-aware comparison the column-click sort uses for text columns.
+// The comparison the column-click sort uses for the text columns: as the
+// Chinese (PRC) locale compares, ignoring case (CompareStringW, locale
+// 0x0804), which is lstrcmpiA's order on a code page 936 system.
 int compareTextsLikeWindows(const char* first, const char* second);
+
+// A column width given for 96 pixels per inch, at `dpi` pixels per inch.
+int scaledColumnWidth(int width, int dpi);
