@@ -1,5 +1,7 @@
 #include "app/satellite_dialog.h"
 
+#include <cstring>
+
 #include "app/byte_limited_edit.h"
 #include "app/centre_window.h"
 #include "app/control_text.h"
@@ -20,18 +22,37 @@ HWND okButton(HWND dialog) { return GetDlgItem(dialog, IDOK); }
 HWND longitudeBox(HWND dialog) { return GetDlgItem(dialog, IDC_SATELLITE_LONGITUDE); }
 HWND descriptionBox(HWND dialog) { return GetDlgItem(dialog, IDC_SATELLITE_DESCRIPTION); }
 
-void readBoxes(HWND dialog, SatelliteDialogData& data) {
-    readControlText(longitudeBox(dialog), data.longitude, sizeof data.longitude);
-    readControlText(descriptionBox(dialog), data.description, sizeof data.description);
+struct BoxTexts {
+    char longitude[SatelliteBoxTextCapacity];
+    char description[SatelliteBoxTextCapacity];
+};
+
+BoxTexts readBoxes(HWND dialog) {
+    BoxTexts texts;
+    readControlText(longitudeBox(dialog), texts.longitude, sizeof texts.longitude);
+    readControlText(descriptionBox(dialog), texts.description, sizeof texts.description);
+    return texts;
 }
 
-bool entryAcceptable(HWND dialog, SatelliteDialogData& data) {
-    readBoxes(dialog, data);
-    return !data.acceptable || data.acceptable(data.longitude, data.description);
+bool acceptable(const SatelliteDialogData& data, const BoxTexts& texts) {
+    return !data.acceptable || data.acceptable(texts.longitude, texts.description);
 }
 
-void validate(HWND dialog, SatelliteDialogData& data) {
-    EnableWindow(okButton(dialog), entryAcceptable(dialog, data));
+void validate(HWND dialog, const SatelliteDialogData& data) {
+    EnableWindow(okButton(dialog), acceptable(data, readBoxes(dialog)));
+}
+
+// Enter may still arrive while the button is greyed: nothing unusable is confirmed.
+void onOk(HWND dialog, SatelliteDialogData& data) {
+    BoxTexts texts = readBoxes(dialog);
+    if (!acceptable(data, texts)) {
+        return;
+    }
+    static_assert(sizeof texts.longitude == sizeof data.longitude);
+    static_assert(sizeof texts.description == sizeof data.description);
+    std::memcpy(data.longitude, texts.longitude, sizeof data.longitude);
+    std::memcpy(data.description, texts.description, sizeof data.description);
+    EndDialog(dialog, IDOK);
 }
 
 void limitBox(HWND box, std::size_t limit) {
@@ -62,11 +83,7 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM, SatelliteDialog
                     validate(dialog, data);
                     return TRUE;
                 case IDOK:
-                    // Enter may still arrive while the button is greyed:
-                    // nothing unusable is confirmed.
-                    if (entryAcceptable(dialog, data)) {
-                        EndDialog(dialog, IDOK);
-                    }
+                    onOk(dialog, data);
                     return TRUE;
                 case IDCANCEL:
                     EndDialog(dialog, IDCANCEL);
