@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/cli_run.h"
+#include "cli/console_output.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -51,8 +52,8 @@ int main(int argc, char** argv) {
     std::string out;
     std::string err;
     int status = runKestraveCli(arguments, out, err);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fwrite(err.data(), 1, err.size(), stderr);
+    writeOutput(stdout, out);
+    writeOutput(stderr, err);
     if (std::fflush(stdout) != 0 && status == 0) status = 1;
     return status;
 }
