@@ -1,36 +1,29 @@
 #include "app/about_box.h"
 
 #include "app/centre_window.h"
-#include "app/link_label.h"
-#include "app/main_window.h"
+#include "app/dialog_procedure.h"
 #include "res/resource_ids.h"
 
 namespace {
 
 void onInitDialog(HWND box, LinkLabelHost& host) {
-    auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(box, GWLP_HINSTANCE));
-    HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_KESTRAVE));
-    SendMessageA(box, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    host.handCursor = LoadCursorA(instance, MAKEINTRESOURCEA(IDCUR_HAND));
+    auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(box, GWLP_HINSTANCE));
+    HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_KESTRAVE));
+    SendMessageW(box, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    host.handCursor = LoadCursorW(instance, MAKEINTRESOURCEW(IDCUR_HAND));
     centreWindow(box);
     installLinkLabel(GetDlgItem(box, IDC_HOME_PAGE_LINK));
     installLinkLabel(GetDlgItem(box, IDC_MAIL_LINK));
 }
 
-INT_PTR dispatch(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(box, DWLP_USER, lParam);
-        onInitDialog(box, *reinterpret_cast<LinkLabelHost*>(lParam));
-        return TRUE;
-    }
-    auto* host = reinterpret_cast<LinkLabelHost*>(GetWindowLongPtrA(box, DWLP_USER));
-    if (host == nullptr) {
-        return FALSE;
-    }
+INT_PTR handle(HWND box, UINT message, WPARAM wParam, LPARAM lParam, LinkLabelHost& host) {
     switch (message) {
+        case WM_INITDIALOG:
+            onInitDialog(box, host);
+            return TRUE;
         case WM_CTLCOLORSTATIC: {
             // A brush answers this message directly, not through DWLP_MSGRESULT.
-            HBRUSH brush = colourLinkLabel(*host, reinterpret_cast<HDC>(wParam),
+            HBRUSH brush = colourLinkLabel(host, reinterpret_cast<HDC>(wParam),
                                            reinterpret_cast<HWND>(lParam));
             return reinterpret_cast<INT_PTR>(brush);  // null: the default colours
         }
@@ -44,7 +37,7 @@ INT_PTR dispatch(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
             EndDialog(box, 0);
             return TRUE;
         case WM_DESTROY:
-            releaseLinkFonts(*host, box);
+            releaseLinkFonts(host, box);
             return FALSE;
         default:
             return FALSE;
@@ -54,17 +47,12 @@ INT_PTR dispatch(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    // Nothing may be thrown back into the window manager.
-    try {
-        return dispatch(box, message, wParam, lParam);
-    } catch (...) {
-        return TRUE;
-    }
+    return guardedDialogProc<LinkLabelHost, handle>(box, message, wParam, lParam);
 }
 
-void showAboutBox(MainWindowState& state) {
+void showAboutBox(HINSTANCE instance, HWND owner, LinkOpener openLink) {
     LinkLabelHost host;
-    host.openLink = state.openLink;
-    DialogBoxParamA(state.instance, MAKEINTRESOURCEA(IDD_ABOUT_BOX), state.window, AboutBoxProc,
+    host.openLink = openLink;
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_ABOUT_BOX), owner, AboutBoxProc,
                     reinterpret_cast<LPARAM>(&host));
 }

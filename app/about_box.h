@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-struct MainWindowState;
+#include "app/link_label.h"
 
-// The box receives a LinkLabelHost through DialogBoxParamA and keeps it in DWLP_USER.
+// The box receives a LinkLabelHost through DialogBoxParamW and keeps it in DWLP_USER.
 INT_PTR CALLBACK AboutBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Command 3021: the box, modal to the main window. Enter, its OK button and
-// its close box close it; Esc does not.
-void showAboutBox(MainWindowState& state);
+// Command 3021: the box, modal to `owner`; its links open with `openLink`.
+// Enter, its OK button and its close box close it; Esc does not.
+void showAboutBox(HINSTANCE instance, HWND owner, LinkOpener openLink);

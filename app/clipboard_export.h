@@ -1,16 +1,21 @@
 #pragma once
 // Command 3014: the site description and the result table on the clipboard.
 
+#include <windows.h>
+
 #include <cstddef>
 
-struct MainWindowState;
+#include "data/satellite_table.h"
 
 // The description read from control 2001 takes at most this many bytes with its NUL.
 constexpr std::size_t ClipboardDescriptionCapacity = 35999;
 
-// Puts the fixed-width result text on the clipboard as CF_TEXT (code page
-// 936) and, converted, as CF_UNICODETEXT, so that a Unicode program pastes
-// the right characters whatever the system's code page. An empty table, a
-// failed allocation or a clipboard that cannot be opened copies nothing.
-// Reads only: the table, its selection and the change flags stay as they are.
-void copyResultsToClipboard(MainWindowState& state);
+// The locale the clipboard's CF_TEXT is in: Chinese (PRC), code page 936.
+constexpr LCID ClipboardTextLocale = 0x0804;
+
+// Puts the fixed-width result text on the clipboard, owned by `owner`, as
+// CF_TEXT (code page 936), converted as CF_UNICODETEXT, and with CF_LOCALE
+// 0x0804, so that every program pastes the right characters whatever the
+// system's code page. An empty table, a failed allocation or a clipboard
+// that cannot be opened copies nothing. Reads only.
+void copyResultsToClipboard(HWND owner, const char* description, const SatelliteTable& table);

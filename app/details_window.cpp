@@ -4,9 +4,10 @@
 #include <cstring>
 #include <vector>
 
+#include "app/byte_limited_edit.h"
 #include "app/centre_window.h"
 #include "app/control_text.h"
-#include "app/main_window.h"
+#include "app/dialog_procedure.h"
 #include "app/sky_drawing.h"
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/magnetic_model.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr WPARAM OffsetBoxLimit = OffsetTextCapacity - 1;
+constexpr std::size_t OffsetBoxLimit = OffsetTextCapacity - 1;
 // As the recalculation reads a row's cells.
 constexpr std::size_t CellCapacity = 127;
 
@@ -73,7 +74,9 @@ void showTexts(HWND dialog, const DetailsInput& input) {
 void onInitDialog(HWND dialog, DetailsWindowContext& context) {
     centreWindow(dialog);
     HWND offsetBox = GetDlgItem(dialog, IDC_DETAILS_OFFSET);
-    SendMessageA(offsetBox, EM_LIMITTEXT, OffsetBoxLimit, 0);
+    SendMessageW(offsetBox, EM_LIMITTEXT, OffsetBoxLimit, 0);
+    // The control counts characters; the program counts bytes.
+    limitTypingToBytes(offsetBox, OffsetBoxLimit);
     context.content.input.offsetText = context.offset->text;
     showTexts(dialog, context.content.input);
     setControlText(offsetBox, context.offset->text);
@@ -87,25 +90,20 @@ void onOffsetChanged(HWND dialog, DetailsWindowContext& context) {
 }
 
 void onDrawItem(HWND dialog, const DetailsWindowContext& context, const DRAWITEMSTRUCT& item) {
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
     drawSkyPicture(item.hDC, item.rcItem, context.content.sky, context.content.selected, font);
 }
 
-INT_PTR dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        onInitDialog(dialog, *reinterpret_cast<DetailsWindowContext*>(lParam));
-        return TRUE;  // the focus goes to the offset box
-    }
-    auto* context = reinterpret_cast<DetailsWindowContext*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    if (context == nullptr) {
-        return FALSE;
-    }
+INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
+               DetailsWindowContext& context) {
     switch (message) {
+        case WM_INITDIALOG:
+            onInitDialog(dialog, context);
+            return TRUE;  // the focus goes to the offset box
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case IDC_DETAILS_OFFSET:
-                    if (HIWORD(wParam) == EN_CHANGE) onOffsetChanged(dialog, *context);
+                    if (HIWORD(wParam) == EN_CHANGE) onOffsetChanged(dialog, context);
                     return TRUE;
                 case IDOK:
                 case IDCANCEL:
@@ -116,7 +114,7 @@ INT_PTR dispatch(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
             }
         case WM_DRAWITEM:
             if (wParam != IDC_DETAILS_SKY) return FALSE;
-            onDrawItem(dialog, *context, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            onDrawItem(dialog, context, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         case WM_CLOSE:
             EndDialog(dialog, 0);
@@ -171,25 +169,18 @@ CalendarDate localToday() {
 }
 
 INT_PTR CALLBACK DetailsWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    // Nothing may be thrown back into the window manager.
-    try {
-        return dispatch(dialog, message, wParam, lParam);
-    } catch (...) {
-        return TRUE;
-    }
+    return guardedDialogProc<DetailsWindowContext, handle>(dialog, message, wParam, lParam);
 }
 
-void showSatelliteDetails(MainWindowState& state, int row) {
-    if (row < 0 || row >= state.table.rowCount()) {
+void showSatelliteDetails(HINSTANCE instance, HWND owner, const SatelliteTable& table, int row,
+                          const ReceivingSite& site, const char* siteDescription,
+                          const CalendarDate& date, OffsetSetting& offset) {
+    if (row < 0 || row >= table.rowCount()) {
         return;
     }
-    // The site the description names: the last recalculation's.
-    ReceivingSite site = state.site;
-    site.longitude = state.recalculatedLongitude;
-    site.latitude = state.recalculatedLatitude;
     DetailsWindowContext context;
-    prepareDetails(state.table, row, site, state.siteDescription, state.today(), context.content);
-    context.offset = &state.offset;
-    DialogBoxParamA(state.instance, MAKEINTRESOURCEA(IDD_DETAILS_WINDOW), state.window,
-                    DetailsWindowProc, reinterpret_cast<LPARAM>(&context));
+    prepareDetails(table, row, site, siteDescription, date, context.content);
+    context.offset = &offset;
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_DETAILS_WINDOW), owner, DetailsWindowProc,
+                    reinterpret_cast<LPARAM>(&context));
 }

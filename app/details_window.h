@@ -15,8 +15,6 @@
 #include "data/settings_store.h"
 #include "fieldkit/sky_layout.h"
 
-struct MainWindowState;
-
 // What the window shows, prepared before it opens.
 struct DetailsWindowContent {
     std::string satelliteName;  // code page 936, as the cells hold them
@@ -44,6 +42,10 @@ CalendarDate localToday();
 
 INT_PTR CALLBACK DetailsWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Command 3015 and a double-click on a row: the window for `row` (nothing
-// for -1), modal to the main window.
-void showSatelliteDetails(MainWindowState& state, int row);
+// Command 3015 and a double-click on a row: the window for `row` of `table`
+// (nothing for -1), modal to `owner`, for `site` (the coordinates and
+// description of the last recalculation) on `date`. The offset typed into it
+// is left in `offset`.
+void showSatelliteDetails(HINSTANCE instance, HWND owner, const SatelliteTable& table, int row,
+                          const ReceivingSite& site, const char* siteDescription,
+                          const CalendarDate& date, OffsetSetting& offset);

@@ -3,7 +3,9 @@
 #include <shellapi.h>
 
 #include <initializer_list>
+#include <string>
 
+#include "app/control_text.h"
 #include "res/resource_ids.h"
 
 const char* const HomePageUrl = "https://kestrave.example.org/";
@@ -17,7 +19,7 @@ namespace {
 constexpr COLORREF LinkTextColour = RGB(0, 0, 255);
 
 LinkLabelHost* hostOf(HWND label) {
-    return reinterpret_cast<LinkLabelHost*>(GetWindowLongPtrA(GetParent(label), DWLP_USER));
+    return reinterpret_cast<LinkLabelHost*>(GetWindowLongPtrW(GetParent(label), DWLP_USER));
 }
 
 HFONT* fontSlot(LinkLabelHost& host, int controlId) {
@@ -33,22 +35,23 @@ HFONT* fontSlot(LinkLabelHost& host, int controlId) {
 
 // The label's own font, underlined.
 HFONT underlinedFontOf(HWND label) {
-    auto font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
+    auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
     if (font == nullptr) {
         font = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
     }
-    LOGFONTA description = {};
-    if (GetObjectA(font, sizeof description, &description) == 0) {
+    LOGFONTW description = {};
+    if (GetObjectW(font, sizeof description, &description) == 0) {
         return nullptr;
     }
     description.lfUnderline = TRUE;
-    return CreateFontIndirectA(&description);
+    return CreateFontIndirectW(&description);
 }
 
 }  // namespace
 
 void openWithShell(const char* target) {
-    ShellExecuteA(nullptr, nullptr, target, nullptr, nullptr, SW_SHOW);
+    // The mail subject goes as its characters, not percent-encoded.
+    ShellExecuteW(nullptr, nullptr, wideText(target).c_str(), nullptr, nullptr, SW_SHOW);
 }
 
 const char* linkTarget(int controlId) {
@@ -64,8 +67,8 @@ const char* linkTarget(int controlId) {
 
 void installLinkLabel(HWND label) {
     LONG_PTR previous =
-        SetWindowLongPtrA(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkLabelProc));
-    SetWindowLongPtrA(label, GWLP_USERDATA, previous);
+        SetWindowLongPtrW(label, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LinkLabelProc));
+    SetWindowLongPtrW(label, GWLP_USERDATA, previous);
 }
 
 LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -90,11 +93,11 @@ LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM l
             return 0;
         }
         default: {
-            auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(label, GWLP_USERDATA));
+            auto previous = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(label, GWLP_USERDATA));
             if (previous == nullptr) {
-                return DefWindowProcA(label, message, wParam, lParam);
+                return DefWindowProcW(label, message, wParam, lParam);
             }
-            return CallWindowProcA(previous, label, message, wParam, lParam);
+            return CallWindowProcW(previous, label, message, wParam, lParam);
         }
     }
 }
@@ -110,7 +113,7 @@ HBRUSH colourLinkLabel(LinkLabelHost& host, HDC dc, HWND label) {
             // Made the label's own font as well: a static that selects its
             // font after asking for its colours (Wine's does) would otherwise
             // draw without the underline.
-            SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(*font), FALSE);
+            SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(*font), FALSE);
         }
     }
     if (*font != nullptr) {
@@ -123,11 +126,11 @@ HBRUSH colourLinkLabel(LinkLabelHost& host, HDC dc, HWND label) {
 
 void releaseLinkFonts(LinkLabelHost& host, HWND box) {
     // The labels go back to the box's font, so that nothing refers to the deleted ones.
-    WPARAM boxFont = static_cast<WPARAM>(SendMessageA(box, WM_GETFONT, 0, 0));
+    WPARAM boxFont = static_cast<WPARAM>(SendMessageW(box, WM_GETFONT, 0, 0));
     for (int id : {IDC_HOME_PAGE_LINK, IDC_MAIL_LINK}) {
         HFONT* font = fontSlot(host, id);
         if (*font != nullptr) {
-            SendMessageA(GetDlgItem(box, id), WM_SETFONT, boxFont, FALSE);
+            SendMessageW(GetDlgItem(box, id), WM_SETFONT, boxFont, FALSE);
             DeleteObject(*font);
             *font = nullptr;
         }

@@ -7,8 +7,8 @@
 // Opens a link target. The program uses openWithShell.
 using LinkOpener = void (*)(const char* target);
 
-// ShellExecuteA with no owner window, the default verb and SW_SHOW; a
-// failure is ignored.
+// ShellExecuteW (the target converted from code page 936) with no owner window, the default verb
+// and SW_SHOW; a failure is ignored.
 void openWithShell(const char* target);
 
 // What the labels of a box share. The box keeps it in its DWLP_USER.

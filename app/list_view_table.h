@@ -11,6 +11,8 @@ public:
 
     HWND listView() const { return listView_; }
 
+    // `width` is in pixels at 96 pixels per inch; the column gets as many
+    // pixels as the same length takes on the screen.
     void insertColumn(int index, int width, const char* title, ColumnAlignment alignment) override;
     void insertRow(int row, const char* text) override;
     void setCell(int row, int column, const char* text) override;
@@ -44,19 +46,17 @@ public:
     TableRedrawPause& operator=(const TableRedrawPause&) = delete;
 
 private:
-    // Hands a message straight to the list view's own procedure. The tooltip
-    // hooks the table (TTF_SUBCLASS) to watch the mouse only, and under Wine
-    // that hook costs a round trip to the window server on every message:
-    // thousands of rows then took seconds to fill, recalculate or sort.
-    LRESULT send(UINT message, WPARAM wParam, LPARAM lParam) const;
-
     HWND listView_;
-    WNDPROC procedure_ = nullptr;
 };
 
 // Lets the list view allocate room for `rows` rows at once rather than as
 // they come (LVM_SETITEMCOUNT; the rows themselves are still inserted).
 void reserveTableRows(HWND listView, int rows);
 
-// lstrcmpiA, the locale-aware comparison the column-click sort uses for text columns.
+// The comparison the column-click sort uses for the text columns: as the
+// Chinese (PRC) locale compares, ignoring case (CompareStringW, locale
+// 0x0804), which is lstrcmpiA's order on a code page 936 system.
 int compareTextsLikeWindows(const char* first, const char* second);
+
+// A column width given for 96 pixels per inch, at `dpi` pixels per inch.
+int scaledColumnWidth(int width, int dpi);

@@ -10,6 +10,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // The table and the tooltips are common controls.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    runMainWindow(GetModuleHandleA(nullptr));
+    runMainWindow(GetModuleHandleW(nullptr));
     ExitProcess(0);
 }

@@ -2,48 +2,50 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 #include "app/about_box.h"
+#include "app/byte_limited_edit.h"
 #include "app/centre_window.h"
 #include "app/city_box.h"
 #include "app/clipboard_export.h"
 #include "app/control_text.h"
 #include "app/details_window.h"
+#include "app/dialog_procedure.h"
 #include "app/satellite_deletion.h"
 #include "app/satellite_dialog.h"
+#include "calc/satellite_entry.h"
 #include "calc/site_input.h"
 #include "res/resource_ids.h"
 
 namespace {
 
-// Coordinate boxes take at most 6 typed bytes, the city box 18.
-constexpr WPARAM CoordinateBoxLimit = 6;
-constexpr WPARAM CityBoxLimit = 18;
 constexpr int TooltipAutoPopDelay = 20000;
 constexpr int TooltipInitialDelay = 50;
 constexpr int TooltipTextCapacity = 256;
 
 void addTooltips(MainWindowState& state) {
-    state.tooltip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT,
+    state.tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP, CW_USEDEFAULT,
                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, state.window,
                                     nullptr, state.instance, nullptr);
     if (state.tooltip == nullptr) {
         return;
     }
-    SendMessageA(state.tooltip, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(TooltipAutoPopDelay, 0));
-    SendMessageA(state.tooltip, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(TooltipInitialDelay, 0));
+    SendMessageW(state.tooltip, TTM_SETDELAYTIME, TTDT_AUTOPOP, MAKELPARAM(TooltipAutoPopDelay, 0));
+    SendMessageW(state.tooltip, TTM_SETDELAYTIME, TTDT_INITIAL, MAKELPARAM(TooltipInitialDelay, 0));
     for (int id = IDC_SITE_DESCRIPTION; id <= IDC_SATELLITE_TABLE; ++id) {
-        char text[TooltipTextCapacity];
+        wchar_t text[TooltipTextCapacity];
         // Each control's tip is the string with the control's id.
-        if (LoadStringA(state.instance, static_cast<UINT>(id), text, TooltipTextCapacity) <= 0) {
+        if (LoadStringW(state.instance, static_cast<UINT>(id), text, TooltipTextCapacity) <= 0) {
             continue;
         }
-        TTTOOLINFOA tool = {};
+        TTTOOLINFOW tool = {};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = state.window;
         tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(state.window, id));
         tool.lpszText = text;  // the tooltip keeps its own copy
-        SendMessageA(state.tooltip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(state.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 
@@ -51,12 +53,13 @@ void addTooltips(MainWindowState& state) {
 // on the text the box shows, unless that is the text it last ran on (an empty
 // box applied again would throw away the coordinates the user typed).
 void applyShownPlaceName(MainWindowState& state) {
-    readControlText(state.cityBox, state.workText, sizeof state.workText);
-    if (state.appliedPlaceName == state.workText) {
+    std::vector<char> text(CityBoxEditReadCapacity);
+    readControlText(state.cityBox, text.data(), text.size());
+    if (state.appliedPlaceName == text.data()) {
         return;
     }
-    state.appliedPlaceName = state.workText;
-    applyPlaceName(state.workText, state.siteControls, state.site);
+    state.appliedPlaceName = text.data();
+    applyPlaceName(text.data(), state.siteControls, state.site);
 }
 
 // The stored list may hold thousands of rows: room for as many as Data can
@@ -80,13 +83,17 @@ void onInitDialog(MainWindowState& state) {
     state.siteControls = DialogSiteControls(state.longitudeBox, state.latitudeBox,
                                             GetDlgItem(window, IDOK), state.menuBar);
 
-    HICON icon = LoadIconA(state.instance, MAKEINTRESOURCEA(IDI_KESTRAVE));
-    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    HICON icon = LoadIconW(state.instance, MAKEINTRESOURCEW(IDI_KESTRAVE));
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     centreWindow(window);
     fillCityBox(state.cityBox);
-    SendMessageA(state.longitudeBox, EM_LIMITTEXT, CoordinateBoxLimit, 0);
-    SendMessageA(state.latitudeBox, EM_LIMITTEXT, CoordinateBoxLimit, 0);
-    SendMessageA(state.cityBox, CB_LIMITTEXT, CityBoxLimit, 0);
+    SendMessageW(state.longitudeBox, EM_LIMITTEXT, CoordinateBoxLimit, 0);
+    SendMessageW(state.latitudeBox, EM_LIMITTEXT, CoordinateBoxLimit, 0);
+    SendMessageW(state.cityBox, CB_LIMITTEXT, CityBoxLimit, 0);
+    // The controls count characters; the program counts bytes.
+    limitTypingToBytes(state.longitudeBox, CoordinateBoxLimit);
+    limitTypingToBytes(state.latitudeBox, CoordinateBoxLimit);
+    limitTypingToBytes(comboBoxEditField(state.cityBox), CityBoxLimit);
     addTooltips(state);
 
     loadSite(state.settings, state.site);
@@ -99,12 +106,12 @@ void onInitDialog(MainWindowState& state) {
     // Show the list entry that begins with the name. An empty name leaves the
     // box empty, whatever a list control might make of an empty prefix.
     if (state.site.name[0] != '\0') {
-        SendMessageA(state.cityBox, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(state.site.name));
+        selectCityEntry(state.cityBox, state.site.name);
         // The entry may be a longer name than the one saved: its coordinates go with it.
         applyShownPlaceName(state);
     }
 
-    SendMessageA(state.tableView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+    SendMessageW(state.tableView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     insertSatelliteColumns(state.table);
     fillTableFromSettings(state);
@@ -118,16 +125,19 @@ void onInitDialog(MainWindowState& state) {
 // a choice, and the focus leaving the box.
 void onCityBoxNotification(MainWindowState& state, WORD code) {
     switch (code) {
-        case CBN_EDITCHANGE:
-            readControlText(state.cityBox, state.workText, sizeof state.workText);
-            state.appliedPlaceName = state.workText;
-            applyPlaceName(state.workText, state.siteControls, state.site);
+        case CBN_EDITCHANGE: {
+            std::vector<char> text(CityBoxEditReadCapacity);
+            readControlText(state.cityBox, text.data(), text.size());
+            state.appliedPlaceName = text.data();
+            applyPlaceName(text.data(), state.siteControls, state.site);
             break;
+        }
         case CBN_SELENDOK: {
-            int index = static_cast<int>(SendMessageA(state.cityBox, CB_GETCURSEL, 0, 0));
+            int index = static_cast<int>(SendMessageW(state.cityBox, CB_GETCURSEL, 0, 0));
             if (index != CB_ERR) {
-                readCityListEntry(state.cityBox, index, state.workText, sizeof state.workText);
-                setControlText(state.cityBox, state.workText);
+                std::vector<char> text(CityBoxEditReadCapacity);
+                readCityListEntry(state.cityBox, index, text.data(), text.size());
+                setControlText(state.cityBox, text.data());
             }
             applyShownPlaceName(state);
             break;
@@ -143,15 +153,80 @@ void onCityBoxNotification(MainWindowState& state, WORD code) {
     }
 }
 
-// A satellite added to a long list lands below the visible rows: the table
-// scrolls to it (without selecting it, which would change the menu's enabling).
-void addSatelliteAndShowIt(MainWindowState& state) {
-    int rowsBefore = state.table.rowCount();
-    addSatellite(state);
-    int rows = state.table.rowCount();
-    if (rows > rowsBefore) {
-        SendMessageA(state.tableView, LVM_ENSUREVISIBLE, static_cast<WPARAM>(rows - 1), FALSE);
+bool siteInputsUsable(const MainWindowState& state) {
+    return IsWindowEnabled(GetDlgItem(state.window, IDOK)) != FALSE;
+}
+
+void showSiteDescription(const MainWindowState& state) {
+    setControlText(GetDlgItem(state.window, IDC_SITE_DESCRIPTION), state.siteDescription);
+}
+
+// Commands 3011 and 3012: the satellite dialog, then its texts into the table.
+void editSatellite(MainWindowState& state, SatelliteDialogMode mode) {
+    // Adding writes a new row after the last; modifying the first selected
+    // row, or nothing when none is selected.
+    const int row = mode == SatelliteDialogMode::Modify ? state.table.nextSelectedRow(-1)
+                                                        : state.table.rowCount();
+    SatelliteDialogData data;
+    data.mode = mode;
+    if (mode == SatelliteDialogMode::Modify && row != -1) {
+        state.table.getCell(row, ColumnName, data.description, sizeof data.description);
+        state.table.getCell(row, ColumnLongitude, data.longitude, sizeof data.longitude);
     }
+    data.acceptable = [&state, row](const char* longitude, const char* description) {
+        return satelliteEntryAcceptable(state.table, row, longitude, description);
+    };
+    if (!runSatelliteDialog(state.instance, state.window, data)) {
+        return;
+    }
+    if (row != -1) {
+        if (mode == SatelliteDialogMode::Modify) {
+            state.table.setCell(row, ColumnName, data.description);
+        } else {
+            state.table.insertRow(row, data.description);
+        }
+        // The longitude text is kept exactly as typed.
+        state.table.setCell(row, ColumnLongitude, data.longitude);
+    }
+    char cityBoxText[SiteNameReadCapacity];
+    readControlText(state.cityBox, cityBoxText, sizeof cityBoxText);
+    {
+        // Every row is rewritten: the table is drawn once, at the end.
+        TableRedrawPause pause(state.tableView);
+        recalculateAfterListEdit(siteInputsUsable(state), cityBoxText, state.site, state.table,
+                                 state.changeFlags, state.siteDescription, state.lastRecalculation);
+    }
+    showSiteDescription(state);
+    state.changeFlags |= ListChanged;
+    if (mode == SatelliteDialogMode::Add && row != -1) {
+        // A satellite added to a long list lands below the visible rows: the
+        // table scrolls to it, without selecting it (which would change the
+        // menu's enabling).
+        SendMessageW(state.tableView, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    }
+}
+
+// Command 3015 and a double-click on a row: the details window for the site
+// the description names, the last recalculation's.
+void showDetails(MainWindowState& state, int row) {
+    ReceivingSite site = state.site;
+    site.longitude = state.lastRecalculation.longitude;
+    site.latitude = state.lastRecalculation.latitude;
+    showSatelliteDetails(state.instance, state.window, state.table, row, site,
+                         state.siteDescription, state.today(), state.offset);
+}
+
+void deleteSelected(MainWindowState& state) {
+    if (deleteSelectedSatellites(state.window, state.table, state.askDeletion)) {
+        state.changeFlags |= ListChanged;
+    }
+}
+
+void copyResults(const MainWindowState& state) {
+    std::vector<char> description(ClipboardDescriptionCapacity);
+    readControlText(GetDlgItem(state.window, IDC_SITE_DESCRIPTION), description.data(),
+                    description.size());
+    copyResultsToClipboard(state.window, description.data(), state.table);
 }
 
 void closeMainWindow(MainWindowState& state) {
@@ -169,27 +244,27 @@ void onCommand(MainWindowState& state, WPARAM wParam) {
         case IDM_RECALCULATE:
             // Some dialog managers send IDOK for Enter even while the default
             // button is greyed; the site inputs are invalid then.
-            if (IsWindowEnabled(GetDlgItem(state.window, IDOK))) {
+            if (siteInputsUsable(state)) {
                 recalculate(state);
             }
             break;
         case IDM_ADD_SATELLITE:
-            addSatelliteAndShowIt(state);
+            editSatellite(state, SatelliteDialogMode::Add);
             break;
         case IDM_MODIFY_SATELLITE:
-            modifySelectedSatellite(state);
+            editSatellite(state, SatelliteDialogMode::Modify);
             break;
         case IDM_DELETE_SATELLITES:
-            deleteSelectedSatellites(state);
+            deleteSelected(state);
             break;
         case IDM_COPY_RESULTS:
-            copyResultsToClipboard(state);
+            copyResults(state);
             break;
         case IDM_SATELLITE_DETAILS:
-            showSatelliteDetails(state, state.table.nextSelectedRow(-1));
+            showDetails(state, state.table.nextSelectedRow(-1));
             break;
         case IDM_ABOUT:
-            showAboutBox(state);
+            showAboutBox(state.instance, state.window, state.openLink);
             break;
         case IDC_LONGITUDE:
         case IDC_LATITUDE:
@@ -218,15 +293,14 @@ POINT keyboardContextMenuPosition(const MainWindowState& state) {
     GetClientRect(state.tableView, &client);
     POINT position = {client.left, client.top};
     int focused = static_cast<int>(
-        SendMessageA(state.tableView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+        SendMessageW(state.tableView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
     RECT row = {};
     row.left = LVIR_BOUNDS;
     if (focused != -1 &&
-        SendMessageA(state.tableView, LVM_GETITEMRECT, static_cast<WPARAM>(focused),
+        SendMessageW(state.tableView, LVM_GETITEMRECT, static_cast<WPARAM>(focused),
                      reinterpret_cast<LPARAM>(&row)) != FALSE) {
-        POINT below = {client.left, row.bottom};
         if (row.top >= client.top && row.bottom <= client.bottom) {
-            position = below;
+            position = {client.left, row.bottom};
         }
     }
     ClientToScreen(state.tableView, &position);
@@ -265,7 +339,7 @@ void onNotify(MainWindowState& state, const NMHDR& header) {
             showContextMenu(state);
             break;
         case NM_DBLCLK:
-            showSatelliteDetails(state, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+            showDetails(state, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
             break;
         default:
             break;
@@ -283,33 +357,26 @@ void enableMenuCommands(MainWindowState& state) {
                    MF_BYCOMMAND | (state.table.rowCount() > 0 ? MF_ENABLED : MF_GRAYED));
 }
 
-INT_PTR dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG) {
-        auto* state = reinterpret_cast<MainWindowState*>(lParam);
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
-        state->window = window;
-        onInitDialog(*state);
-        return TRUE;
-    }
-    auto* state = reinterpret_cast<MainWindowState*>(GetWindowLongPtrA(window, DWLP_USER));
-    if (state == nullptr) {
-        return FALSE;
-    }
+INT_PTR handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, MainWindowState& state) {
     switch (message) {
+        case WM_INITDIALOG:
+            state.window = window;
+            onInitDialog(state);
+            return TRUE;
         case WM_COMMAND:
-            onCommand(*state, wParam);
+            onCommand(state, wParam);
             return TRUE;
         case WM_NOTIFY:
-            onNotify(*state, *reinterpret_cast<const NMHDR*>(lParam));
+            onNotify(state, *reinterpret_cast<const NMHDR*>(lParam));
             return TRUE;
         case WM_INITMENUPOPUP:
-            enableMenuCommands(*state);
+            enableMenuCommands(state);
             return TRUE;
         case WM_CONTEXTMENU:
-            onContextMenuMessage(*state, wParam, lParam);
+            onContextMenuMessage(state, wParam, lParam);
             return TRUE;
         case WM_CLOSE:
-            closeMainWindow(*state);
+            closeMainWindow(state);
             return TRUE;
         default:
             return FALSE;
@@ -324,26 +391,19 @@ void recalculate(MainWindowState& state) {
     {
         // Every row is rewritten: the table is drawn once, at the end.
         TableRedrawPause pause(state.tableView);
-        recalculateAll(cityBoxText, state.site, state.table, state.changeFlags,
-                       state.siteDescription);
+        recalculateForSite(cityBoxText, state.site, state.table, state.changeFlags,
+                           state.siteDescription, state.lastRecalculation);
     }
-    state.recalculatedLongitude = state.site.longitude;
-    state.recalculatedLatitude = state.site.latitude;
-    setControlText(GetDlgItem(state.window, IDC_SITE_DESCRIPTION), state.siteDescription);
+    showSiteDescription(state);
 }
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // Nothing may be thrown back into the window manager.
-    try {
-        return dispatch(window, message, wParam, lParam);
-    } catch (...) {
-        return TRUE;
-    }
+    return guardedDialogProc<MainWindowState, handle>(window, message, wParam, lParam);
 }
 
 void runMainWindow(HINSTANCE instance) {
     MainWindowState state;
     state.instance = instance;
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr, MainWindowProc,
+    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr, MainWindowProc,
                     reinterpret_cast<LPARAM>(&state));
 }

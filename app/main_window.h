@@ -11,7 +11,7 @@
 #include "app/list_view_table.h"
 #include "app/registry_settings.h"
 #include "app/satellite_deletion.h"
-#include "calc/recalculation.h"
+#include "calc/list_edit_recalculation.h"
 #include "data/change_flags.h"
 #include "data/receiving_site.h"
 #include "data/satellite_table.h"
@@ -44,25 +44,28 @@ struct MainWindowState {
     OffsetSetting offset;
     CalendarDate (*today)() = localToday;
     char siteDescription[SiteDescriptionCapacity] = {};
-    // The coordinates of the last recalculation (its name is site.name), for
-    // one started from the satellite dialog while the site inputs are invalid.
-    long double recalculatedLongitude = 0;
-    long double recalculatedLatitude = 0;
+    // The site of the last recalculation, for one started after a list edit
+    // while the site inputs are invalid.
+    LastRecalculation lastRecalculation;
     // The question before each deleted row, and the opener of the about
     // box's links; the GUI tests put their own in place.
-    DeletionQuestion askDeletion = MessageBoxA;
+    DeletionMessageBox askDeletion = MessageBoxW;
     LinkOpener openLink = openWithShell;
-    // The city box's text as it changes, read with this generous capacity.
-    char workText[36000] = {};
     // The city box text that applyPlaceName last ran on.
     std::string appliedPlaceName;
 };
 
 // The city box's text becomes the site name with this capacity (18 bytes and the NUL).
 constexpr std::size_t SiteNameReadCapacity = 19;
+// The city box's text as it changes is read with this generous capacity.
+constexpr std::size_t CityBoxEditReadCapacity = 36000;
+
+// Typing limits in bytes: coordinate boxes 6, city box 18.
+constexpr std::size_t CoordinateBoxLimit = 6;
+constexpr std::size_t CityBoxLimit = 18;
 
 // The main window's dialog procedure. Pass a MainWindowState as the
-// initialisation value (DialogBoxParamA's last argument).
+// initialisation value (DialogBoxParamW's last argument).
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Shows the main window modally from template 2000 and returns when it has ended.

@@ -5,6 +5,10 @@
 // versions kept them. Ordinary users may not write that hive, so every value
 // is written to HKEY_CURRENT_USER as well, and read from there when it is
 // there. Every operation opens and closes the keys it uses; failures are silent.
+//
+// String values hold the code page 936 texts as their Unicode characters
+// (REG_SZ, read and written with the W functions and converted here), so
+// that they read the same on every code page; Data keeps its bytes.
 
 #include <windows.h>
 

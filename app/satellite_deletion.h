@@ -3,10 +3,10 @@
 
 #include <windows.h>
 
-struct MainWindowState;
+#include "data/satellite_table.h"
 
-// Asks the user; answers IDYES, IDNO or IDCANCEL. The program asks with MessageBoxA.
-using DeletionQuestion = int(WINAPI*)(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+// Asks the user; answers IDYES, IDNO or IDCANCEL. The program asks with MessageBoxW.
+using DeletionMessageBox = int(WINAPI*)(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 
 // The question's caption, 警告!, and the text before the satellite's name,
 // 真的要删除下面的卫星参数吗?\r\n (code page 936).
@@ -16,8 +16,7 @@ inline constexpr char DeletionQuestionText[] =
     "\xB2\xCE\xCA\xFD\xC2\xF0?\r\n";
 constexpr UINT DeletionQuestionType = MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2;
 
-// Walks the selected rows in increasing index order and asks about each:
-// Yes deletes it (and the row that moves up into its place is considered
-// next), No keeps it, Cancel stops. Each deletion sets ListChanged; nothing
+// Asks about each selected row with a message box owned by `owner`: Yes
+// deletes it, No keeps it, Cancel stops. True when a row was deleted; nothing
 // is recalculated.
-void deleteSelectedSatellites(MainWindowState& state);
+bool deleteSelectedSatellites(HWND owner, SatelliteTable& table, DeletionMessageBox ask);

@@ -1,29 +1,29 @@
 #pragma once
-// The satellite dialog (template 2600): adds a satellite at the end of the
-// table or modifies the first selected row.
+// The satellite dialog (template 2600): the longitude and description of a
+// satellite to add at the end of the table or to put into the first
+// selected row. The dialog only edits texts; its caller writes the row.
 
 #include <windows.h>
 
-struct MainWindowState;
+#include <functional>
 
-// The dialog's initialisation value holds the mode: 0 adds, 1 modifies.
+#include "calc/satellite_entry.h"
+
+// How the dialog was opened: 0 adds, 1 modifies. Button 1 shows it.
 enum class SatelliteDialogMode : int { Add = 0, Modify = 1 };
 
-// What the dialog procedure receives through DialogBoxParamA and keeps in DWLP_USER.
-struct SatelliteDialogContext {
-    MainWindowState* main;
-    SatelliteDialogMode mode;
+// Texts in, texts out. The dialog keeps it in DWLP_USER.
+struct SatelliteDialogData {
+    SatelliteDialogMode mode = SatelliteDialogMode::Add;
+    // Shown when the dialog opens; what the boxes hold when OK is pressed.
+    char longitude[SatelliteBoxTextCapacity] = {};
+    char description[SatelliteBoxTextCapacity] = {};
+    // Whether OK may write these texts; OK is greyed while it says no.
+    std::function<bool(const char* longitude, const char* description)> acceptable;
 };
 
 INT_PTR CALLBACK SatelliteDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Commands 3011 and 3012: the dialog, modal to the main window.
-void addSatellite(MainWindowState& state);
-void modifySelectedSatellite(MainWindowState& state);
-
-// The recalculation after the dialog has been confirmed. While the site
-// inputs are invalid (Recalculate greyed) it computes for the site of the
-// last recalculation, so that the rows never get results for a site nobody
-// chose and the description stays true; the site's coordinates still follow
-// the boxes afterwards.
-void recalculateAfterListEdit(MainWindowState& state);
+// Shows the dialog modally to `owner`. True when the user confirmed it with
+// OK (the texts are then in `data`), false when it was cancelled or closed.
+bool runSatelliteDialog(HINSTANCE instance, HWND owner, SatelliteDialogData& data);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/control_text.h"
+
 namespace {
 
 const COLORREF SkyColour = RGB(236, 244, 252);
@@ -88,15 +90,17 @@ void circle(HDC dc, POINT centre, int radius, COLORREF fillColour, bool filled) 
     if (brush != nullptr) DeleteObject(brush);
 }
 
-// The one place this picture hands a text to GDI (code page 936).
+// The one place this picture hands a text to GDI: code page 936 in, UTF-16 out.
 SIZE textSize(HDC dc, const std::string& text) {
     SIZE size = {0, 0};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    const std::wstring wide = wideText(text.c_str());
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
     return size;
 }
 
 void drawText(HDC dc, const std::string& text, int x, int y) {
-    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+    const std::wstring wide = wideText(text.c_str());
+    TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 // The selected satellite's name beside its mark, kept inside the area.

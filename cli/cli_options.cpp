@@ -5,7 +5,7 @@
 
 #include "calc/memory_site_controls.h"
 #include "calc/site_input.h"
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 #include "fieldkit/magnetic_model.h"
 #include "numtext/numtext.h"
 

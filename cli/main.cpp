@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "cli/cli_run.h"
+#include "cli/console_output.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #endif
 
@@ -27,7 +28,8 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
     if (wide == nullptr) return arguments;
     for (int i = 1; i < count; ++i) {
-        const int length = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        const int length =
+            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
         std::string argument(length > 0 ? static_cast<std::size_t>(length) : 1, '\0');
         WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), length, nullptr, nullptr);
         argument.resize(argument.size() - 1);
@@ -51,8 +53,8 @@ int main(int argc, char** argv) {
     std::string out;
     std::string err;
     int status = runKestraveCli(arguments, out, err);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fwrite(err.data(), 1, err.size(), stderr);
+    writeOutput(stdout, out);
+    writeOutput(stderr, err);
     if (std::fflush(stdout) != 0 && status == 0) status = 1;
     return status;
 }

@@ -1,8 +1,8 @@
 #include "cli/satellite_list_file.h"
 
-#include "cli/text_encoding.h"
 #include "data/satellite_catalogue.h"
 #include "data/satellite_table.h"
+#include "encoding/text_encoding.h"
 
 namespace {
 

@@ -34,7 +34,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
-  echo "Generating the zh_CN.UTF-8 locale"
-  as_root localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
-fi
+# zh_CN gives Wine code page 936; the GUI tests run again in en_US (1252)
+# and hi_IN (65001).
+locales=(zh_CN)
+[ "$purpose" = test ] && locales+=(en_US hi_IN)
+for name in "${locales[@]}"; do
+  if ! locale -a 2>/dev/null | grep -qix "$name.utf8"; then
+    echo "Generating the $name.UTF-8 locale"
+    as_root localedef -i "$name" -f UTF-8 "$name.UTF-8"
+  fi
+done

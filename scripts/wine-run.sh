@@ -13,7 +13,7 @@ export WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG="${WINEDEBUG:--all}"
 # Wine takes its ANSI code page from the locale: zh_CN.UTF-8 gives 936.
-export LC_ALL=zh_CN.UTF-8
+export LC_ALL="${KESTRAVE_LOCALE:-zh_CN.UTF-8}"  # en_US.UTF-8: 1252, hi_IN.UTF-8: 65001
 [ -z "${TMPDIR:-}" ] || mkdir -p "$TMPDIR"
 
 wine=/usr/lib/wine/wine64

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 #include "numtext/numtext.h"
 
 namespace {

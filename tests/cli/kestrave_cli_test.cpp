@@ -12,9 +12,9 @@
 #include "calc/recalculation.h"
 #include "calc/result_text.h"
 #include "cli/cli_options.h"
-#include "cli/text_encoding.h"
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
+#include "encoding/text_encoding.h"
 
 #ifdef _WIN32
 #include <windows.h>

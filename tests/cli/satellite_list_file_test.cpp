@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/link_label.h"
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/gui/hosted_main_window.h"
@@ -92,7 +92,7 @@ TEST_F(AboutBoxTest, OpensAsItsTemplateLaysItOut) {
         EXPECT_NE(firstLine.find("Ver 3.0"), std::string::npos) << name;
 
         for (HWND label : {homePageLabel(about), mailLabel(about)}) {
-            EXPECT_EQ(GetWindowLongPtrA(label, GWLP_WNDPROC),
+            EXPECT_EQ(GetWindowLongPtrW(label, GWLP_WNDPROC),
                       reinterpret_cast<LONG_PTR>(LinkLabelProc));
             EXPECT_NE(GetWindowLongPtrA(label, GWLP_USERDATA), 0) << "the static's own procedure";
         }

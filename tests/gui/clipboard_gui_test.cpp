@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/text_encoding.h"
 #include "data/satellite_table.h"
+#include "encoding/text_encoding.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/gui/hosted_main_window.h"
@@ -101,6 +101,12 @@ TEST_F(ClipboardTest, OneRowGivesTheDescriptionHeaderRuleAndRowAsTextAndAsUnicod
     std::wstring copied(reinterpret_cast<const wchar_t*>(unicode.bytes.data()));
     EXPECT_EQ(copied, wide);
     EXPECT_EQ(copied.substr(0, 4), L"\x5317\x4EAC\r\n");  // 北京
+
+    // CF_TEXT is said to be Chinese (PRC), so that Windows converts it rightly.
+    ClipboardBlock locale = clipboardBlock(CF_LOCALE);
+    ASSERT_TRUE(locale.present);
+    ASSERT_GE(locale.bytes.size(), sizeof(LCID));
+    EXPECT_EQ(*reinterpret_cast<const LCID*>(locale.bytes.data()), 0x0804u);
 
     EXPECT_EQ(GetClipboardOwner(), main.window());
 }

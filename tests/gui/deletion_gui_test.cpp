@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/satellite_deletion.h"
-#include "cli/text_encoding.h"
 #include "data/satellite_table.h"
+#include "encoding/text_encoding.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/gui/hosted_main_window.h"
@@ -29,8 +29,8 @@ struct Question {
 std::vector<Question> questions;
 std::deque<int> answers;
 
-int WINAPI answerFromTheTest(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-    questions.push_back({owner, utf8FromCp936(text), utf8FromCp936(caption), type});
+int WINAPI answerFromTheTest(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type) {
+    questions.push_back({owner, utf8FromWide(text), utf8FromWide(caption), type});
     if (answers.empty()) {
         ADD_FAILURE() << "asked once more than expected";
         return IDCANCEL;

@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "cli/text_encoding.h"
 #include "data/satellite_table.h"
+#include "encoding/text_encoding.h"
 #include "res/resource_ids.h"
 #include "tests/gui/modal_window.h"
 
@@ -32,8 +32,8 @@ std::string utf8(const char* cp936) { return utf8FromCp936(cp936); }
 
 HostedMainWindow::HostedMainWindow() : state_(std::make_unique<MainWindowState>()) {
     initCommonControlsOnce();
-    state_->instance = GetModuleHandleA(nullptr);
-    window_ = CreateDialogParamA(state_->instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr,
+    state_->instance = GetModuleHandleW(nullptr);
+    window_ = CreateDialogParamW(state_->instance, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr,
                                  MainWindowProc, reinterpret_cast<LPARAM>(state_.get()));
     pumpMessages();
 }
@@ -45,11 +45,7 @@ HostedMainWindow::~HostedMainWindow() {
     }
 }
 
-std::string HostedMainWindow::text(int id) const {
-    char buffer[ReadCapacity] = {};
-    GetWindowTextA(item(id), buffer, sizeof buffer);
-    return utf8(buffer);
-}
+std::string HostedMainWindow::text(int id) const { return controlText(item(id)); }
 
 bool HostedMainWindow::menuCommandEnabled(int command) const {
     UINT state = GetMenuState(GetMenu(window_), static_cast<UINT>(command), MF_BYCOMMAND);
@@ -57,18 +53,18 @@ bool HostedMainWindow::menuCommandEnabled(int command) const {
 }
 
 int HostedMainWindow::rowCount() const {
-    return static_cast<int>(SendMessageA(item(IDC_SATELLITE_TABLE), LVM_GETITEMCOUNT, 0, 0));
+    return static_cast<int>(SendMessageW(item(IDC_SATELLITE_TABLE), LVM_GETITEMCOUNT, 0, 0));
 }
 
 std::string HostedMainWindow::cell(int row, int column) const {
-    char buffer[ReadCapacity] = {};
-    LVITEMA cellItem = {};
+    wchar_t buffer[ReadCapacity] = {};
+    LVITEMW cellItem = {};
     cellItem.iSubItem = column;
     cellItem.pszText = buffer;
-    cellItem.cchTextMax = sizeof buffer;
-    SendMessageA(item(IDC_SATELLITE_TABLE), LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+    cellItem.cchTextMax = ReadCapacity;
+    SendMessageW(item(IDC_SATELLITE_TABLE), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
                  reinterpret_cast<LPARAM>(&cellItem));
-    return utf8(buffer);
+    return utf8FromWide(buffer);
 }
 
 int HostedMainWindow::rowWithLongitude(const std::string& longitude) const {
@@ -81,10 +77,10 @@ int HostedMainWindow::rowWithLongitude(const std::string& longitude) const {
 }
 
 void HostedMainWindow::selectRow(int row) {
-    LVITEMA selection = {};
+    LVITEMW selection = {};
     selection.stateMask = LVIS_SELECTED;
     selection.state = LVIS_SELECTED;
-    SendMessageA(item(IDC_SATELLITE_TABLE), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+    SendMessageW(item(IDC_SATELLITE_TABLE), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                  reinterpret_cast<LPARAM>(&selection));
 }
 
@@ -107,22 +103,22 @@ void HostedMainWindow::emptyCityBox() {
 
 void HostedMainWindow::chooseCity(const std::string& name) {
     HWND cityBox = item(IDC_CITY);
-    std::string entry = cp936FromUtf8(name);
-    LRESULT index = SendMessageA(cityBox, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+    std::wstring entry = wideFromUtf8(name);
+    LRESULT index = SendMessageW(cityBox, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
                                  reinterpret_cast<LPARAM>(entry.c_str()));
-    SendMessageA(cityBox, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(IDC_CITY, CBN_SELENDOK),
+    SendMessageW(cityBox, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(IDC_CITY, CBN_SELENDOK),
                  reinterpret_cast<LPARAM>(cityBox));
     pumpMessages();
 }
 
 void HostedMainWindow::setBoxText(int id, const std::string& text) {
-    SetWindowTextA(item(id), cp936FromUtf8(text).c_str());
+    setEditText(item(id), text);
     pumpMessages();
 }
 
 void HostedMainWindow::command(int id) {
-    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    SendMessageW(window_, WM_COMMAND, MAKEWPARAM(id, 0), 0);
     pumpMessages();
 }
 
@@ -137,7 +133,7 @@ void HostedMainWindow::pressKey(int focus, UINT key) {
 void HostedMainWindow::clickColumnHeader(int column) {
     // The header tells the table about the click, and the table tells the window.
     HWND table = item(IDC_SATELLITE_TABLE);
-    HWND header = reinterpret_cast<HWND>(SendMessageA(table, LVM_GETHEADER, 0, 0));
+    HWND header = reinterpret_cast<HWND>(SendMessageW(table, LVM_GETHEADER, 0, 0));
     NMHEADERW click = {};
     click.hdr.hwndFrom = header;
     click.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID(header));
@@ -150,26 +146,26 @@ void HostedMainWindow::clickColumnHeader(int column) {
 
 void HostedMainWindow::initMenuPopup(int menuIndex) {
     HMENU popup = GetSubMenu(GetMenu(window_), menuIndex);
-    SendMessageA(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup),
+    SendMessageW(window_, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup),
                  MAKELPARAM(menuIndex, FALSE));
 }
 
 void HostedMainWindow::closeWithCloseBox() {
-    SendMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    SendMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
     pumpMessages();
 }
 
 void HostedMainWindow::closeWithMessage() {
-    SendMessageA(window_, WM_CLOSE, 0, 0);
+    SendMessageW(window_, WM_CLOSE, 0, 0);
     pumpMessages();
 }
 
 void HostedMainWindow::pumpMessages() {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (window_ == nullptr || !IsDialogMessageA(window_, &message)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (window_ == nullptr || !IsDialogMessageW(window_, &message)) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/control_text.h"
 #include "data/gazetteer.h"
 #include "numtext/numtext.h"
 #include "res/resource_ids.h"
@@ -64,7 +65,7 @@ void focus(HostedMainWindow& main, HWND control) {
 
 std::string cp936Text(HWND control) {
     char buffer[256] = {};
-    GetWindowTextA(control, buffer, sizeof buffer);
+    readControlText(control, buffer, sizeof buffer);
     return buffer;
 }
 

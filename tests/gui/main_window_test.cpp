@@ -5,17 +5,19 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "app/centre_window.h"
 #include "app/control_text.h"
-#include "cli/text_encoding.h"
 #include "data/satellite_table.h"
+#include "encoding/text_encoding.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/gui/hosted_main_window.h"
+#include "tests/gui/modal_window.h"
 #include "tests/gui/template_check.h"
 
 namespace {
@@ -57,17 +59,16 @@ TEST_F(MainWindowTest, OpensCentredWithItsIconAndTheFocusInTheCityBox) {
     expectCentred(main.window());
     EXPECT_NE(SendMessageA(main.window(), WM_GETICON, ICON_BIG, 0), 0);
 
-    char caption[64] = {};
-    GetWindowTextA(main.window(), caption, sizeof caption);
-    EXPECT_EQ(std::string(caption).rfind("Kestrave V3.0", 0), 0u) << caption;
+    const std::string caption = controlText(main.window());
+    EXPECT_EQ(caption.rfind("Kestrave V3.0", 0), 0u) << caption;
 
     HWND focus = GetFocus();
     EXPECT_TRUE(focus == main.item(IDC_CITY) || GetParent(focus) == main.item(IDC_CITY));
 }
 
 TEST(ControlText, ReadsAreZeroFilledAndCutToTheCapacity) {
-    HWND edit = CreateWindowExA(0, "Edit", "", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+    HWND edit = CreateWindowExW(0, L"Edit", L"", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(edit, nullptr);
     setControlText(edit, "123456");
     char buffer[8];
@@ -83,7 +84,23 @@ TEST(ControlText, ReadsAreZeroFilledAndCutToTheCapacity) {
     char field[20];
     readControlText(edit, field, sizeof field);
     EXPECT_EQ(std::string(field), place);
+    // Never cut inside a character: 19 bytes hold nine of them.
+    const std::string longer = cp936FromUtf8("达尔罕茂明安联合旗北");
+    setControlText(edit, longer.c_str());
+    std::memset(field, 'x', sizeof field);
+    readControlText(edit, field, sizeof field);
+    EXPECT_EQ(std::string(field, sizeof field), place + std::string(2, '\0'));
     DestroyWindow(edit);
+}
+
+// The runs in other locales say which ANSI code page they expect Wine to
+// give, so that a locale Wine did not take cannot pass unnoticed.
+TEST(AnsiCodePage, IsTheOneTheRunExpects) {
+    char expected[8] = {};
+    if (GetEnvironmentVariableA("KESTRAVE_TEST_CODE_PAGE", expected, sizeof expected) == 0) {
+        GTEST_SKIP() << "code page " << GetACP();
+    }
+    EXPECT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected)));
 }
 
 TEST(CentreWindow, HalvesRoundingTowardMinusInfinity) {
@@ -140,6 +157,34 @@ TEST_F(MainWindowTest, TextBoxesTakeAtMostTheirTypedBytes) {
         SendMessageA(latitude, WM_CHAR, static_cast<WPARAM>(digit), 1);
     }
     EXPECT_EQ(main.text(IDC_LATITUDE), "123456");
+
+    // The limits are bytes of code page 936: a Chinese character takes two,
+    // and a character without a code page 936 form is never let in.
+    main.typeIntoCityBox(L"\xD55C\x5185\x8499\x53E4\x963F\x62C9\x5584\x5DE6\x65D7\x5DE6\x53F3");
+    EXPECT_EQ(main.text(IDC_CITY), "内蒙古阿拉善左旗左");
+    SetFocus(latitude);
+    SendMessageW(latitude, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    typeInto(latitude, L"1\u0151\u5317\U0001F600\u4EAC12");
+    EXPECT_EQ(main.text(IDC_LATITUDE), "1北京1");
+
+    // A paste keeps the whole characters that fit, up to the first line end.
+    const std::wstring pasted = L"\x4E0A\x6D77x\x5E02\r\n7";
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (pasted.size() + 1) * sizeof(wchar_t));
+    std::memcpy(GlobalLock(block), pasted.c_str(), (pasted.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(block);
+    SetClipboardData(CF_UNICODETEXT, block);
+    CloseClipboard();
+    for (int box : {IDC_LONGITUDE, IDC_LATITUDE}) {
+        SendMessageW(main.item(box), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"-"));
+        SendMessageW(main.item(box), EM_SETSEL, 1, 1);
+        SendMessageW(main.item(box), WM_PASTE, 0, 0);
+    }
+    EXPECT_EQ(main.text(IDC_LONGITUDE), "-上海x");
+    SendMessageW(main.item(IDC_LATITUDE), EM_SETSEL, 0, -1);
+    SendMessageW(main.item(IDC_LATITUDE), WM_PASTE, 0, 0);
+    EXPECT_EQ(main.text(IDC_LATITUDE), "上海x");
 }
 
 struct MenuEntry {
@@ -159,6 +204,7 @@ TEST_F(MainWindowTest, MenuHoldsItsThreePopUpsAndTheirCommands) {
         {1, 2, IDM_DELETE_SATELLITES, "删除选定卫星(&D)"},
         {1, 3, 0, ""},
         {1, 4, IDM_COPY_RESULTS, "将计算结果拷贝到剪贴板(&C)"},
+        {1, 5, IDM_SATELLITE_DETAILS, "寻星详情(&I)..."},
         {2, 0, IDM_ABOUT, "关于本程序(&A)..."},
     };
     const char* popups[] = {"文件(&F)", "卫星参数(&S)", "帮助(&H)"};
@@ -166,9 +212,9 @@ TEST_F(MainWindowTest, MenuHoldsItsThreePopUpsAndTheirCommands) {
     HMENU bar = GetMenu(main.window());
     ASSERT_EQ(GetMenuItemCount(bar), 3);
     for (int popup = 0; popup < 3; ++popup) {
-        char text[128] = {};
-        GetMenuStringA(bar, static_cast<UINT>(popup), text, sizeof text, MF_BYPOSITION);
-        EXPECT_EQ(utf8(text), popups[popup]);
+        wchar_t text[128] = {};
+        GetMenuStringW(bar, static_cast<UINT>(popup), text, 128, MF_BYPOSITION);
+        EXPECT_EQ(utf8FromWide(text), popups[popup]);
     }
     for (const MenuEntry& entry : entries) {
         HMENU popup = GetSubMenu(bar, entry.popup);
@@ -179,9 +225,9 @@ TEST_F(MainWindowTest, MenuHoldsItsThreePopUpsAndTheirCommands) {
             continue;
         }
         EXPECT_EQ(static_cast<int>(GetMenuItemID(popup, entry.position)), entry.id);
-        char text[128] = {};
-        GetMenuStringA(popup, static_cast<UINT>(entry.position), text, sizeof text, MF_BYPOSITION);
-        EXPECT_EQ(utf8(text), entry.text);
+        wchar_t text[128] = {};
+        GetMenuStringW(popup, static_cast<UINT>(entry.position), text, 128, MF_BYPOSITION);
+        EXPECT_EQ(utf8FromWide(text), entry.text);
     }
 }
 
@@ -202,19 +248,19 @@ TEST_F(MainWindowTest, EveryControlHasItsTooltip) {
     EXPECT_EQ(SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_INITIAL, 0), 50);
     EXPECT_TRUE(GetWindowLongA(tooltip, GWL_STYLE) & TTS_ALWAYSTIP);
     for (const auto& [id, text] : tips) {
-        char buffer[256] = {};
-        TTTOOLINFOA tool = {};
+        wchar_t buffer[256] = {};
+        TTTOOLINFOW tool = {};
         tool.cbSize = sizeof tool;
         tool.hwnd = main.window();
         tool.uId = reinterpret_cast<UINT_PTR>(main.item(id));
         tool.lpszText = buffer;
-        SendMessageA(tooltip, TTM_GETTEXTA, sizeof buffer, reinterpret_cast<LPARAM>(&tool));
-        EXPECT_EQ(utf8(buffer), text) << id;
-        TTTOOLINFOA info = {};
+        SendMessageW(tooltip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_EQ(utf8FromWide(buffer), text) << id;
+        TTTOOLINFOW info = {};
         info.cbSize = sizeof info;
         info.hwnd = main.window();
         info.uId = reinterpret_cast<UINT_PTR>(main.item(id));
-        ASSERT_TRUE(SendMessageA(tooltip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info)));
+        ASSERT_TRUE(SendMessageA(tooltip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&info)));
         EXPECT_EQ(info.uFlags & (TTF_IDISHWND | TTF_SUBCLASS),
                   static_cast<UINT>(TTF_IDISHWND | TTF_SUBCLASS));
     }
@@ -254,9 +300,9 @@ TEST_P(MainWindowCloseTest, SavesTheSiteButNotTheUntouchedListInBothHives) {
         EXPECT_EQ(city.type, static_cast<DWORD>(REG_SZ));
         EXPECT_EQ(city.bytes, storedTextBytes("北京"));
         EXPECT_EQ(longitude.type, static_cast<DWORD>(REG_SZ));
-        EXPECT_EQ(longitude.bytes, std::string("116.46", 7));
+        EXPECT_EQ(longitude.bytes, storedTextBytes("116.46"));
         EXPECT_EQ(latitude.type, static_cast<DWORD>(REG_SZ));
-        EXPECT_EQ(latitude.bytes, std::string("39.92", 6));
+        EXPECT_EQ(latitude.bytes, storedTextBytes("39.92"));
         EXPECT_FALSE(readStoredValue(root, "Data").present);
     }
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 
 namespace {
 
@@ -26,11 +26,11 @@ struct OwnedSearch {
 
 BOOL CALLBACK findOwnedWindow(HWND window, LPARAM lParam) {
     auto* search = reinterpret_cast<OwnedSearch*>(lParam);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
     // Dialogs and message boxes alike are of the dialog class.
     if (GetWindow(window, GW_OWNER) == search->owner && IsWindowVisible(window) &&
-        lstrcmpA(className, "#32770") == 0) {
+        lstrcmpW(className, L"#32770") == 0) {
         search->found = window;
         return FALSE;
     }
@@ -84,31 +84,43 @@ void pressDialogKey(HWND window, HWND focus, UINT key) {
     message.message = WM_KEYDOWN;
     message.wParam = key;
     message.lParam = 1;
-    if (!IsDialogMessageA(window, &message)) {
+    if (!IsDialogMessageW(window, &message)) {
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     pumpDialog(window);
 }
 
 void pumpDialog(HWND window) {
     MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (!IsDialogMessageA(window, &message)) {
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!IsDialogMessageW(window, &message)) {
             TranslateMessage(&message);
-            DispatchMessageA(&message);
+            DispatchMessageW(&message);
         }
     }
 }
 
+std::string utf8FromWide(const std::wstring& wide) {
+    std::string utf8;
+    utf16ToUtf8(std::u16string(wide.begin(), wide.end()), utf8);
+    return utf8;
+}
+
+std::wstring wideFromUtf8(const std::string& utf8) {
+    std::u16string utf16;
+    utf8ToUtf16(utf8, utf16);
+    return std::wstring(utf16.begin(), utf16.end());
+}
+
 std::string controlText(HWND control) {
-    char buffer[512] = {};
-    GetWindowTextA(control, buffer, sizeof buffer);
-    return utf8FromCp936(buffer);
+    wchar_t buffer[512] = {};
+    GetWindowTextW(control, buffer, 512);
+    return utf8FromWide(buffer);
 }
 
 void setEditText(HWND edit, const std::string& utf8) {
-    SetWindowTextA(edit, cp936FromUtf8(utf8).c_str());
+    SetWindowTextW(edit, wideFromUtf8(utf8).c_str());
 }
 
 void typeInto(HWND edit, const std::wstring& characters) {

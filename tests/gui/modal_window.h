@@ -25,6 +25,10 @@ void pumpDialog(HWND window);
 // A control's text as UTF-8.
 std::string controlText(HWND control);
 
+// Windows' wide text and UTF-8, for comparing with expected texts.
+std::string utf8FromWide(const std::wstring& wide);
+std::wstring wideFromUtf8(const std::string& utf8);
+
 // Replaces an edit box's text; the box tells its dialog as after any change.
 void setEditText(HWND edit, const std::string& utf8);
 

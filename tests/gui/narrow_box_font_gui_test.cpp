@@ -79,22 +79,24 @@ TEST_F(NarrowBoxFontTest, TheWidestTextsFitEverySixByteBoxAndEveryCharacterShown
     while (nextPlaceName(cursor, name)) {
         shown += name;
     }
+    std::wstring shownWide = wide(shown);
+    // The window's own texts, read as the characters it draws.
     for (int row = 0; row < main.rowCount(); ++row) {
         for (int column = 0; column < 5; ++column) {
-            char cell[128] = {};
-            LVITEMA item = {};
+            wchar_t cell[128] = {};
+            LVITEMW item = {};
             item.iSubItem = column;
             item.pszText = cell;
-            item.cchTextMax = sizeof cell;
-            SendMessageA(main.item(IDC_SATELLITE_TABLE), LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+            item.cchTextMax = 128;
+            SendMessageW(main.item(IDC_SATELLITE_TABLE), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
                          reinterpret_cast<LPARAM>(&item));
-            shown += cell;
+            shownWide += cell;
         }
     }
-    char descriptionText[256] = {};
-    GetWindowTextA(main.item(IDC_SITE_DESCRIPTION), descriptionText, sizeof descriptionText);
-    shown += descriptionText;
-    EXPECT_EQ(utf8Of(missingGlyphs(main.item(IDC_LONGITUDE), wide(shown))), "");
+    wchar_t descriptionText[256] = {};
+    GetWindowTextW(main.item(IDC_SITE_DESCRIPTION), descriptionText, 256);
+    shownWide += descriptionText;
+    EXPECT_EQ(utf8Of(missingGlyphs(main.item(IDC_LONGITUDE), shownWide)), "");
 
     main.emptyCityBox();  // the coordinate boxes become editable
     expectWholeTextsKept(main.item(IDC_LONGITUDE), "longitude box");
@@ -105,7 +107,7 @@ TEST_F(NarrowBoxFontTest, TheWidestTextsFitEverySixByteBoxAndEveryCharacterShown
         [&](HWND dialog) {
             expectWholeTextsKept(GetDlgItem(dialog, IDC_SATELLITE_LONGITUDE),
                                  "satellite longitude box");
-            SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+            SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         });
 }
 

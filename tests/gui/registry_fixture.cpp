@@ -3,7 +3,8 @@
 #include <vector>
 
 #include "app/registry_settings.h"
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
+#include "tests/gui/modal_window.h"
 
 void removeStoredSettings() {
     RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKeyPath);
@@ -17,8 +18,9 @@ void storeValue(HKEY root, const char* name, DWORD type, const std::string& byte
     if (RegCreateKeyA(root, SettingsKeyPath, &key) != ERROR_SUCCESS) {
         return;
     }
-    RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                   static_cast<DWORD>(bytes.size()));
+    // The W function stores the bytes as they are, whatever the code page.
+    RegSetValueExW(key, wideFromUtf8(name).c_str(), 0, type,
+                   reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
     RegCloseKey(key);
 }
 
@@ -33,10 +35,12 @@ StoredValue readStoredValue(HKEY root, const char* name) {
         return value;
     }
     DWORD size = 0;
-    if (RegQueryValueExA(key, name, nullptr, &value.type, nullptr, &size) == ERROR_SUCCESS) {
+    std::wstring wideName = wideFromUtf8(name);
+    if (RegQueryValueExW(key, wideName.c_str(), nullptr, &value.type, nullptr, &size) ==
+        ERROR_SUCCESS) {
         std::vector<char> bytes(size + 1);
-        if (RegQueryValueExA(key, name, nullptr, &value.type, reinterpret_cast<BYTE*>(bytes.data()),
-                             &size) == ERROR_SUCCESS) {
+        if (RegQueryValueExW(key, wideName.c_str(), nullptr, &value.type,
+                             reinterpret_cast<BYTE*>(bytes.data()), &size) == ERROR_SUCCESS) {
             value.present = true;
             value.bytes.assign(bytes.data(), size);
         }
@@ -45,4 +49,15 @@ StoredValue readStoredValue(HKEY root, const char* name) {
     return value;
 }
 
-std::string storedTextBytes(const std::string& utf8) { return cp936FromUtf8(utf8) + '\0'; }
+std::string storedTextBytes(const std::string& utf8) {
+    // The text's UTF-16 characters and their NUL, as RegSetValueExA stores
+    // the code page 936 text on a code page 936 system.
+    std::u16string utf16;
+    utf8ToUtf16(utf8, utf16);
+    std::string bytes;
+    for (char16_t unit : utf16 + u'\0') {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}

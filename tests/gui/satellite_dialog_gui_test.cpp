@@ -12,9 +12,9 @@
 
 #include "app/satellite_dialog.h"
 #include "calc/pointing.h"
-#include "cli/text_encoding.h"
 #include "data/satellite_table.h"
 #include "data/settings_store.h"
+#include "encoding/text_encoding.h"
 #include "numtext/numtext.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
@@ -404,8 +404,8 @@ TEST_F(SatelliteDialogTest, ConfirmedWhileTheSiteInputsAreInvalidItComputesForTh
 
     main.closeWithMessage();
     EXPECT_EQ(readStoredValue(HKEY_LOCAL_MACHINE, "City").bytes, storedTextBytes("北京"));
-    EXPECT_EQ(readStoredValue(HKEY_LOCAL_MACHINE, "X").bytes, std::string("116.46", 7));
-    EXPECT_EQ(readStoredValue(HKEY_LOCAL_MACHINE, "Y").bytes, std::string("39.92", 6));
+    EXPECT_EQ(readStoredValue(HKEY_LOCAL_MACHINE, "X").bytes, storedTextBytes("116.46"));
+    EXPECT_EQ(readStoredValue(HKEY_LOCAL_MACHINE, "Y").bytes, storedTextBytes("39.92"));
 }
 
 TEST_F(SatelliteDialogTest, APlaceTheGazetteerLacksDoesNotTurnTheResultsToLongitudeZero) {

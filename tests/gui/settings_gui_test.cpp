@@ -46,7 +46,7 @@ TEST_F(SettingsTest, SecondStartReadsBackTheSiteAndTheResortedList) {
         EXPECT_EQ(data.type, static_cast<DWORD>(REG_BINARY));
         EXPECT_EQ(data.bytes, storedList(reversed));
         EXPECT_EQ(readStoredValue(root, "City").bytes, storedTextBytes("上海"));
-        EXPECT_EQ(readStoredValue(root, "X").bytes, std::string("121.48", 7));
+        EXPECT_EQ(readStoredValue(root, "X").bytes, storedTextBytes("121.48"));
     }
 
     HostedMainWindow second;
@@ -148,12 +148,12 @@ TEST_F(SettingsTest, EachValueComesFromTheCurrentUserWhenItIsThere) {
 TEST_F(SettingsTest, RegistryReadsRefuseValuesLongerThanTheirRoom) {
     RegistrySettingsBackend backend;
     char field[SiteTextCapacity];
-    storeValue(HKEY_CURRENT_USER, "X", REG_SZ, std::string(19, '1') + '\0');
+    storeText(HKEY_CURRENT_USER, "X", std::string(19, '1'));
     EXPECT_TRUE(backend.readStringValue("X", field, sizeof field));
     EXPECT_EQ(std::string(field), std::string(19, '1'));
 
     // Too long under the current user: unreadable, and the machine's value is not taken instead.
-    storeValue(HKEY_CURRENT_USER, "X", REG_SZ, std::string(20, '1') + '\0');
+    storeText(HKEY_CURRENT_USER, "X", std::string(20, '1'));
     storeText(HKEY_LOCAL_MACHINE, "X", "5");
     std::memset(field, 'x', sizeof field);
     EXPECT_FALSE(backend.readStringValue("X", field, sizeof field));

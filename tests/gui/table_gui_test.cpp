@@ -6,16 +6,18 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "app/list_view_table.h"
-#include "cli/text_encoding.h"
 #include "data/satellite_table.h"
+#include "encoding/text_encoding.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/gui/hosted_main_window.h"
+#include "tests/gui/modal_window.h"
 
 namespace {
 
@@ -25,8 +27,8 @@ protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&controls);
-        listView_ = CreateWindowExA(0, WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT, 0, 0, 400, 300,
-                                    nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        listView_ = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_POPUP | LVS_REPORT, 0, 0, 400, 300,
+                                    nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(listView_, nullptr);
         table_ = ListViewTable(listView_);
         insertSatelliteColumns(table_);
@@ -125,7 +127,8 @@ TEST_F(ListViewTableTest, SortRowsComparesTheRowsFormerIndices) {
 
 struct ColumnLayoutCase {
     const char* title;
-    int width;
+    int width;       // pixels at 96 per inch
+    int widthAt144;  // one and a half times, rounded as MulDiv rounds
     int format;
 };
 
@@ -133,27 +136,38 @@ using SatelliteTableTest = GuiTest;
 
 TEST_F(SatelliteTableTest, ColumnsHaveTheirTitlesWidthsAndAlignments) {
     const ColumnLayoutCase columns[] = {
-        {"卫星名称", 161, LVCFMT_LEFT}, {"卫星经度", 60, LVCFMT_RIGHT},
-        {"天线仰角", 60, LVCFMT_RIGHT}, {"天线方位角", 90, LVCFMT_LEFT},
-        {"极化角", 50, LVCFMT_RIGHT},
+        {"卫星名称", 161, 242, LVCFMT_LEFT}, {"卫星经度", 60, 90, LVCFMT_RIGHT},
+        {"天线仰角", 60, 90, LVCFMT_RIGHT},  {"天线方位角", 90, 135, LVCFMT_LEFT},
+        {"极化角", 50, 75, LVCFMT_RIGHT},
     };
+    // The widths are for 96 pixels per inch and grow with the screen's. A
+    // run that sets the screen's pixels per inch says so in KESTRAVE_TEST_DPI.
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    char expectedDpi[8] = {};
+    if (GetEnvironmentVariableA("KESTRAVE_TEST_DPI", expectedDpi, sizeof expectedDpi) > 0) {
+        EXPECT_EQ(dpi, std::atoi(expectedDpi));
+    }
     HostedMainWindow main;
     HWND table = main.item(IDC_SATELLITE_TABLE);
     for (int index = 0; index < 5; ++index) {
-        char title[64] = {};
-        LVCOLUMNA column = {};
+        wchar_t title[64] = {};
+        LVCOLUMNW column = {};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
         column.pszText = title;
-        column.cchTextMax = sizeof title;
-        ASSERT_TRUE(SendMessageA(table, LVM_GETCOLUMNA, static_cast<WPARAM>(index),
+        column.cchTextMax = 64;
+        ASSERT_TRUE(SendMessageW(table, LVM_GETCOLUMNW, static_cast<WPARAM>(index),
                                  reinterpret_cast<LPARAM>(&column)));
-        EXPECT_EQ(utf8(title), columns[index].title);
-        EXPECT_EQ(column.cx, columns[index].width);
+        EXPECT_EQ(utf8FromWide(title), columns[index].title);
+        EXPECT_EQ(column.cx,
+                  dpi == 144 ? columns[index].widthAt144 : MulDiv(columns[index].width, dpi, 96))
+            << dpi;
         EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, columns[index].format);
     }
-    LVCOLUMNA none = {};
+    LVCOLUMNW none = {};
     none.mask = LVCF_WIDTH;
-    EXPECT_FALSE(SendMessageA(table, LVM_GETCOLUMNA, 5, reinterpret_cast<LPARAM>(&none)));
+    EXPECT_FALSE(SendMessageW(table, LVM_GETCOLUMNW, 5, reinterpret_cast<LPARAM>(&none)));
     auto extended = static_cast<DWORD>(SendMessageA(table, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
     EXPECT_EQ(extended & (LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT),
               static_cast<DWORD>(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT));
@@ -186,19 +200,24 @@ TEST_F(SatelliteTableTest, ColumnClicksSortAscendingThenDescendingAndMarkTheList
     }
 }
 
+// How the Chinese (PRC) locale orders two texts, ignoring case: <0, 0 or >0.
+int chineseOrder(const std::string& first, const std::string& second) {
+    return CompareStringW(0x0804, NORM_IGNORECASE, wideFromUtf8(first).c_str(), -1,
+                          wideFromUtf8(second).c_str(), -1) -
+           CSTR_EQUAL;
+}
+
 TEST_F(SatelliteTableTest, NameClicksSortWithTheLocaleComparison) {
     HostedMainWindow main;
     main.clickColumnHeader(ColumnName);
     for (int row = 1; row < main.rowCount(); ++row) {
-        std::string previous = cp936FromUtf8(main.cell(row - 1, ColumnName));
-        std::string next = cp936FromUtf8(main.cell(row, ColumnName));
-        EXPECT_LE(lstrcmpiA(previous.c_str(), next.c_str()), 0) << row;
+        EXPECT_LE(chineseOrder(main.cell(row - 1, ColumnName), main.cell(row, ColumnName)), 0)
+            << row;
     }
     main.clickColumnHeader(ColumnName);
     for (int row = 1; row < main.rowCount(); ++row) {
-        std::string previous = cp936FromUtf8(main.cell(row - 1, ColumnName));
-        std::string next = cp936FromUtf8(main.cell(row, ColumnName));
-        EXPECT_GE(lstrcmpiA(previous.c_str(), next.c_str()), 0) << row;
+        EXPECT_GE(chineseOrder(main.cell(row - 1, ColumnName), main.cell(row, ColumnName)), 0)
+            << row;
     }
 }
 

@@ -3,16 +3,16 @@
 #include <gtest/gtest.h>
 
 #include "app/centre_window.h"
-#include "cli/text_encoding.h"
+#include "tests/gui/modal_window.h"
 
 void expectControlsAsTemplate(HWND dialog, const std::vector<TemplateControl>& expected) {
     HWND child = GetWindow(dialog, GW_CHILD);
     for (const TemplateControl& control : expected) {
         ASSERT_NE(child, nullptr) << control.text;
         SCOPED_TRACE(control.text);
-        char className[64] = {};
-        GetClassNameA(child, className, sizeof className);
-        EXPECT_STREQ(className, control.className);
+        wchar_t className[64] = {};
+        GetClassNameW(child, className, 64);
+        EXPECT_EQ(utf8FromWide(className), control.className);
         int id = GetDlgCtrlID(child);
         if (control.id == -1) {
             EXPECT_TRUE(id == -1 || id == 0xFFFF) << id;
@@ -20,9 +20,7 @@ void expectControlsAsTemplate(HWND dialog, const std::vector<TemplateControl>& e
             EXPECT_EQ(id, control.id);
         }
         if (control.text != nullptr) {
-            char text[256] = {};
-            GetWindowTextA(child, text, sizeof text);
-            EXPECT_EQ(utf8FromCp936(text), control.text);
+            EXPECT_EQ(controlText(child), control.text);
         }
 
         RECT pixels = control.dialogUnits;

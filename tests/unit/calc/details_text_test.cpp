@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "calc/trig.h"
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 #include "numtext/numtext.h"
 
 namespace {

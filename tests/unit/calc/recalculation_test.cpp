@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "calc/pointing.h"
-#include "cli/text_encoding.h"
 #include "data/memory_satellite_table.h"
+#include "encoding/text_encoding.h"
 
 namespace {
 

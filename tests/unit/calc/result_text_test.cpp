@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/text_encoding.h"
 #include "data/memory_satellite_table.h"
+#include "encoding/text_encoding.h"
 
 namespace {
 

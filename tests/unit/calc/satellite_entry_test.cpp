@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/text_encoding.h"
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "data/settings_store.h"
+#include "encoding/text_encoding.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "calc/memory_site_controls.h"
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "cli/text_encoding.h"
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
+#include "encoding/text_encoding.h"
 #include "tests/support/memory_settings_backend.h"
 
 namespace {

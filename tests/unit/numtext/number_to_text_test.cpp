@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "cli/text_encoding.h"
+#include "encoding/text_encoding.h"
 #include "numtext/numtext.h"
 
 namespace {
