@@ -58,7 +58,8 @@ set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_SOURCE_DIR}/cmake/packaging/CPackProject
 # (the stock one makes a 32-bit installer), Simplified Chinese first.
 list(PREPEND CMAKE_MODULE_PATH ${PROJECT_SOURCE_DIR}/cmake/packaging)
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
-set(CPACK_NSIS_PACKAGE_NAME "Kestrave ${PROJECT_VERSION}")
+# The installer's title and the Start-menu folder.
+set(CPACK_NSIS_PACKAGE_NAME Kestrave)
 set(CPACK_NSIS_DISPLAY_NAME "Kestrave ${PROJECT_VERSION}")
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_PACKAGE_EXECUTABLES kestrave "Kestrave ${PROJECT_DESCRIPTION}")
