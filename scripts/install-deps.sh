@@ -12,7 +12,8 @@ common=(cmake ninja-build make g++ googletest g++-mingw-w64-x86-64-posix
         wine64 locales xvfb xauth)
 case "$purpose" in
   run)  packages=("${common[@]}" fonts-wqy-zenhei) ;;
-  test) packages=("${common[@]}" libbenchmark-dev python3 clang libclang-rt-14-dev llvm) ;;
+  test) packages=("${common[@]}" libbenchmark-dev python3 clang libclang-rt-14-dev llvm
+                  nsis unzip xdotool) ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 

@@ -12,9 +12,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 if [ -z "${DISPLAY:-}" ]; then
+  scripts/install-deps.sh test
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
 
+scripts/install-deps.sh test
 jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== release packages =="

@@ -30,6 +30,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
   wineserver -p >/dev/null 2>&1 || true
   ctest --preset windows -j "$1"' sh "$jobs"
 
+# The release packages: the zip and the installer tried under Wine.
+echo "== release packages (under Wine) =="
+scripts/test-packages.sh
+
 # The native tests again under the sanitizers, then every fuzz target: its
 # earlier crash inputs and seed corpus, and a 60 s run from a fixed seed.
 echo "== native under AddressSanitizer and UndefinedBehaviorSanitizer =="
