@@ -11,6 +11,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+fail() { echo "FAIL: $*" >&2; exit 1; }
+pass() { echo "ok: $*"; }
+
 if [ -z "${DISPLAY:-}" ]; then
   scripts/install-deps.sh test
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
@@ -36,6 +39,19 @@ zip_file="$PWD/build/release/Kestrave-$version-win64.zip"
 setup_file="$PWD/build/release/Kestrave-$version-win64-setup.exe"
 ls -l "$zip_file" "$setup_file" build/release/bin/kestrave.exe build/release/bin/kestrave-cli.exe
 
+# Both programs name their product and version for Explorer.
+for program in kestrave kestrave-cli; do
+  resources=$(x86_64-w64-mingw32-windres -J coff -O rc -i "build/release/bin/$program.exe")
+  for value in "\"ProductName\", \"Kestrave\"" "\"ProductVersion\", \"$version\"" \
+               "\"OriginalFilename\", \"$program.exe\""; do
+    grep -qF "VALUE $value" <<<"$resources" || fail "$program.exe has no version value $value"
+  done
+done
+pass "kestrave.exe and kestrave-cli.exe carry version $version"
+size=$(stat -c %s build/release/bin/kestrave.exe)
+[ "$size" -le 512000 ] || fail "kestrave.exe has grown to $size bytes, over 500 KB"
+pass "kestrave.exe is $size bytes"
+
 work="$PWD/build/release/package-test"
 rm -rf "$work"
 mkdir -p "$work/tmp"
@@ -58,8 +74,6 @@ stop_prefix() {
 cleanup() { for prefix in "${prefixes[@]}"; do stop_prefix "$prefix"; done; }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-pass() { echo "ok: $*"; }
 # Runs a program in a prefix; none may take more than two minutes.
 in_prefix() { local prefix=$1; shift; timeout 120 env WINEPREFIX="$prefix" "$wine" "$@"; }
 
