@@ -27,11 +27,18 @@ cmake --build --preset windows -j "$jobs"
 export WINEPREFIX="$PWD/build/windows/wine/prefix"
 export TMPDIR="$PWD/build/windows/wine/tmp"
 mkdir -p "$TMPDIR"
-trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+# Debian's wine64 keeps wineserver off PATH.
+wineserver=/usr/lib/wine/wineserver
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver || echo true)
+trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
 xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
   scripts/wine-run.sh cmd /c exit 0 >/dev/null 2>&1 || true
-  wineserver -p >/dev/null 2>&1 || true
-  ctest --preset windows -j "$1"' sh "$jobs"
+  "$2" -p >/dev/null 2>&1 || true
+  ctest --preset windows -j "$1"' sh "$jobs" "$wineserver"
+
+# The release packages: the zip and the installer tried under Wine.
+echo "== release packages (under Wine) =="
+scripts/test-packages.sh
 
 # The native tests again under the sanitizers, then every fuzz target: its
 # earlier crash inputs and seed corpus, and a 60 s run from a fixed seed.

@@ -1,0 +1,170 @@
+#!/usr/bin/env bash
+# Builds the release packages (cpack --preset release) and tries them the way
+# a Windows user would, under Wine, each in a fresh prefix:
+#   zip:       unpack, run kestrave-cli.exe --city 上海 and compare its output
+#              with the native build's, start kestrave.exe until its window shows;
+#   installer: install silently (/S), check the files, the Start-menu shortcut
+#              and the uninstall entry, start the program through the shortcut
+#              until its window shows, uninstall silently and check that the
+#              files and the shortcut are gone and the settings are kept.
+# Ends non-zero on the first failure. Runs inside Xvfb when there is no display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+pass() { echo "ok: $*"; }
+
+if [ -z "${DISPLAY:-}" ]; then
+  scripts/install-deps.sh test
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+fi
+
+scripts/install-deps.sh test
+jobs=$(nproc 2>/dev/null || echo 2)
+
+echo "== release packages =="
+cmake --preset release
+cmake --build --preset release -j "$jobs"
+cpack --preset release
+
+# The native kestrave-cli gives the expected output (test.sh has built it).
+native_cli=build/native/bin/kestrave-cli
+if [ ! -x "$native_cli" ]; then
+  cmake --preset native >/dev/null
+  cmake --build --preset native -j "$jobs" --target kestrave-cli
+fi
+
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/release/CMakeCache.txt)
+zip_file="$PWD/build/release/Kestrave-$version-win64.zip"
+setup_file="$PWD/build/release/Kestrave-$version-win64-setup.exe"
+ls -l "$zip_file" "$setup_file" build/release/bin/kestrave.exe build/release/bin/kestrave-cli.exe
+
+# Both programs name their product and version for Explorer.
+for program in kestrave kestrave-cli; do
+  resources=$(x86_64-w64-mingw32-windres -J coff -O rc -i "build/release/bin/$program.exe")
+  for value in "\"ProductName\", \"Kestrave\"" "\"ProductVersion\", \"$version\"" \
+               "\"OriginalFilename\", \"$program.exe\""; do
+    grep -qF "VALUE $value" <<<"$resources" || fail "$program.exe has no version value $value"
+  done
+done
+pass "kestrave.exe and kestrave-cli.exe carry version $version"
+size=$(stat -c %s build/release/bin/kestrave.exe)
+[ "$size" -le 512000 ] || fail "kestrave.exe has grown to $size bytes, over 500 KB"
+pass "kestrave.exe is $size bytes"
+
+work="$PWD/build/release/package-test"
+rm -rf "$work"
+mkdir -p "$work/tmp"
+export TMPDIR="$work/tmp"
+export WINEARCH=win64 WINEDEBUG=-all LC_ALL=zh_CN.UTF-8
+# No Mono or Gecko dialogs; no desktop menu entries for the installer's
+# shortcuts in this machine's home folder.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+wine=/usr/lib/wine/wine64
+[ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
+wineserver=/usr/lib/wine/wineserver
+[ -x "$wineserver" ] || wineserver=$(command -v wineserver)
+
+prefixes=()
+# Ends every process of a prefix, and waits until its registry is on disk.
+stop_prefix() {
+  WINEPREFIX="$1" "$wineserver" -k >/dev/null 2>&1 || true
+  WINEPREFIX="$1" "$wineserver" -w 2>/dev/null || true
+}
+cleanup() { for prefix in "${prefixes[@]}"; do stop_prefix "$prefix"; done; }
+trap cleanup EXIT
+
+# Runs a program in a prefix; none may take more than two minutes.
+in_prefix() { local prefix=$1; shift; timeout 120 env WINEPREFIX="$prefix" "$wine" "$@"; }
+
+# One prefix booted, then copied: each test starts from a fresh, unused one.
+# Managed=N: no window manager under Xvfb.
+echo "== booting a Wine prefix =="
+base="$work/base-prefix"
+prefixes+=("$base")
+in_prefix "$base" wineboot -i >/dev/null 2>&1 || true
+in_prefix "$base" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+stop_prefix "$base"
+fresh_prefix() {
+  prefix="$work/$1"
+  cp -a "$base" "$prefix"
+  prefixes+=("$prefix")
+}
+
+# Starts a program in the background and waits until Kestrave's main window
+# shows (60 s at most), then ends every process of the prefix.
+expect_main_window() {
+  local prefix=$1 what=$2; shift 2
+  in_prefix "$prefix" "$@" >/dev/null 2>&1 &
+  local pid=$! waited=0
+  until xdotool search --name '^Kestrave V[0-9]' >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null || fail "$what ended before its main window showed"
+    [ "$waited" -lt 120 ] || fail "$what showed no main window within 60 s"
+    sleep 0.5
+    waited=$((waited + 1))
+  done
+  pass "$what shows its main window"
+  stop_prefix "$prefix"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+
+echo "== the zip =="
+fresh_prefix zip-prefix
+unzip -q "$zip_file" -d "$prefix/drive_c"
+dir="$prefix/drive_c/Kestrave-$version-win64"
+for file in kestrave.exe kestrave-cli.exe README.txt LICENSE.txt NOTICE.txt; do
+  [ -f "$dir/$file" ] || fail "the zip holds no $file"
+done
+pass "the zip holds the programs, README.txt, LICENSE.txt and NOTICE.txt"
+
+"$native_cli" --city 上海 >"$work/expected.txt"
+in_prefix "$prefix" "C:\\Kestrave-$version-win64\\kestrave-cli.exe" --city 上海 >"$work/actual.txt" ||
+  fail "kestrave-cli.exe --city 上海 ended with status $?"
+diff -u "$work/expected.txt" "$work/actual.txt" >&2 ||
+  fail "kestrave-cli.exe from the zip prints another table than the native kestrave-cli"
+pass "kestrave-cli.exe --city 上海 prints what the native build prints"
+
+expect_main_window "$prefix" "kestrave.exe from the zip" "C:\\Kestrave-$version-win64\\kestrave.exe"
+
+echo "== the installer =="
+fresh_prefix setup-prefix
+in_prefix "$prefix" "$setup_file" /S || fail "the silent install ended with status $?"
+stop_prefix "$prefix"
+installed="$prefix/drive_c/Program Files/Kestrave"
+menu="$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kestrave"
+shortcut="$menu/Kestrave 卫星天线寻星计算.lnk"
+for file in kestrave.exe kestrave-cli.exe README.txt LICENSE.txt NOTICE.txt Uninstall.exe; do
+  [ -f "$installed/$file" ] || fail "no $file in C:\\Program Files\\Kestrave"
+done
+cmp -s "$installed/kestrave.exe" "$dir/kestrave.exe" || fail "the installed kestrave.exe is not the zip's"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut: $(ls "$menu" 2>&1)"
+[ -f "$menu/卸载 Kestrave.lnk" ] || fail "no uninstall shortcut in the Start menu"
+grep -qF '[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Kestrave]' "$prefix/system.reg" ||
+  fail "no uninstall entry in the registry"
+pass "installed into C:\\Program Files\\Kestrave, with the Start-menu shortcuts and the uninstall entry"
+
+expect_main_window "$prefix" "the installed program, started from its shortcut" \
+  start /wait /unix "$shortcut"
+
+# Settings of an earlier run, in both hives: the uninstaller must keep them.
+settings='Software\Orlek Software\Kestrave'
+in_prefix "$prefix" reg add "HKCU\\$settings" /v City /d 上海 /f >/dev/null
+in_prefix "$prefix" reg add "HKLM\\$settings" /v City /d 上海 /f >/dev/null
+
+# The uninstaller copies itself away and starts the copy: wait for every
+# process of the prefix, then look.
+in_prefix "$prefix" "C:\\Program Files\\Kestrave\\Uninstall.exe" /S ||
+  fail "the silent uninstall ended with status $?"
+WINEPREFIX="$prefix" timeout 120 "$wineserver" -w || fail "the uninstaller did not finish within two minutes"
+[ ! -e "$installed" ] || fail "C:\\Program Files\\Kestrave is still there: $(ls "$installed")"
+[ ! -e "$menu" ] || fail "the Start-menu folder is still there: $(ls "$menu")"
+! grep -qF '[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Kestrave]' "$prefix/system.reg" ||
+  fail "the uninstall entry is still in the registry"
+grep -qF '[Software\\Orlek Software\\Kestrave]' "$prefix/user.reg" ||
+  fail "the uninstaller removed the settings in HKEY_CURRENT_USER"
+grep -qF '[Software\\Orlek Software\\Kestrave]' "$prefix/system.reg" ||
+  fail "the uninstaller removed the settings in HKEY_LOCAL_MACHINE"
+pass "uninstalled: files, shortcuts and uninstall entry gone, settings kept"
+
+echo "All package tests passed."
