@@ -10,9 +10,9 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
 #include <windows.h>
-
+// shellapi.h needs windows.h first
+#include <shellapi.h>
 #endif
 
 namespace {
