@@ -1,14 +1,14 @@
-#include "cli/console_output.h"
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include "encoding/console_text.h"
+// shellapi.h needs windows.h first
+#include <shellapi.h>
 
 #include "encoding/text_encoding.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace {
-
-#ifdef _WIN32
 
 // The console the stream shows on, or null when it goes to a pipe or a file.
 HANDLE consoleOf(std::FILE* stream) {
@@ -39,12 +39,29 @@ bool writeToConsole(HANDLE console, const std::u16string& text) {
     return true;
 }
 
-#endif
-
 }  // namespace
 
+std::vector<std::string> utf8Arguments(int, char**) {
+    std::vector<std::string> arguments;
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide == nullptr) return arguments;
+    for (int i = 1; i < count; ++i) {
+        // A lone surrogate becomes U+FFFD, which no option accepts.
+        const int length =
+            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string argument(length > 0 ? static_cast<std::size_t>(length) : 1, '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), length, nullptr, nullptr);
+        argument.resize(argument.size() - 1);
+        arguments.push_back(argument);
+    }
+    LocalFree(wide);
+    return arguments;
+}
+
+void keepOutputBytes() { _setmode(_fileno(stdout), _O_BINARY); }
+
 bool writeOutput(std::FILE* stream, const std::string& utf8) {
-#ifdef _WIN32
     if (HANDLE console = consoleOf(stream)) {
         std::u16string text;
         if (utf8ToUtf16(utf8, text)) {
@@ -53,6 +70,5 @@ bool writeOutput(std::FILE* stream, const std::string& utf8) {
             return writeToConsole(console, text);
         }
     }
-#endif
     return std::fwrite(utf8.data(), 1, utf8.size(), stream) == utf8.size();
 }
