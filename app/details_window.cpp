@@ -17,11 +17,8 @@
 namespace {
 
 constexpr std::size_t OffsetBoxLimit = OffsetTextCapacity - 1;
-// As the recalculation reads a row's cells.
-constexpr std::size_t CellCapacity = 127;
-
 std::string cellText(const SatelliteTable& table, int row, int column) {
-    char text[CellCapacity];
+    char text[CellReadCapacity];
     table.getCell(row, column, text, sizeof text);
     return text;
 }
@@ -29,7 +26,7 @@ std::string cellText(const SatelliteTable& table, int row, int column) {
 // The row's longitude as the recalculation takes it: a text that is not a
 // number counts as 0.
 long double cellLongitude(const SatelliteTable& table, int row) {
-    char text[CellCapacity];
+    char text[CellReadCapacity];
     table.getCell(row, ColumnLongitude, text, sizeof text);
     long double longitude = 0;
     TextToNumber(text, &longitude);

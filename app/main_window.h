@@ -56,7 +56,7 @@ struct MainWindowState {
 };
 
 // The city box's text becomes the site name with this capacity (18 bytes and the NUL).
-constexpr std::size_t SiteNameReadCapacity = 19;
+constexpr std::size_t SiteNameReadCapacity = SiteNameLimit + 1;
 // The city box's text as it changes is read with this generous capacity.
 constexpr std::size_t CityBoxEditReadCapacity = 36000;
 

@@ -23,8 +23,8 @@ HWND longitudeBox(HWND dialog) { return GetDlgItem(dialog, IDC_SATELLITE_LONGITU
 HWND descriptionBox(HWND dialog) { return GetDlgItem(dialog, IDC_SATELLITE_DESCRIPTION); }
 
 struct BoxTexts {
-    char longitude[SatelliteBoxTextCapacity];
-    char description[SatelliteBoxTextCapacity];
+    char longitude[CellReadCapacity];
+    char description[CellReadCapacity];
 };
 
 BoxTexts readBoxes(HWND dialog) {

@@ -16,8 +16,8 @@ enum class SatelliteDialogMode : int { Add = 0, Modify = 1 };
 struct SatelliteDialogData {
     SatelliteDialogMode mode = SatelliteDialogMode::Add;
     // Shown when the dialog opens; what the boxes hold when OK is pressed.
-    char longitude[SatelliteBoxTextCapacity] = {};
-    char description[SatelliteBoxTextCapacity] = {};
+    char longitude[CellReadCapacity] = {};
+    char description[CellReadCapacity] = {};
     // Whether OK may write these texts; OK is greyed while it says no.
     std::function<bool(const char* longitude, const char* description)> acceptable;
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/whole_characters.h"
+#include "data/bounded_text.h"
 #include "numtext/numtext.h"
 
 namespace {
@@ -41,31 +42,23 @@ const char TwoBlanks[] = "  ";
 const char LineBreak[] = "\r\n";
 
 constexpr long double LargestOffset = 60;
-// Room for any text NumberToText writes.
-constexpr std::size_t NumberTextCapacity = 32;
-
-// Appends to a fixed buffer, never past its last byte, which stays a NUL,
-// and never ending inside a character.
+// The program's bounded writer, appending whole characters only: after a
+// text has been cut, nothing more, so no stray piece of a later part follows.
 class TextBuilder {
 public:
-    TextBuilder(char* buffer, std::size_t capacity) : buffer_(buffer), capacity_(capacity) {
-        if (capacity_ > 0) buffer_[0] = '\0';
-    }
-    TextBuilder& operator<<(const char* text) {
-        if (capacity_ == 0 || cut_) return *this;
-        const std::size_t count = wholeCharacterLength(text, capacity_ - 1 - length_);
-        // After a cut, nothing more: no stray piece of a later part.
-        cut_ = text[count] != '\0';
-        std::memcpy(buffer_ + length_, text, count);
-        length_ += count;
-        buffer_[length_] = '\0';
+    TextBuilder(char* buffer, std::size_t capacity)
+        : text_(buffer, capacity), room_(capacity - 1) {}
+    TextBuilder& operator<<(const char* part) {
+        if (cut_) return *this;
+        const std::size_t count = wholeCharacterLength(part, room_ - text_.length());
+        cut_ = part[count] != '\0';
+        text_.append(part, count);
         return *this;
     }
 
 private:
-    char* buffer_;
-    std::size_t capacity_;
-    std::size_t length_ = 0;
+    BoundedText text_;
+    std::size_t room_;
     bool cut_ = false;
 };
 

@@ -2,18 +2,11 @@
 
 #include <cstddef>
 
-namespace {
-
-// A name is read with 127 bytes: at most 126 and the NUL.
-constexpr std::size_t NameReadCapacity = 127;
-
-}  // namespace
-
 bool deleteSelectedRows(SatelliteTable& table, const DeletionQuestion& ask) {
     bool deleted = false;
     int row = table.nextSelectedRow(-1);
     while (row != -1) {
-        char name[NameReadCapacity];
+        char name[CellReadCapacity];
         table.getCell(row, ColumnName, name, sizeof name);
         DeletionAnswer answer = ask(name);
         if (answer == DeletionAnswer::Cancel) {

@@ -7,9 +7,6 @@
 
 #include "data/satellite_table.h"
 
-// The dialog reads both of its boxes with the table's CellReadCapacity.
-constexpr std::size_t SatelliteBoxTextCapacity = CellReadCapacity;
-
 // True when the description is not empty and the longitude text is not
 // empty, is accepted by TextToNumber and rounds (halves to even) into
 // -180..180, so that -180.5 and 180.5 pass and 180.6 does not. The texts

@@ -8,10 +8,6 @@
 
 namespace {
 
-// Texts compared by a column-click sort are read with this capacity, so at
-// most 126 bytes of each cell take part.
-constexpr std::size_t SortTextCapacity = 127;
-
 int foldAsciiCase(unsigned char byte) {
     return byte >= 'A' && byte <= 'Z' ? byte - 'A' + 'a' : byte;
 }
@@ -70,9 +66,10 @@ void sortByColumn(SatelliteTable& table, int column, SortDirections& directions,
     // The texts as they stand when the sort begins, indexed by the rows'
     // original positions: the comparator sees these, never the moving rows.
     int rows = table.rowCount();
-    std::vector<std::array<char, SortTextCapacity>> texts(rows > 0 ? rows : 0);
+    // At most 126 bytes of each cell take part.
+    std::vector<std::array<char, CellReadCapacity>> texts(rows > 0 ? rows : 0);
     for (int row = 0; row < rows; ++row)
-        table.getCell(row, column, texts[row].data(), SortTextCapacity);
+        table.getCell(row, column, texts[row].data(), CellReadCapacity);
 
     SortDirections current = directions;
     table.sortRows([&texts, column, current, compareTexts](int first, int second) {

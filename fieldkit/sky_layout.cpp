@@ -20,8 +20,6 @@ constexpr double SkyTop = 70;
 constexpr double GroundDepth = 10;
 constexpr double LabelSize = 11;
 constexpr double DotRadius = 3.5;
-// Room for any text NumberToText writes with two decimals.
-constexpr std::size_t NumberCapacity = 32;
 
 // Code page 936 texts.
 const char* const NorthernWords[] = {"\xB6\xAB", "\xB6\xAB\xC4\xCF", "\xC4\xCF", "\xCE\xF7\xC4\xCF",
@@ -40,7 +38,7 @@ const char LegendText[] =  // 实心点：地平线以上　空心点：地平�
     "\xBA\xEC\xCF\xDF\xA3\xBA\xB5\xD8\xC7\xF2\xCD\xAC\xB2\xBD\xB9\xEC\xB5\xC0";
 
 std::string numberText(long double value) {
-    char text[NumberCapacity];
+    char text[NumberTextCapacity];
     NumberToText(value, text, 0, 2);
     return text;
 }
