@@ -92,16 +92,20 @@ fresh_prefix() {
 }
 
 # Starts a program in the background and waits until Kestrave's main window
-# shows (60 s at most), then ends every process of the prefix.
+# shows (60 s at most), then ends every process of the prefix. A launcher
+# (start with a shortcut) may end before the program it started shows its
+# window, so once the started process has ended the window gets 20 s more.
 expect_main_window() {
   local prefix=$1 what=$2; shift 2
   in_prefix "$prefix" "$@" >/dev/null 2>&1 &
-  local pid=$! waited=0
+  local pid=$! waited=0 grace=-1
   until xdotool search --name '^Kestrave V[0-9]' >/dev/null 2>&1; do
-    kill -0 "$pid" 2>/dev/null || fail "$what ended before its main window showed"
+    if [ "$grace" -lt 0 ] && ! kill -0 "$pid" 2>/dev/null; then grace=40; fi
+    [ "$grace" -ne 0 ] || fail "$what ended before its main window showed"
     [ "$waited" -lt 120 ] || fail "$what showed no main window within 60 s"
     sleep 0.5
     waited=$((waited + 1))
+    [ "$grace" -le 0 ] || grace=$((grace - 1))
   done
   pass "$what shows its main window"
   stop_prefix "$prefix"
