@@ -150,6 +150,20 @@ std::string builtInClipboardText(long double longitude, long double latitude) {
 
 std::string cp936(const char* utf8) { return cp936FromUtf8(utf8); }
 
+// Arguments the program refuses, and the one line it says about them.
+struct RefusedRun {
+    Arguments arguments;
+    std::string message;
+};
+
+void expectRefused(const RefusedRun& refused) {
+    SCOPED_TRACE(refused.message);
+    ProgramRun run = runProgram(refused.arguments);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "kestrave-cli: " + refused.message + "\n");
+}
+
 TEST(KestraveCli, BeijingWithTheBuiltInList) {
     ProgramRun run = runProgram({"--lon", "116.46", "--lat", "39.92"});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -266,11 +280,7 @@ TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
     const fs::path badList = scratchFile(".txt");
     writeBytes(badList, u8"57.0,国际703\n123456789012345678901,too long\n");
     const std::string missing = scratchFile(".missing").string();
-    struct Case {
-        Arguments arguments;
-        std::string message;
-    };
-    const Case cases[] = {
+    const RefusedRun cases[] = {
         {{"--lon", "abc", "--lat", "39.92"}, "--lon \"abc\": not a number"},
         {{"--lon", "116.46", "--lat", "91"}, "--lat \"91\": out of range (-90.5 to 90.5)"},
         {{"--lon", "180.51", "--lat", "0"}, "--lon \"180.51\": out of range (-180.5 to 180.5)"},
@@ -289,13 +299,7 @@ TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
         {{"--lon", "1", "--lat", "1", "--list", badList.string()},
          badList.string() + ": line 2: longitude text longer than 20 bytes"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
-        ProgramRun run = runProgram(c.arguments);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "kestrave-cli: " + c.message + "\n");
-    }
+    for (const RefusedRun& c : cases) expectRefused(c);
     fs::remove(badList);
 }
 
@@ -309,11 +313,7 @@ TEST(KestraveCli, FieldKitOptionsAreCheckedAndTheTableStaysAsItWas) {
     EXPECT_EQ(withOptions.out, plain.out);
     EXPECT_EQ(withOptions.err, "");
 
-    struct Case {
-        Arguments arguments;
-        std::string message;
-    };
-    const Case cases[] = {
+    const RefusedRun cases[] = {
         {{"--date", "2026-02-30"},
          "--date \"2026-02-30\": use YYYY-MM-DD or a decimal year from 1900 to 2100"},
         {{"--date", "2026/01/01"},
@@ -328,13 +328,7 @@ TEST(KestraveCli, FieldKitOptionsAreCheckedAndTheTableStaysAsItWas) {
         {{"--format", "json", "--encoding", "gbk"},
          "--format json is always UTF-8: leave out --encoding gbk"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
-        ProgramRun run = runProgram(c.arguments);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "kestrave-cli: " + c.message + "\n");
-    }
+    for (const RefusedRun& c : cases) expectRefused(c);
 
     // A date outside the model's validity still computes, with one warning line.
     ProgramRun late = runProgram({"--format", "csv", "--date", "2031.5"});
