@@ -27,8 +27,32 @@ constexpr int ExitDone = 0;
 constexpr int ExitOutputFailed = 1;
 constexpr int ExitBadInput = 2;
 
+// A message quotes what it refuses; a line end or other control character
+// in a quoted value is written as an escape, so the message stays one line.
+std::string oneLine(const std::string& message) {
+    static const char Hex[] = "0123456789ABCDEF";
+    std::string line;
+    for (char c : message) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            line += c;
+        } else if (c == '\n') {
+            line += "\\n";
+        } else if (c == '\r') {
+            line += "\\r";
+        } else if (c == '\t') {
+            line += "\\t";
+        } else {
+            line += "\\x";
+            line += Hex[byte >> 4];
+            line += Hex[byte & 0xF];
+        }
+    }
+    return line;
+}
+
 int fail(std::string& err, const std::string& message, int status) {
-    err += "kestrave-cli: " + message + "\n";
+    err += "kestrave-cli: " + oneLine(message) + "\n";
     return status;
 }
 
@@ -182,9 +206,11 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
         field.heightMetres / 1000, field.decimalYear);
     // Only the new outputs depend on the date: the table stays as it is.
     if (!magnetic.withinValidity && (options.format != OutputFormat::Table || options.skyFile))
-        err += "kestrave-cli: warning: --date " + field.dateText +
-               " lies outside WMM2025's validity (2025.0 to 2030.0); the declination is less "
-               "certain\n";
+        err += "kestrave-cli: warning: " +
+               oneLine("--date " + field.dateText +
+                       " lies outside WMM2025's validity (2025.0 to 2030.0); the declination "
+                       "is less certain") +
+               "\n";
 
     std::vector<SkySatelliteInput> skySatellites;
     const FieldReport report =

@@ -15,7 +15,8 @@ shift $(( $# > 0 ? 1 : 0 ))
 seed=${KESTRAVE_FUZZ_SEED:-1}
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-  targets=(text_to_number_fuzz satellite_list_fuzz settings_store_fuzz result_text_fuzz)
+  targets=(text_to_number_fuzz satellite_list_fuzz settings_store_fuzz result_text_fuzz
+           cli_run_fuzz)
 fi
 
 # Longest input per target: number texts past 4,931 fraction digits, lists and
@@ -26,6 +27,7 @@ max_len() {
     satellite_list_fuzz) echo 40000 ;;
     settings_store_fuzz) echo 40124 ;;  # flags, City, X, Y of 1 + 40 bytes each, Data
     result_text_fuzz) echo 8192 ;;
+    cli_run_fuzz) echo 1024 ;;  # a few dozen arguments
     *) echo "unknown fuzz target: $1" >&2; exit 2 ;;
   esac
 }

@@ -5,7 +5,8 @@ The seeds are the texts, records, stored values and tables the program is
 known to meet: the number texts TextToNumber accepts and refuses and the
 texts NumberToText writes, the built-in catalogue and odd records, the
 settings values of a first run, of a saved list and of values the program
-never writes itself, and a few result tables. Texts are code page 936.
+never writes itself, a few result tables, and kestrave-cli's argument lists.
+Texts are code page 936, arguments UTF-8.
 
 Run it from anywhere; it replaces the corpus folders' contents.
 """
@@ -226,6 +227,26 @@ def result_tables():
     }
 
 
+def cli_arguments():
+    """kestrave-cli's argument lists, each argument ended by a NUL."""
+    def run(*arguments):
+        return b"".join(argument.encode("utf-8") + b"\0" for argument in arguments)
+    return {
+        "no-arguments": b"",
+        "beijing": run("--lon", "116.46", "--lat", "39.92"),
+        "city-gbk": run("--city", "\u4e0a\u6d77", "--encoding", "gbk"),
+        "cities": run("--cities"),
+        "help": run("--help"),
+        "json-with-offset": run("--city", "\u5317\u4eac", "--date", "2026-01-01", "--offset",
+                                "22.6", "--format", "json"),
+        "csv-gbk-height": run("--lon", "-70.5", "--lat", "-33.45", "--date", "2027.5",
+                              "--height", "500", "--format", "csv", "--encoding", "gbk"),
+        "late-date": run("--format", "json", "--date", "2031-02-28"),
+        "equals-forms": run("--lon=116.46", "--lat=", "--format=table"),
+        "bad-values": run("--lon", "1e9999", "--lat", "-", "--offset", "61"),
+    }
+
+
 def write(target, seeds):
     folder = HERE / "corpus" / target
     shutil.rmtree(folder, ignore_errors=True)
@@ -240,6 +261,7 @@ def main():
     write("satellite_list_fuzz", satellite_lists(catalogue))
     write("settings_store_fuzz", settings_values(catalogue))
     write("result_text_fuzz", result_tables())
+    write("cli_run_fuzz", cli_arguments())
 
 
 if __name__ == "__main__":
