@@ -285,6 +285,8 @@ TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
         {{"--lon", "116.46", "--lat", "91"}, "--lat \"91\": out of range (-90.5 to 90.5)"},
         {{"--lon", "180.51", "--lat", "0"}, "--lon \"180.51\": out of range (-180.5 to 180.5)"},
         {{"--lon", "", "--lat", "0"}, "--lon \"\": no value given"},
+        // A line end in a value is quoted as an escape: the message stays one line.
+        {{"--lon", "1\n2", "--lat", "0"}, "--lon \"1\\n2\": not a number"},
         {{"--lat", "39.92"}, "give the site with --lon DEG and --lat DEG"},
         {{"--city", u8"火星"}, u8"--city \"火星\": no such place in the gazetteer (see --cities)"},
         {{"--city", u8"上海", "--lat", "1"},
