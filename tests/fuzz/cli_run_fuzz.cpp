@@ -5,10 +5,9 @@
 // Input: NUL-separated arguments. Options that name files (--list, --sky)
 // are left out, so a run reads and writes nothing outside memory.
 
-#include <nlohmann/json.hpp>
-
 #include <cstddef>
 #include <cstdint>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
@@ -31,8 +30,8 @@ std::vector<std::string> argumentsOf(const std::uint8_t* data, std::size_t size)
 }
 
 bool namesAFile(const std::string& argument) {
-    return argument.rfind("-", 0) == 0 &&
-           (argument.find("list") != std::string::npos || argument.find("sky") != std::string::npos);
+    return argument.rfind("-", 0) == 0 && (argument.find("list") != std::string::npos ||
+                                           argument.find("sky") != std::string::npos);
 }
 
 bool hasOption(const std::vector<std::string>& arguments, const std::string& option) {
