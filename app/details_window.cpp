@@ -1,7 +1,5 @@
 #include "app/details_window.h"
 
-#include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "app/byte_limited_edit.h"
@@ -9,9 +7,9 @@
 #include "app/control_text.h"
 #include "app/dialog_procedure.h"
 #include "app/sky_drawing.h"
+#include "calc/recalculation.h"
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/magnetic_model.h"
-#include "numtext/numtext.h"
 #include "res/resource_ids.h"
 
 namespace {
@@ -21,21 +19,6 @@ std::string cellText(const SatelliteTable& table, int row, int column) {
     char text[CellReadCapacity];
     table.getCell(row, column, text, sizeof text);
     return text;
-}
-
-// The row's longitude as the recalculation takes it: a text that is not a
-// number counts as 0.
-long double cellLongitude(const SatelliteTable& table, int row) {
-    char text[CellReadCapacity];
-    table.getCell(row, ColumnLongitude, text, sizeof text);
-    long double longitude = 0;
-    TextToNumber(text, &longitude);
-    return longitude;
-}
-
-std::string firstLine(const char* text) {
-    const char* end = std::strstr(text, "\r\n");
-    return end != nullptr ? std::string(text, end) : std::string(text);
 }
 
 DetailsNumbers detailsNumbers(const SatelliteFieldNumbers& field, const MagneticField& magnetic) {
@@ -132,29 +115,24 @@ void prepareDetails(const SatelliteTable& table, int row, const ReceivingSite& s
         evaluateMagneticField(wmm2025(), static_cast<double>(site.latitude),
                               static_cast<double>(site.longitude), 0, decimalYear);
 
-    std::vector<SkySatelliteInput> satellites;
-    for (int each = 0; each < table.rowCount(); ++each) {
-        satellites.push_back(
-            {cellText(table, each, ColumnName),
-             computeFieldNumbers(cellLongitude(table, each), site, magnetic.declination)});
-    }
-    char dateText[16];
-    std::snprintf(dateText, sizeof dateText, "%04d-%02d-%02d", date.year % 10000, date.month % 100,
-                  date.day % 100);
+    const std::vector<SkySatelliteInput> satellites =
+        skySatellitesOf(table, site, magnetic.declination);
+    char dateText[DateTextCapacity];
+    formatDate(date, dateText);
     content.sky = layoutSkyPicture(site, dateText, magnetic.declination, wmm2025().name,
                                    magnetic.withinValidity, satellites);
     content.selected = row;
 
     content.satelliteName = cellText(table, row, ColumnName);
     content.longitudeText = cellText(table, row, ColumnLongitude);
-    content.siteName = firstLine(siteDescription);
+    content.siteName = siteNameLine(siteDescription);
     DetailsInput& input = content.input;
     input.satelliteName = content.satelliteName.c_str();
     input.longitudeText = content.longitudeText.c_str();
     input.siteName = content.siteName.c_str();
     input.date = date;
     input.southernSite = site.latitude < 0;
-    computePointing(cellLongitude(table, row), site, input.pointing);
+    computePointing(rowLongitude(table, row), site, input.pointing);
     input.numbers = detailsNumbers(satellites[static_cast<std::size_t>(row)].numbers, magnetic);
     input.modelName = wmm2025().name;
 }

@@ -26,17 +26,12 @@ const char Kilometres[] = "\xB9\xAB\xC0\xEF";                                   
 const char Milliseconds[] = "\xBA\xC1\xC3\xEB";                                  // 毫秒
 const char BelowHorizon[] = "\xCE\xC0\xD0\xC7\xD4\xDA\xB5\xD8\xC6\xBD\xCF\xDF\xD2\xD4\xCF\xC2";
 // 卫星在地平线以下
-const char West[] = "\xCE\xF7";                         // 西
-const char East[] = "\xB6\xAB";                         // 东
-const char Degrees[] = "\xB6\xC8";                      // 度
-const char OpenBracket[] = "\xA3\xA8";                  // （
-const char CloseBracket[] = "\xA3\xA9";                 // ）
-const char WideSpace[] = "\xA1\xA1";                    // the ideographic space
-const char WestOfSouth[] = "\xC4\xCF\xC6\xAB\xCE\xF7";  // 南偏西
-const char EastOfSouth[] = "\xC4\xCF\xC6\xAB\xB6\xAB";  // 南偏东
-const char EastOfNorth[] = "\xB1\xB1\xC6\xAB\xB6\xAB";  // 北偏东
-const char WestOfNorth[] = "\xB1\xB1\xC6\xAB\xCE\xF7";  // 北偏西
-const char Due[] = "\xD5\xFD";                          // 正
+const char West[] = "\xCE\xF7";          // 西
+const char East[] = "\xB6\xAB";          // 东
+const char Degrees[] = "\xB6\xC8";       // 度
+const char OpenBracket[] = "\xA3\xA8";   // （
+const char CloseBracket[] = "\xA3\xA9";  // ）
+const char WideSpace[] = "\xA1\xA1";     // the ideographic space
 const char Unknown[] = "-";
 const char TwoBlanks[] = "  ";
 const char LineBreak[] = "\r\n";
@@ -136,29 +131,27 @@ bool readOffsetAngle(const char* text, long double* degrees) {
 }
 
 void formBearingText(long double bearing, bool southernSite, char* text, std::size_t capacity) {
-    TextBuilder out(text, capacity);
     // The signed angle from the reference direction, positive toward the
-    // side the table calls 偏西 (north) or 偏东 (south) of it.
-    long double fromReference =
+    // side the table calls 偏西 (south) or 偏东 (north) of it: the table's
+    // angle A with the other sign.
+    const long double fromReference =
         southernSite ? (bearing > 180 ? bearing - 360 : bearing) : bearing - 180;
-    const char* word = southernSite ? (fromReference > 0 ? EastOfNorth : WestOfNorth)
-                                    : (fromReference > 0 ? WestOfSouth : EastOfSouth);
-    Number angle(std::fabs(fromReference), 2);
-    if (std::strcmp(angle.text, "0") == 0) {
-        const char first[] = {word[0], word[1], '\0'};
-        out << Due << first;
-    } else {
-        out << word << angle.text << Degrees;
-    }
+    char words[PointingTextCapacity];
+    formAzimuthText(-fromReference, southernSite, words);
+    TextBuilder(text, capacity) << words;
+}
+
+void formatDate(const CalendarDate& date, char (&text)[DateTextCapacity]) {
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year % 10000, date.month % 100,
+                  date.day % 100);
 }
 
 void buildDetailsTexts(const DetailsInput& input, DetailsTexts& texts) {
     TextBuilder(texts.satellite, sizeof texts.satellite)
         << input.satelliteName << TwoBlanks << input.longitudeText << Degrees;
 
-    char date[16];
-    std::snprintf(date, sizeof date, "%04d-%02d-%02d", input.date.year % 10000,
-                  input.date.month % 100, input.date.day % 100);
+    char date[DateTextCapacity];
+    formatDate(input.date, date);
     TextBuilder(texts.site, sizeof texts.site) << input.siteName << WideSpace << date;
 
     buildElevation(input, TextBuilder(texts.elevation, sizeof texts.elevation));

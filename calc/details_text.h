@@ -13,6 +13,11 @@ struct CalendarDate {
     int day = 0;
 };
 
+// YYYY-MM-DD. The room also holds the longest text of any field values
+// ("-9999--99--99") and its NUL.
+constexpr std::size_t DateTextCapacity = 16;
+void formatDate(const CalendarDate& date, char (&text)[DateTextCapacity]);
+
 // The numbers behind the texts, for one satellite and one site.
 struct DetailsNumbers {
     long double elevation = 0;        // degrees, unrounded

@@ -47,28 +47,29 @@ PointingAngles computePointingAngles(long double satelliteLongitude, const Recei
     return angles;
 }
 
+void formAzimuthText(long double azimuthAngle, bool southern, char (&text)[PointingTextCapacity]) {
+    const bool below = azimuthAngle < 0;  // a negative zero counts as not below
+    const char* word =
+        southern ? (below ? EastOfNorth : WestOfNorth) : (below ? WestOfSouth : EastOfSouth);
+    char angle[NumberTextCapacity];
+    NumberToText(std::fabs(azimuthAngle), angle, 0, 2);
+    BoundedText azimuth(text, sizeof text);
+    if (std::strcmp(angle, "0") == 0) {
+        // Due south or due north: the first character of the word.
+        azimuth.append(Due);
+        azimuth.append(word, 2);
+    } else {
+        azimuth.append(word);
+        azimuth.append(angle);
+        azimuth.append(Degrees);
+    }
+}
+
 void computePointing(long double satelliteLongitude, const ReceivingSite& site,
                      PointingResult& result) {
     ExtendedPrecisionScope precision;
     const PointingAngles angles = computePointingAngles(satelliteLongitude, site);
     NumberToText(angles.elevation, result.elevationText, 0, 2);
-    {
-        const long double a = angles.azimuthAngle;
-        const bool below = a < 0;  // a negative zero counts as not below
-        const char* word = angles.southern ? (below ? EastOfNorth : WestOfNorth)
-                                           : (below ? WestOfSouth : EastOfSouth);
-        char angle[NumberTextCapacity];
-        NumberToText(std::fabs(a), angle, 0, 2);
-        BoundedText azimuth(result.azimuthText, sizeof result.azimuthText);
-        if (std::strcmp(angle, "0") == 0) {
-            // Due south or due north: the first character of the word.
-            azimuth.append(Due);
-            azimuth.append(word, 2);
-        } else {
-            azimuth.append(word);
-            azimuth.append(angle);
-            azimuth.append(Degrees);
-        }
-    }
+    formAzimuthText(angles.azimuthAngle, angles.southern, result.azimuthText);
     NumberToText(angles.polarisation, result.polarisationText, 0, 2);
 }

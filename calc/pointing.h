@@ -13,11 +13,16 @@ constexpr long double RadiusRatio = 0.151073L;
 // polarisation quotients never divide zero by zero.
 constexpr long double ZeroLatitudeSubstitute = 1e-100L;
 
+#include <cstddef>
+
+// Each result text holds at most 49 bytes and its NUL.
+constexpr std::size_t PointingTextCapacity = 50;
+
 // The three texts one table row shows for one satellite (code page 936).
 struct PointingResult {
-    char azimuthText[50] = {};       // column 3: 南偏西16.79度, 正南 ...
-    char elevationText[50] = {};     // column 2: 42.45
-    char polarisationText[50] = {};  // column 4: -12.80, 0
+    char azimuthText[PointingTextCapacity] = {};       // column 3: 南偏西16.79度, 正南 ...
+    char elevationText[PointingTextCapacity] = {};     // column 2: 42.45
+    char polarisationText[PointingTextCapacity] = {};  // column 4: -12.80, 0
 };
 
 // The numbers the three texts show, in degrees: the elevation and the
@@ -31,6 +36,11 @@ struct PointingAngles {
     bool southern = false;
 };
 PointingAngles computePointingAngles(long double satelliteLongitude, const ReceivingSite& site);
+
+// The azimuth text of column 3 for the angle A of PointingAngles: the
+// quadrant word its sign and the hemisphere pick, then |A| and 度
+// (南偏西16.79度), or 正南 / 正北 when |A| shows as 0.
+void formAzimuthText(long double azimuthAngle, bool southern, char (&text)[PointingTextCapacity]);
 
 // Computes the pointing of the satellite at `satelliteLongitude` (degrees)
 // from the site's longitude and latitude.

@@ -42,6 +42,19 @@ void buildSiteDescription(const ReceivingSite& site, char (&description)[SiteDes
     appendDegrees(text, site.latitude, "\xC4\xCF\xCE\xB3", "\xB1\xB1\xCE\xB3");   // 南纬, 北纬
 }
 
+std::string siteNameLine(const char* description) {
+    const char* end = std::strstr(description, "\r\n");
+    return end != nullptr ? std::string(description, end) : std::string(description);
+}
+
+long double rowLongitude(const SatelliteTable& table, int row) {
+    char text[CellReadCapacity];
+    table.getCell(row, ColumnLongitude, text, sizeof text);
+    long double longitude = 0;
+    TextToNumber(text, &longitude);
+    return longitude;
+}
+
 void recalculateAll(const char* cityBoxText, ReceivingSite& site, SatelliteTable& table,
                     ChangeFlags& flags, char (&description)[SiteDescriptionCapacity]) {
     flags |= SiteChanged;
@@ -55,13 +68,9 @@ void recalculateAll(const char* cityBoxText, ReceivingSite& site, SatelliteTable
 
     int rows = table.rowCount();
     for (int row = 0; row < rows; ++row) {
-        char longitudeText[CellReadCapacity];
-        table.getCell(row, ColumnLongitude, longitudeText, sizeof longitudeText);
-        // A text that is no number reads as 0, and the row gets longitude 0's results.
-        long double longitude = 0;
-        TextToNumber(longitudeText, &longitude);
+        // A text that is no number gets longitude 0's results.
         PointingResult result;
-        computePointing(longitude, site, result);
+        computePointing(rowLongitude(table, row), site, result);
         table.setCell(row, ColumnElevation, result.elevationText);
         table.setCell(row, ColumnAzimuth, result.azimuthText);
         table.setCell(row, ColumnPolarisation, result.polarisationText);

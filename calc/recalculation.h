@@ -3,6 +3,7 @@
 // and the result columns of every row in line with the site.
 
 #include <cstddef>
+#include <string>
 
 #include "data/change_flags.h"
 #include "data/receiving_site.h"
@@ -13,6 +14,13 @@ constexpr std::size_t SiteDescriptionCapacity = 128;
 
 // Builds the description of the site's name and coordinates.
 void buildSiteDescription(const ReceivingSite& site, char (&description)[SiteDescriptionCapacity]);
+
+// The description's first line: the site's name, or 地名不详.
+std::string siteNameLine(const char* description);
+
+// The row's satellite longitude as a recalculation takes it from column 1:
+// a text that is no number reads as 0.
+long double rowLongitude(const SatelliteTable& table, int row);
 
 // Sets SiteChanged; formats longitudeText and latitudeText; takes the name
 // from `cityBoxText` (at most 18 bytes); builds the description; computes

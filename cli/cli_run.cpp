@@ -19,7 +19,6 @@
 #include "fieldkit/magnetic_model.h"
 #include "fieldkit/sky_layout.h"
 #include "fieldkit/sky_svg.h"
-#include "numtext/numtext.h"
 
 namespace {
 
@@ -112,14 +111,14 @@ std::string utf8Of(const std::string& cp936) {
     return cp936ToUtf8(cp936, utf8) ? utf8 : std::string();
 }
 
-// The field kit's numbers for every row of the recalculated table.
+// The field kit's numbers for every row of the recalculated table, with
+// the rows as the sky picture takes them.
 FieldReport fieldReport(const MemorySatelliteTable& table, const ReceivingSite& site,
                         const char* description, const FieldOptions& field,
                         const MagneticField& magnetic,
-                        std::vector<SkySatelliteInput>& skySatellites) {
+                        const std::vector<SkySatelliteInput>& satellites) {
     FieldReport report;
-    const std::string firstLine = description;
-    report.site.name = utf8Of(firstLine.substr(0, firstLine.find("\r\n")));
+    report.site.name = utf8Of(siteNameLine(description));
     report.site.longitude = site.longitude;
     report.site.latitude = site.latitude;
     report.site.heightMetres = field.heightMetres;
@@ -131,19 +130,15 @@ FieldReport fieldReport(const MemorySatelliteTable& table, const ReceivingSite& 
     report.withOffset = field.offset.has_value();
     for (int row = 0; row < table.rowCount(); ++row) {
         FieldReportRow line;
-        const std::string name = cellText(table, row, ColumnName);
-        line.name = utf8Of(name);
+        line.name = utf8Of(cellText(table, row, ColumnName));
         line.longitudeText = utf8Of(cellText(table, row, ColumnLongitude));
-        // As the recalculation reads it: a text that is no number is 0.
-        std::string longitude = cellText(table, row, ColumnLongitude);
-        TextToNumber(longitude.data(), &line.longitude);
+        line.longitude = rowLongitude(table, row);
         line.elevationText = utf8Of(cellText(table, row, ColumnElevation));
         line.azimuthText = utf8Of(cellText(table, row, ColumnAzimuth));
         line.polarisationText = utf8Of(cellText(table, row, ColumnPolarisation));
-        line.numbers = computeFieldNumbers(line.longitude, site, magnetic.declination);
+        line.numbers = satellites[static_cast<std::size_t>(row)].numbers;
         if (field.offset)
             line.offsetElevation = offsetDishElevation(line.numbers.elevation, *field.offset);
-        skySatellites.push_back({name, line.numbers});
         report.rows.push_back(line);
     }
     return report;
@@ -212,7 +207,8 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
                        "is less certain") +
                "\n";
 
-    std::vector<SkySatelliteInput> skySatellites;
+    const std::vector<SkySatelliteInput> skySatellites =
+        skySatellitesOf(table, site, magnetic.declination);
     const FieldReport report =
         fieldReport(table, site, description, field, magnetic, skySatellites);
     if (options.skyFile) {

@@ -156,6 +156,18 @@ SkyPoint skyPosition(const SkyFrame& frame, double azimuth, double elevation) {
     return {frame.sky.left + turned * across, frame.sky.bottom - elevation * up};
 }
 
+std::vector<SkySatelliteInput> skySatellitesOf(const SatelliteTable& table,
+                                               const ReceivingSite& site, long double declination) {
+    std::vector<SkySatelliteInput> satellites;
+    for (int row = 0; row < table.rowCount(); ++row) {
+        char name[CellTextCapacity];
+        table.getCell(row, ColumnName, name, sizeof name);
+        satellites.push_back(
+            {name, computeFieldNumbers(rowLongitude(table, row), site, declination)});
+    }
+    return satellites;
+}
+
 SkyLayout layoutSkyPicture(const ReceivingSite& site, const std::string& dateText,
                            double declination, const char* modelName, bool modelValid,
                            const std::vector<SkySatelliteInput>& satellites) {

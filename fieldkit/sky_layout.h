@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data/receiving_site.h"
+#include "data/satellite_table.h"
 #include "fieldkit/field_numbers.h"
 
 struct SkyPoint {
@@ -79,6 +80,12 @@ struct SkySatelliteInput {
     std::string name;  // code page 936
     SatelliteFieldNumbers numbers;
 };
+
+// Every row of the table as the picture takes it: its name cell, and the
+// numbers for its longitude as a recalculation reads it, with the magnetic
+// declination (degrees, east positive) at the site.
+std::vector<SkySatelliteInput> skySatellitesOf(const SatelliteTable& table,
+                                               const ReceivingSite& site, long double declination);
 
 // Lays the picture out for the site (its name as the site description shows
 // it), the date as text, the magnetic declination (degrees, east positive)
