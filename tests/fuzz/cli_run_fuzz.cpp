@@ -16,17 +16,10 @@
 
 namespace {
 
+// The arguments: an empty input has none, any other one NUL-separated texts.
 std::vector<std::string> argumentsOf(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> arguments(1);
-    for (std::size_t k = 0; k < size; ++k) {
-        if (data[k] == 0) {
-            arguments.emplace_back();
-        } else {
-            arguments.back() += static_cast<char>(data[k]);
-        }
-    }
-    if (size == 0) arguments.clear();
-    return arguments;
+    if (size == 0) return {};
+    return splitAtNuls(data, size);
 }
 
 bool namesAFile(const std::string& argument) {

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 // Ends the run when `holds` is false. libFuzzer treats the abort as a crash
 // and keeps the input that caused it.
@@ -31,4 +32,17 @@ inline std::unique_ptr<char[]> exactText(const char* bytes, std::size_t size) {
     if (size > 0) std::memcpy(text.get(), bytes, size);
     text[size] = '\0';
     return text;
+}
+
+// The NUL-separated texts of an input: one more than it has NULs.
+inline std::vector<std::string> splitAtNuls(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> texts(1);
+    for (std::size_t k = 0; k < size; ++k) {
+        if (data[k] == 0) {
+            texts.emplace_back();
+        } else {
+            texts.back() += static_cast<char>(data[k]);
+        }
+    }
+    return texts;
 }

@@ -20,18 +20,6 @@ namespace {
 constexpr std::size_t LineLength = 80;      // 78 bytes of fields and "\r\n"
 constexpr std::size_t RuleLineLength = 82;  // 80 '-' and "\r\n"
 
-std::vector<std::string> splitAtNuls(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> texts(1);
-    for (std::size_t k = 0; k < size; ++k) {
-        if (data[k] == 0) {
-            texts.emplace_back();
-        } else {
-            texts.back() += static_cast<char>(data[k]);
-        }
-    }
-    return texts;
-}
-
 bool isLeadByte(char c) {
     return static_cast<unsigned char>(c) >= 0x81 && static_cast<unsigned char>(c) <= 0xFE;
 }

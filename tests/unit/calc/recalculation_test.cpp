@@ -8,15 +8,9 @@
 #include "calc/pointing.h"
 #include "data/memory_satellite_table.h"
 #include "encoding/text_encoding.h"
+#include "tests/support/sites.h"
 
 namespace {
-
-ReceivingSite siteAt(long double longitude, long double latitude) {
-    ReceivingSite site;
-    site.longitude = longitude;
-    site.latitude = latitude;
-    return site;
-}
 
 MemorySatelliteTable tableOfLongitudes(const std::vector<std::string>& longitudes) {
     MemorySatelliteTable table;

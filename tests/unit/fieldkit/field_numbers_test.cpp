@@ -7,15 +7,9 @@
 #include "calc/pointing.h"
 #include "encoding/text_encoding.h"
 #include "numtext/numtext.h"
+#include "tests/support/sites.h"
 
 namespace {
-
-ReceivingSite siteAt(long double longitude, long double latitude) {
-    ReceivingSite site;
-    site.longitude = longitude;
-    site.latitude = latitude;
-    return site;
-}
 
 std::string twoDecimals(long double value) {
     char text[32];
