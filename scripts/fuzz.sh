@@ -16,11 +16,12 @@ seed=${KESTRAVE_FUZZ_SEED:-1}
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   targets=(text_to_number_fuzz satellite_list_fuzz settings_store_fuzz result_text_fuzz
-           cli_run_fuzz)
+           cli_run_fuzz horizon_file_fuzz satellite_list_file_fuzz)
 fi
 
 # Longest input per target: number texts past 4,931 fraction digits, lists and
-# stored Data past the reader's 36,000 bytes, tables of a few dozen rows.
+# stored Data past the reader's 36,000 bytes, tables of a few dozen rows,
+# horizon files past their 65,536 bytes.
 max_len() {
   case "$1" in
     text_to_number_fuzz) echo 5000 ;;
@@ -28,6 +29,8 @@ max_len() {
     settings_store_fuzz) echo 40124 ;;  # flags, City, X, Y of 1 + 40 bytes each, Data
     result_text_fuzz) echo 8192 ;;
     cli_run_fuzz) echo 1024 ;;  # a few dozen arguments
+    horizon_file_fuzz) echo 70000 ;;
+    satellite_list_file_fuzz) echo 40000 ;;
     *) echo "unknown fuzz target: $1" >&2; exit 2 ;;
   esac
 }

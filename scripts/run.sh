@@ -3,14 +3,17 @@
 # up as for the tests by scripts/wine-run.sh (code page 936, the 宋体 stand-in).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/wine-env.sh
 
 scripts/install-deps.sh run
+export KESTRAVE_DEPS_READY=${KESTRAVE_DEPS_READY:-run}
 
 # Without a display, the whole run (Wine's first start included) goes inside
 # a virtual X server, so that Wine's desktop process sees the same display.
 if [ -z "${DISPLAY:-}" ]; then
   echo "No display: starting Kestrave inside a virtual X server (Xvfb)." >&2
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+  kestrave_xvfb_run scripts/run.sh "$@"
+  exit
 fi
 
 cmake --preset windows >/dev/null
