@@ -1,0 +1,535 @@
+#include "fieldkit/sun_outage.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "calc/trig.h"
+#include "fieldkit/field_numbers.h"
+#include "fieldkit/solar_position.h"
+#include "numtext/decimal_power.h"
+
+namespace {
+
+// How fast the sun runs along its daily circle in the Earth-fixed frame:
+// one turn per solar day, in degrees per second.
+constexpr long double SunDailyRate = 360.0L / 86400;
+constexpr long double LowestHeightM = -1000;
+constexpr long double HighestHeightM = 100000;
+constexpr int WestmostZoneMinutes = -720;
+constexpr int EastmostZoneMinutes = 840;
+// Far enough on either side of the likeliest day that a season of the widest
+// accepted beam ends inside: 10.25 degrees at 0.39 degree a day is 27 days.
+constexpr int LongestSeasonWalk = 60;
+// Peaks of one season follow each other by a day less a few seconds; a
+// longer gap starts the next season.
+constexpr long double SeasonGapDays = 1.5L;
+
+Vector3 minus(const Vector3& a, const Vector3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+
+bool finite(long double x) { return std::isfinite(x); }
+
+// `angle` brought into -180 < a <= 180.
+long double halfCircle(long double angle) {
+    long double a = std::fmod(angle, 360.0L);
+    if (a > 180) a -= 360;
+    if (a <= -180) a += 360;
+    return a;
+}
+
+// The sun's apparent place for the search, summed from the series at 12:00
+// TT of every other day and interpolated between the four nearest nodes
+// (Lagrange): within 0.01", while the series is summed a few times a season
+// instead of at every step of the search. Days count from J2000JulianDay;
+// the nodes asked for are kept, those outside the range are summed anew.
+class NodedSun {
+public:
+    NodedSun(long double firstDay, long double lastDay)
+        : firstNode_(static_cast<long>(std::floor(firstDay / NodeSpacingDays)) - 1),
+          nodes_(static_cast<std::size_t>(std::floor(lastDay / NodeSpacingDays) -
+                                          std::floor(firstDay / NodeSpacingDays) + 4)) {}
+
+    // The sun's geocentric Earth-fixed position `t` days (UT) from J2000.
+    Vector3 earthFixed(long double t) {
+        long double equationOfEquinoxes = 0;
+        const Vector3 v = equatorial(t, equationOfEquinoxes);
+        const long double siderealTime = meanSiderealTime(J2000JulianDay + t) + equationOfEquinoxes;
+        return earthFixedFromEquatorial(v, siderealTime);
+    }
+
+    // Degrees.
+    long double declination(long double t) {
+        long double unused = 0;
+        const Vector3 v = equatorial(t, unused);
+        return std::atan2(v.z, std::hypot(v.x, v.y)) / RadiansPerDegree;
+    }
+
+private:
+    static constexpr long double NodeSpacingDays = 2;
+
+    struct Node {
+        Vector3 position;
+        long double equationOfEquinoxes = 0;
+        bool ready = false;
+    };
+
+    Vector3 equatorial(long double t, long double& equationOfEquinoxes) {
+        const long double u =
+            (terrestrialTime(J2000JulianDay + t) - J2000JulianDay) / NodeSpacingDays;
+        const long double k = std::floor(u);
+        const long double s = u - k;
+        const long double weights[4] = {
+            -s * (s - 1) * (s - 2) / 6,
+            (s + 1) * (s - 1) * (s - 2) / 2,
+            -(s + 1) * s * (s - 2) / 2,
+            (s + 1) * s * (s - 1) / 6,
+        };
+        Vector3 v;
+        equationOfEquinoxes = 0;
+        for (int i = 0; i < 4; ++i) {
+            const Node& n = node(static_cast<long>(k) - 1 + i);
+            v.x += weights[i] * n.position.x;
+            v.y += weights[i] * n.position.y;
+            v.z += weights[i] * n.position.z;
+            equationOfEquinoxes += weights[i] * n.equationOfEquinoxes;
+        }
+        return v;
+    }
+
+    const Node& node(long k) {
+        const long index = k - firstNode_;
+        Node* n = &spare_;
+        if (index >= 0 && index < static_cast<long>(nodes_.size()))
+            n = &nodes_[static_cast<std::size_t>(index)];
+        else
+            spare_.ready = false;
+        if (!n->ready) {
+            const ApparentSun sun = apparentSun(J2000JulianDay + k * NodeSpacingDays);
+            n->position = sunEquatorial(sun);
+            n->equationOfEquinoxes = sun.equationOfEquinoxes;
+            n->ready = true;
+        }
+        return *n;
+    }
+
+    long firstNode_;
+    std::vector<Node> nodes_;
+    Node spare_;
+};
+
+// Days from J2000JulianDay (UT) of 00:00 UT of a date.
+long double daysFromJ2000(const CalendarDate& date) { return julianDay(date, 0) - J2000JulianDay; }
+
+// The site and the satellite in the Earth-fixed frame.
+struct OutageGeometry {
+    Vector3 site;
+    Vector3 toSatellite;               // from the site
+    long double satelliteLongitude;    // of that direction in the Earth-fixed frame, degrees
+    long double satelliteDeclination;  // likewise
+    long double threshold;
+};
+
+OutageGeometry outageGeometry(const ReceivingSite& site, const SunOutageRequest& request,
+                              long double threshold) {
+    OutageGeometry g;
+    g.site = siteEarthFixed({site.longitude, site.latitude, request.siteHeightM});
+    g.toSatellite = minus(geostationaryEarthFixed(request.satelliteLongitude), g.site);
+    g.satelliteLongitude = std::atan2(g.toSatellite.y, g.toSatellite.x) / RadiansPerDegree;
+    g.satelliteDeclination =
+        std::atan2(g.toSatellite.z, std::hypot(g.toSatellite.x, g.toSatellite.y)) /
+        RadiansPerDegree;
+    g.threshold = threshold;
+    return g;
+}
+
+long double separationAt(NodedSun& sun, const OutageGeometry& g, long double t) {
+    return separationDegrees(minus(sun.earthFixed(t), g.site), g.toSatellite);
+}
+
+// A root of f between a and b where f(a) and f(b) differ in sign, by the
+// Illinois variant of the false position, to within `tolerance`.
+template <class F>
+long double findRoot(F f, long double a, long double fa, long double b, long double fb,
+                     long double tolerance) {
+    for (int i = 0; i < 100 && std::fabs(b - a) > tolerance; ++i) {
+        const long double c = b - fb * (b - a) / (fb - fa);
+        const long double fc = f(c);
+        if (fc == 0) return c;
+        if ((fc < 0) != (fb < 0)) {
+            a = b;
+            fa = fb;
+        } else {
+            fa /= 2;
+        }
+        b = c;
+        fb = fc;
+    }
+    return b;
+}
+
+// The least value of f on [a, b] by Brent's method (golden section with
+// parabolic steps), to within `tolerance`; its place goes to `at`.
+template <class F>
+long double findMinimum(F f, long double a, long double b, long double tolerance, long double& at) {
+    const long double golden = 0.38196601125010515180L;  // (3 - sqrt 5) / 2
+    long double x = a + golden * (b - a);
+    long double w = x;
+    long double v = x;
+    long double fx = f(x);
+    long double fw = fx;
+    long double fv = fx;
+    long double d = 0;
+    long double e = 0;
+    for (int i = 0; i < 200; ++i) {
+        const long double middle = (a + b) / 2;
+        if (std::fabs(x - middle) <= 2 * tolerance - (b - a) / 2) break;
+        bool parabolic = false;
+        if (std::fabs(e) > tolerance) {
+            const long double r = (x - w) * (fx - fv);
+            long double q = (x - v) * (fx - fw);
+            long double p = (x - v) * q - (x - w) * r;
+            q = 2 * (q - r);
+            if (q > 0)
+                p = -p;
+            else
+                q = -q;
+            const long double previous = e;
+            e = d;
+            if (std::fabs(p) < std::fabs(q * previous / 2) && p > q * (a - x) && p < q * (b - x)) {
+                d = p / q;
+                const long double u = x + d;
+                if (u - a < 2 * tolerance || b - u < 2 * tolerance)
+                    d = x < middle ? tolerance : -tolerance;
+                parabolic = true;
+            }
+        }
+        if (!parabolic) {
+            e = (x < middle ? b : a) - x;
+            d = golden * e;
+        }
+        const long double u =
+            x + (std::fabs(d) >= tolerance ? d : (d > 0 ? tolerance : -tolerance));
+        const long double fu = f(u);
+        if (fu <= fx) {
+            if (u < x)
+                b = x;
+            else
+                a = x;
+            v = w;
+            fv = fw;
+            w = x;
+            fw = fx;
+            x = u;
+            fx = fu;
+        } else {
+            if (u < x)
+                a = u;
+            else
+                b = u;
+            if (fu <= fw || w == x) {
+                v = w;
+                fv = fw;
+                w = u;
+                fw = fu;
+            } else if (fu <= fv || v == x || v == w) {
+                v = u;
+                fv = fu;
+            }
+        }
+    }
+    at = x;
+    return fx;
+}
+
+// When the sun's declination is the satellite's, between days a and b on
+// either side of which it lies: secant steps from `guess`, which also keep
+// to the nodes the season needs, or the false position over [a, b] should
+// they stray.
+std::optional<long double> declinationCrossing(NodedSun& sun, const OutageGeometry& g,
+                                               long double guess, long double a, long double b) {
+    auto offset = [&](long double t) { return sun.declination(t) - g.satelliteDeclination; };
+    long double t0 = guess;
+    long double t1 = guess + 1;
+    long double f0 = offset(t0);
+    long double f1 = offset(t1);
+    for (int i = 0; i < 8 && f1 != f0; ++i) {
+        const long double t2 = t1 - f1 * (t1 - t0) / (f1 - f0);
+        if (!(t2 > a && t2 < b)) break;
+        if (std::fabs(t2 - t1) < 1e-3L) return t2;
+        t0 = t1;
+        f0 = f1;
+        t1 = t2;
+        f1 = offset(t1);
+    }
+    const long double fa = offset(a);
+    const long double fb = offset(b);
+    if ((fa < 0) == (fb < 0)) return std::nullopt;
+    return findRoot(offset, a, fa, b, fb, 1e-3L);
+}
+
+// The moment near `t` (within half a day) when the sun stands in the
+// satellite's direction in the Earth-fixed frame, seen from the centre.
+long double alignment(NodedSun& sun, const OutageGeometry& g, long double t) {
+    for (int i = 0; i < 4; ++i) {
+        const Vector3 s = sun.earthFixed(t);
+        const long double ahead =
+            halfCircle(std::atan2(s.y, s.x) / RadiansPerDegree - g.satelliteLongitude);
+        // The sun's Earth-fixed longitude falls by about 360 degrees a day.
+        t += ahead / 360;
+    }
+    return t;
+}
+
+struct RawOutage {
+    long double start;  // days from J2000 (UT)
+    long double peak;
+    long double end;
+    long double minSeparation;
+};
+
+// The outage of the daily pass near the alignment `t`, if any.
+std::optional<RawOutage> outageNear(NodedSun& sun, const OutageGeometry& g, long double t) {
+    // In seconds from the alignment; the least separation lies within
+    // seconds of it (the sun's parallax and its change of declination).
+    auto separation = [&](long double s) { return separationAt(sun, g, t + s / SecondsPerDay); };
+    long double peak = 0;
+    const long double least = findMinimum(separation, -900, 900, 1e-3L, peak);
+    if (!(least < g.threshold)) return std::nullopt;
+
+    auto excess = [&](long double s) { return separation(s) - g.threshold; };
+    const long double cosDeclination = std::cos(g.satelliteDeclination * RadiansPerDegree);
+    const long double halfLength =
+        std::sqrt(g.threshold * g.threshold - least * least) / (SunDailyRate * cosDeclination);
+    long double crossing[2] = {0, 0};
+    for (int side = 0; side < 2; ++side) {
+        const long double direction = side == 0 ? -1 : 1;
+        long double reach = 1.25L * halfLength + 30;
+        long double outer = excess(peak + direction * reach);
+        while (outer <= 0 && reach < SecondsPerDay / 4) {
+            reach *= 2;
+            outer = excess(peak + direction * reach);
+        }
+        crossing[side] =
+            findRoot(excess, peak, least - g.threshold, peak + direction * reach, outer, 1e-3L);
+    }
+    return RawOutage{t + crossing[0] / SecondsPerDay, t + peak / SecondsPerDay,
+                     t + crossing[1] / SecondsPerDay, least};
+}
+
+// The outages of one season: from the daily pass nearest the moment the
+// sun's declination is the satellite's, outward while there is one.
+void collectSeason(NodedSun& sun, const OutageGeometry& g, long double crossing,
+                   std::vector<RawOutage>& outages) {
+    const long double centre = alignment(sun, g, crossing);
+    for (int direction = -1; direction <= 1; direction += 2) {
+        for (int k = direction < 0 ? 0 : 1; k <= LongestSeasonWalk; ++k) {
+            const long double near = alignment(sun, g, centre + direction * k);
+            const std::optional<RawOutage> outage = outageNear(sun, g, near);
+            if (!outage) break;
+            outages.push_back(*outage);
+        }
+    }
+}
+
+// Seconds since 00:00 of 2000-01-01 in the zone, rounded.
+long long zoneSecond(long double t, int zoneOffsetMinutes) {
+    return std::llround(t * SecondsPerDay + SecondsPerDay / 2 + zoneOffsetMinutes * 60.0L);
+}
+
+long long floorDivide(long long a, long long b) {
+    const long long q = a / b;
+    return q * b > a ? q - 1 : q;
+}
+
+SunOutageDay outageDay(const RawOutage& raw, int zoneOffsetMinutes) {
+    const long long peak = zoneSecond(raw.peak, zoneOffsetMinutes);
+    const long long start = zoneSecond(raw.start, zoneOffsetMinutes);
+    const long long end = zoneSecond(raw.end, zoneOffsetMinutes);
+    const long long day = floorDivide(peak, 86400);
+    const long long midnight = day * 86400;
+    SunOutageDay d;
+    // Day 0 is 2000-01-01, Julian day number 2451545.
+    d.date = dateOfJulianDayNumber(static_cast<long>(2451545 + day));
+    d.startSecond = static_cast<int>(start - midnight);
+    d.peakSecond = static_cast<int>(peak - midnight);
+    d.endSecond = static_cast<int>(end - midnight);
+    d.durationSeconds = static_cast<int>(end - start);
+    d.minSeparation = raw.minSeparation;
+    d.startJulianDay = J2000JulianDay + raw.start;
+    d.peakJulianDay = J2000JulianDay + raw.peak;
+    d.endJulianDay = J2000JulianDay + raw.end;
+    return d;
+}
+
+bool validSite(const ReceivingSite& site, long double heightM) {
+    return finite(site.longitude) && finite(site.latitude) && std::fabs(site.latitude) <= 90 &&
+           finite(heightM) && heightM >= LowestHeightM && heightM <= HighestHeightM;
+}
+
+bool validZone(int zoneOffsetMinutes) {
+    return zoneOffsetMinutes >= WestmostZoneMinutes && zoneOffsetMinutes <= EastmostZoneMinutes;
+}
+
+void writeTwoDigits(int value, char* at) {
+    at[0] = static_cast<char>('0' + value / 10);
+    at[1] = static_cast<char>('0' + value % 10);
+}
+
+int wrapIntoDay(long long second) {
+    return static_cast<int>(second - floorDivide(second, 86400) * 86400);
+}
+
+}  // namespace
+
+long double bandFrequencyHz(Band band) {
+    switch (band) {
+        case Band::C:
+            return CBandHz;
+        case Band::Ka:
+            return KaBandHz;
+        case Band::Ku:
+            break;
+    }
+    return KuBandHz;
+}
+
+long double beamwidthDegrees(long double dishDiameterM, long double frequencyHz) {
+    ExtendedPrecisionScope precision;
+    return 70 * (SpeedOfLightMetresPerSecond / frequencyHz) / dishDiameterM;
+}
+
+long double outageThresholdDegrees(long double beamwidth) {
+    ExtendedPrecisionScope precision;
+    return beamwidth / 2 + SunRadiusDegrees;
+}
+
+SunOutageYear predictSunOutages(const ReceivingSite& site, int year,
+                                const SunOutageRequest& request) {
+    ExtendedPrecisionScope precision;
+    SunOutageYear result;
+    result.year = year;
+    const bool dishValid = finite(request.dishDiameterM) && request.dishDiameterM > 0 &&
+                           finite(request.frequencyHz) && request.frequencyHz > 0;
+    const long double beamwidth =
+        dishValid ? beamwidthDegrees(request.dishDiameterM, request.frequencyHz) : 0;
+    if (!dishValid || !(beamwidth > 0 && beamwidth <= WidestOutageBeamwidth) ||
+        year < FirstOutageYear || year > LastOutageYear || !validSite(site, request.siteHeightM) ||
+        !finite(request.satelliteLongitude) || !validZone(request.zoneOffsetMinutes))
+        return result;
+    result.beamwidth = beamwidth;
+    result.threshold = outageThresholdDegrees(beamwidth);
+
+    if (!computeFieldNumbers(request.satelliteLongitude, site, 0).visible) {
+        result.status = SunOutageStatus::NotVisible;
+        return result;
+    }
+    result.status = SunOutageStatus::Predicted;
+
+    const OutageGeometry g = outageGeometry(site, request, result.threshold);
+    const long double yearStart = daysFromJ2000({year, 1, 1});
+    NodedSun sun(yearStart - 2, yearStart + 368);
+    // The sun's declination rises through the satellite's between February
+    // and May, by about 0.4 degree a day from 0 at the March equinox, and
+    // falls through it between August and November.
+    struct Window {
+        CalendarDate from, to, equinox;
+        long double rate;
+    };
+    const Window windows[] = {{{year, 2, 1}, {year, 5, 1}, {year, 3, 20}, 0.4L},
+                              {{year, 8, 1}, {year, 11, 1}, {year, 9, 23}, -0.4L}};
+    std::vector<RawOutage> outages;
+    for (const Window& w : windows) {
+        const long double guess = daysFromJ2000(w.equinox) + g.satelliteDeclination / w.rate;
+        const std::optional<long double> crossing =
+            declinationCrossing(sun, g, guess, daysFromJ2000(w.from), daysFromJ2000(w.to));
+        if (crossing) collectSeason(sun, g, *crossing, outages);
+    }
+    std::sort(outages.begin(), outages.end(),
+              [](const RawOutage& a, const RawOutage& b) { return a.peak < b.peak; });
+    for (const RawOutage& raw : outages) {
+        const SunOutageDay day = outageDay(raw, request.zoneOffsetMinutes);
+        if (day.date.year == year) result.days.push_back(day);
+    }
+    return result;
+}
+
+std::vector<SunOutageSeason> groupSeasons(const std::vector<SunOutageDay>& days) {
+    std::vector<SunOutageSeason> seasons;
+    long double previousPeak = 0;
+    for (const SunOutageDay& day : days) {
+        if (seasons.empty() || !(day.peakJulianDay - previousPeak < SeasonGapDays)) {
+            SunOutageSeason season;
+            season.firstDay = day.date;
+            season.longest = day;
+            seasons.push_back(season);
+        }
+        SunOutageSeason& season = seasons.back();
+        season.lastDay = day.date;
+        ++season.dayCount;
+        if (day.durationSeconds > season.longest.durationSeconds) season.longest = day;
+        previousPeak = day.peakJulianDay;
+    }
+    return seasons;
+}
+
+NextSunOutageSeasons nextSunOutageSeasons(const ReceivingSite& site, const CalendarDate& from,
+                                          const SunOutageRequest& request) {
+    NextSunOutageSeasons result;
+    if (!isCalendarDate(from) || from.year < FirstOutageYear || from.year > LastOutageYear)
+        return result;
+    const long fromDayNumber = julianDayNumber(from);
+    for (int year = from.year; year <= from.year + 1 && year <= LastOutageYear; ++year) {
+        const SunOutageYear outages = predictSunOutages(site, year, request);
+        if (year == from.year) {
+            result.status = outages.status;
+            result.beamwidth = outages.beamwidth;
+            result.threshold = outages.threshold;
+        }
+        if (outages.status != SunOutageStatus::Predicted) break;
+        for (const SunOutageSeason& season : groupSeasons(outages.days)) {
+            if (result.seasons.size() < 2 && julianDayNumber(season.lastDay) >= fromDayNumber)
+                result.seasons.push_back(season);
+        }
+        if (result.seasons.size() == 2) break;
+    }
+    return result;
+}
+
+std::vector<SunTrackPoint> sunTrack(const ReceivingSite& site, long double heightM,
+                                    const CalendarDate& date, int zoneOffsetMinutes,
+                                    int stepMinutes) {
+    ExtendedPrecisionScope precision;
+    std::vector<SunTrackPoint> track;
+    if (!isCalendarDate(date) || !validSite(site, heightM) || !validZone(zoneOffsetMinutes) ||
+        stepMinutes < 1 || stepMinutes > 1440)
+        return track;
+    const GeodeticSite geodetic{site.longitude, site.latitude, heightM};
+    const Vector3 position = siteEarthFixed(geodetic);
+    const long double midnight = daysFromJ2000(date) - zoneOffsetMinutes / 1440.0L;
+    NodedSun sun(midnight, midnight + 1);
+    for (int minute = 0; minute < 1440; minute += stepMinutes) {
+        const long double t = midnight + minute / 1440.0L;
+        const HorizontalDirection d =
+            horizontalDirection(geodetic, minus(sun.earthFixed(t), position));
+        if (d.elevation > 0) track.push_back({minute * 60, d.azimuth, d.elevation});
+    }
+    return track;
+}
+
+void formatTimeOfDay(int secondOfDay, char (&text)[TimeTextCapacity]) {
+    const int s = wrapIntoDay(secondOfDay);
+    writeTwoDigits(s / 3600, text);
+    text[2] = ':';
+    writeTwoDigits(s / 60 % 60, text + 3);
+    text[5] = ':';
+    writeTwoDigits(s % 60, text + 6);
+    text[8] = '\0';
+}
+
+void formatHourMinute(int secondOfDay, char (&text)[TimeTextCapacity]) {
+    const int minute = wrapIntoDay(static_cast<long long>(secondOfDay) + 30) / 60;
+    writeTwoDigits(minute / 60, text);
+    text[2] = ':';
+    writeTwoDigits(minute % 60, text + 3);
+    text[5] = '\0';
+}
