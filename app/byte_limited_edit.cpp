@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/control_text.h"
+#include "app/dialog_procedure.h"
 #include "encoding/text_encoding.h"
 
 namespace {
@@ -61,7 +62,10 @@ void pasteWhatFits(HWND edit, std::size_t limit) {
 }
 
 LRESULT CALLBACK byteLimitedEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR, DWORD_PTR limit) {
+                                     UINT_PTR, DWORD_PTR limit);
+
+LRESULT handleEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                          std::size_t limit) {
     switch (message) {
         case WM_CHAR:
         case WM_IME_CHAR:
@@ -81,9 +85,25 @@ LRESULT CALLBACK byteLimitedEditProc(HWND edit, UINT message, WPARAM wParam, LPA
     return DefSubclassProc(edit, message, wParam, lParam);
 }
 
+LRESULT CALLBACK byteLimitedEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR limit) {
+    LRESULT result = 0;
+    const bool handled = withoutExceptions(
+        [&] {
+            result = handleEditMessage(edit, message, wParam, lParam, limit);
+            return true;
+        },
+        false);
+    // A failure on the way (no memory for a text) leaves the message to the
+    // edit control, as without the limit.
+    return handled ? result : DefSubclassProc(edit, message, wParam, lParam);
+}
+
 }  // namespace
 
 void limitTypingToBytes(HWND edit, std::size_t limit) {
+    // The control's own limit counts characters; the subclass counts bytes.
+    SendMessageW(edit, EM_LIMITTEXT, limit, 0);
     SetWindowSubclass(edit, byteLimitedEditProc, SubclassId, limit);
 }
 

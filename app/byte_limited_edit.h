@@ -9,7 +9,8 @@
 
 #include <cstddef>
 
-// Limits an edit control, or the edit field of a combo box, to `limit` bytes.
+// Limits an edit control, or the edit field of a combo box, to `limit` bytes
+// (and to as many characters, EM_LIMITTEXT).
 void limitTypingToBytes(HWND edit, std::size_t limit);
 
 // The edit field inside a combo box with an editable field.

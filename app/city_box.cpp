@@ -1,5 +1,6 @@
 #include "app/city_box.h"
 
+#include <cstring>
 #include <string>
 
 #include "app/control_text.h"
@@ -33,4 +34,64 @@ void readCityListEntry(HWND cityBox, int index, char* buffer, std::size_t capaci
 void selectCityEntry(HWND cityBox, const char* name) {
     // CB_SELECTSTRING from entry 0: the search begins after it and wraps round.
     SendMessageW(cityBox, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(wideText(name).c_str()));
+}
+
+namespace {
+
+// The city box's text as it changes is read with this generous capacity.
+constexpr std::size_t CityBoxEditReadCapacity = 36000;
+
+std::string shownText(HWND cityBox) {
+    std::string text(CityBoxEditReadCapacity, '\0');
+    readControlText(cityBox, text.data(), text.size());
+    text.resize(std::strlen(text.c_str()));
+    return text;
+}
+
+void applyText(CityBox& city, const std::string& text, SiteControls& controls,
+               ReceivingSite& site) {
+    city.appliedPlaceName = text;
+    applyPlaceName(text.c_str(), controls, site);
+}
+
+}  // namespace
+
+void applyShownPlaceName(CityBox& city, SiteControls& controls, ReceivingSite& site) {
+    const std::string text = shownText(city.box);
+    if (city.appliedPlaceName != text) applyText(city, text, controls, site);
+}
+
+void onCityBoxNotification(CityBox& city, WORD code, SiteControls& controls, ReceivingSite& site) {
+    switch (code) {
+        case CBN_EDITCHANGE:
+            applyText(city, shownText(city.box), controls, site);
+            break;
+        case CBN_SELENDOK: {
+            int index = static_cast<int>(SendMessageW(city.box, CB_GETCURSEL, 0, 0));
+            if (index != CB_ERR) {
+                std::string entry(CityBoxEditReadCapacity, '\0');
+                readCityListEntry(city.box, index, entry.data(), entry.size());
+                setControlText(city.box, entry.c_str());
+            }
+            applyShownPlaceName(city, controls, site);
+            break;
+        }
+        case CBN_SELCHANGE:
+        case CBN_SELENDCANCEL:
+        case CBN_CLOSEUP:
+        case CBN_KILLFOCUS:
+            applyShownPlaceName(city, controls, site);
+            break;
+        default:
+            break;
+    }
+}
+
+void showSavedPlace(CityBox& city, SiteControls& controls, ReceivingSite& site) {
+    city.appliedPlaceName = site.name;
+    // An empty name leaves the box empty, whatever a list control might
+    // make of an empty prefix.
+    if (site.name[0] == '\0') return;
+    selectCityEntry(city.box, site.name);
+    applyShownPlaceName(city, controls, site);
 }

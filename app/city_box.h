@@ -1,9 +1,19 @@
 #pragma once
-// The city box (a drop-down combo box) and the gazetteer's names.
+// The city box (a drop-down combo box): the gazetteer's names in its list,
+// and the coordinates kept in step with the name it shows.
 
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
+
+#include "calc/site_input.h"
+
+// The box, and the text applyPlaceName last ran on.
+struct CityBox {
+    HWND box = nullptr;
+    std::string appliedPlaceName;
+};
 
 // Appends every gazetteer name, in table order, to the city box's list.
 void fillCityBox(HWND cityBox);
@@ -15,3 +25,19 @@ void readCityListEntry(HWND cityBox, int index, char* buffer, std::size_t capaci
 // Selects the first list entry, searching from entry 1 and then entry 0,
 // whose text begins with `name`.
 void selectCityEntry(HWND cityBox, const char* name);
+
+// The coordinates follow the place name the box shows: applyPlaceName on
+// its text, unless that is the text it last ran on (an empty box applied
+// again would throw away the coordinates the user typed).
+void applyShownPlaceName(CityBox& city, SiteControls& controls, ReceivingSite& site);
+
+// Every way the box's text can change ends in applyPlaceName on the text it
+// shows: typing, a list choice (the box then shows the whole entry, not the
+// prefix typed before it), browsing the list, a list closed without a
+// choice, and the focus leaving the box. `code` is the notification.
+void onCityBoxNotification(CityBox& city, WORD code, SiteControls& controls, ReceivingSite& site);
+
+// At start-up, after applyPlaceName on the saved name: shows the list entry
+// that begins with it, and takes that entry's coordinates (it may be a
+// longer name than the one saved).
+void showSavedPlace(CityBox& city, SiteControls& controls, ReceivingSite& site);

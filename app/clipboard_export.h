@@ -1,14 +1,12 @@
 #pragma once
-// Command 3014: the site description and the result table on the clipboard.
+// IDM_COPY_RESULTS: the site description and the result table on the clipboard.
 
 #include <windows.h>
 
 #include <cstddef>
 
+#include "calc/result_text.h"
 #include "data/satellite_table.h"
-
-// The description read from control 2001 takes at most this many bytes with its NUL.
-constexpr std::size_t ClipboardDescriptionCapacity = 35999;
 
 // The locale the clipboard's CF_TEXT is in: Chinese (PRC), code page 936.
 constexpr LCID ClipboardTextLocale = 0x0804;

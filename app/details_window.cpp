@@ -1,38 +1,25 @@
 #include "app/details_window.h"
 
-#include <vector>
+#include <utility>
 
 #include "app/byte_limited_edit.h"
 #include "app/centre_window.h"
 #include "app/control_text.h"
 #include "app/dialog_procedure.h"
 #include "app/sky_drawing.h"
-#include "calc/recalculation.h"
-#include "fieldkit/field_numbers.h"
-#include "fieldkit/magnetic_model.h"
+#include "fieldkit/satellite_details.h"
 #include "res/resource_ids.h"
 
 namespace {
 
 constexpr std::size_t OffsetBoxLimit = OffsetTextCapacity - 1;
-std::string cellText(const SatelliteTable& table, int row, int column) {
-    char text[CellReadCapacity];
-    table.getCell(row, column, text, sizeof text);
-    return text;
-}
 
-DetailsNumbers detailsNumbers(const SatelliteFieldNumbers& field, const MagneticField& magnetic) {
-    DetailsNumbers numbers;
-    numbers.elevation = field.elevation;
-    numbers.trueAzimuth = field.azimuth;
-    numbers.magneticAzimuth = field.magneticAzimuth;
-    numbers.declination = magnetic.declination;
-    numbers.declinationKnown = magnetic.withinValidity;
-    numbers.rangeKm = field.rangeKm;
-    numbers.delayMs = field.delayMs;
-    numbers.visible = field.visible;
-    return numbers;
-}
+// The window's context in DWLP_USER: what it shows and the offset it edits.
+struct DetailsWindowContext {
+    SatelliteDetails details;
+    OffsetSetting* offset = nullptr;
+    SettingsAutosave* autosave = nullptr;
+};
 
 void showTexts(HWND dialog, const DetailsInput& input) {
     DetailsTexts texts;
@@ -54,11 +41,9 @@ void showTexts(HWND dialog, const DetailsInput& input) {
 void onInitDialog(HWND dialog, DetailsWindowContext& context) {
     centreWindow(dialog);
     HWND offsetBox = GetDlgItem(dialog, IDC_DETAILS_OFFSET);
-    SendMessageW(offsetBox, EM_LIMITTEXT, OffsetBoxLimit, 0);
-    // The control counts characters; the program counts bytes.
     limitTypingToBytes(offsetBox, OffsetBoxLimit);
-    context.content.input.offsetText = context.offset->text;
-    showTexts(dialog, context.content.input);
+    context.details.input.offsetText = context.offset->text;
+    showTexts(dialog, context.details.input);
     setControlText(offsetBox, context.offset->text);
 }
 
@@ -66,12 +51,14 @@ void onInitDialog(HWND dialog, DetailsWindowContext& context) {
 void onOffsetChanged(HWND dialog, DetailsWindowContext& context) {
     readControlText(GetDlgItem(dialog, IDC_DETAILS_OFFSET), context.offset->text,
                     sizeof context.offset->text);
-    showTexts(dialog, context.content.input);
+    context.details.input.offsetText = context.offset->text;
+    showTexts(dialog, context.details.input);
+    context.autosave->offsetChanged(*context.offset);
 }
 
 void onDrawItem(HWND dialog, const DetailsWindowContext& context, const DRAWITEMSTRUCT& item) {
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
-    drawSkyPicture(item.hDC, item.rcItem, context.content.sky, context.content.selected, font);
+    drawSkyPicture(item.hDC, item.rcItem, context.details.sky, context.details.selected, font);
 }
 
 INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
@@ -96,9 +83,6 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
             if (wParam != IDC_DETAILS_SKY) return FALSE;
             onDrawItem(dialog, context, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
-        case WM_CLOSE:
-            EndDialog(dialog, 0);
-            return TRUE;
         default:
             return FALSE;
     }
@@ -106,56 +90,16 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
 
 }  // namespace
 
-void prepareDetails(const SatelliteTable& table, int row, const ReceivingSite& site,
-                    const char* siteDescription, const CalendarDate& date,
-                    DetailsWindowContent& content) {
-    double decimalYear = date.year;
-    decimalYearOfDate(date.year, date.month, date.day, decimalYear);
-    const MagneticField magnetic =
-        evaluateMagneticField(wmm2025(), static_cast<double>(site.latitude),
-                              static_cast<double>(site.longitude), 0, decimalYear);
-
-    const std::vector<SkySatelliteInput> satellites =
-        skySatellitesOf(table, site, magnetic.declination);
-    char dateText[DateTextCapacity];
-    formatDate(date, dateText);
-    content.sky = layoutSkyPicture(site, dateText, magnetic.declination, wmm2025().name,
-                                   magnetic.withinValidity, satellites);
-    content.selected = row;
-
-    content.satelliteName = cellText(table, row, ColumnName);
-    content.longitudeText = cellText(table, row, ColumnLongitude);
-    content.siteName = siteNameLine(siteDescription);
-    DetailsInput& input = content.input;
-    input.satelliteName = content.satelliteName.c_str();
-    input.longitudeText = content.longitudeText.c_str();
-    input.siteName = content.siteName.c_str();
-    input.date = date;
-    input.southernSite = site.latitude < 0;
-    computePointing(rowLongitude(table, row), site, input.pointing);
-    input.numbers = detailsNumbers(satellites[static_cast<std::size_t>(row)].numbers, magnetic);
-    input.modelName = wmm2025().name;
-}
-
-CalendarDate localToday() {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    return {now.wYear, now.wMonth, now.wDay};
-}
-
-INT_PTR CALLBACK DetailsWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return guardedDialogProc<DetailsWindowContext, handle>(dialog, message, wParam, lParam);
-}
-
 void showSatelliteDetails(HINSTANCE instance, HWND owner, const SatelliteTable& table, int row,
                           const ReceivingSite& site, const char* siteDescription,
-                          const CalendarDate& date, OffsetSetting& offset) {
+                          const CalendarDate& date, OffsetSetting& offset,
+                          SettingsAutosave& autosave) {
     if (row < 0 || row >= table.rowCount()) {
         return;
     }
     DetailsWindowContext context;
-    prepareDetails(table, row, site, siteDescription, date, context.content);
+    prepareSatelliteDetails(table, row, site, siteDescription, date, context.details);
     context.offset = &offset;
-    DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_DETAILS_WINDOW), owner, DetailsWindowProc,
-                    reinterpret_cast<LPARAM>(&context));
+    context.autosave = &autosave;
+    runModalDialog<DetailsWindowContext, handle>(instance, IDD_DETAILS_WINDOW, owner, context);
 }

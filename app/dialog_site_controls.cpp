@@ -21,6 +21,7 @@ void DialogSiteControls::enableCoordinateBoxes(bool enabled) {
 }
 
 void DialogSiteControls::enableRecalculate(bool enabled) {
+    recalculateEnabled_ = enabled;
     EnableWindow(recalculateButton_, enabled);
     EnableMenuItem(menuBar_, IDM_RECALCULATE, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }

@@ -21,12 +21,17 @@ public:
     void setLongitudeText(const char* text) override;
     void setLatitudeText(const char* text) override;
     void enableCoordinateBoxes(bool enabled) override;
-    // Button 1 and menu item 3001 together.
+    // IDOK and IDM_RECALCULATE together.
     void enableRecalculate(bool enabled) override;
+
+    // Whether the site inputs were usable when readSiteInput or
+    // applyPlaceName last judged them (Recalculate enabled).
+    bool recalculateEnabled() const { return recalculateEnabled_; }
 
 private:
     HWND longitudeBox_ = nullptr;
     HWND latitudeBox_ = nullptr;
     HWND recalculateButton_ = nullptr;
     HMENU menuBar_ = nullptr;
+    bool recalculateEnabled_ = true;  // as the template's button starts
 };

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/control_text.h"
+#include "app/dialog_procedure.h"
 #include "res/resource_ids.h"
 
 const char* const HomePageUrl = "https://kestrave.example.org/";
@@ -71,7 +72,9 @@ void installLinkLabel(HWND label) {
     SetWindowLongPtrW(label, GWLP_USERDATA, previous);
 }
 
-LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT handleLinkLabelMessage(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_LBUTTONUP: {
             // On the release, not the press.
@@ -100,6 +103,13 @@ LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM l
             return CallWindowProcW(previous, label, message, wParam, lParam);
         }
     }
+}
+
+}  // namespace
+
+LRESULT CALLBACK LinkLabelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam) {
+    return withoutExceptions([&] { return handleLinkLabelMessage(label, message, wParam, lParam); },
+                             static_cast<LRESULT>(0));
 }
 
 HBRUSH colourLinkLabel(LinkLabelHost& host, HDC dc, HWND label) {

@@ -21,7 +21,8 @@ struct LinkLabelHost {
     HFONT mailFont = nullptr;
 };
 
-// The targets of labels 9001 and 9002 (the mail subject is raw code page 936).
+// The targets of labels IDC_HOME_PAGE_LINK and IDC_MAIL_LINK (the mail subject is raw code page
+// 936).
 extern const char* const HomePageUrl;
 extern const char* const MailLink;
 

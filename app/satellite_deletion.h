@@ -1,5 +1,5 @@
 #pragma once
-// Command 3013: deletes the selected rows, asking about each one first.
+// IDM_DELETE_SATELLITES: deletes the selected rows, asking about each one first.
 
 #include <windows.h>
 

@@ -10,11 +10,7 @@
 
 namespace {
 
-// Typing limits in bytes.
-constexpr std::size_t LongitudeBoxLimit = 6;
-constexpr std::size_t DescriptionBoxLimit = 100;
-
-// Button 1 shows the mode.
+// The OK button shows the mode.
 const char* const AddCaption = "\xD4\xF6\xBC\xD3(&A)";     // 增加(&A)
 const char* const ModifyCaption = "\xD0\xDE\xB8\xC4(&M)";  // 修改(&M)
 
@@ -55,15 +51,10 @@ void onOk(HWND dialog, SatelliteDialogData& data) {
     EndDialog(dialog, IDOK);
 }
 
-void limitBox(HWND box, std::size_t limit) {
-    SendMessageW(box, EM_LIMITTEXT, limit, 0);
-    limitTypingToBytes(box, limit);
-}
-
 void onInitDialog(HWND dialog, SatelliteDialogData& data) {
     centreWindow(dialog);
-    limitBox(longitudeBox(dialog), LongitudeBoxLimit);
-    limitBox(descriptionBox(dialog), DescriptionBoxLimit);
+    limitTypingToBytes(longitudeBox(dialog), SatelliteLongitudeLimit);
+    limitTypingToBytes(descriptionBox(dialog), SatelliteDescriptionLimit);
     setControlText(descriptionBox(dialog), data.description);
     setControlText(longitudeBox(dialog), data.longitude);
     setControlText(okButton(dialog),
@@ -91,9 +82,6 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM, SatelliteDialog
                 default:
                     return FALSE;
             }
-        case WM_CLOSE:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
         default:
             return FALSE;
     }
@@ -101,11 +89,7 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM, SatelliteDialog
 
 }  // namespace
 
-INT_PTR CALLBACK SatelliteDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    return guardedDialogProc<SatelliteDialogData, handle>(dialog, message, wParam, lParam);
-}
-
 bool runSatelliteDialog(HINSTANCE instance, HWND owner, SatelliteDialogData& data) {
-    return DialogBoxParamW(instance, MAKEINTRESOURCEW(IDD_SATELLITE_DIALOG), owner,
-                           SatelliteDialogProc, reinterpret_cast<LPARAM>(&data)) == IDOK;
+    return runModalDialog<SatelliteDialogData, handle>(instance, IDD_SATELLITE_DIALOG, owner,
+                                                       data) == IDOK;
 }

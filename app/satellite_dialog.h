@@ -1,5 +1,5 @@
 #pragma once
-// The satellite dialog (template 2600): the longitude and description of a
+// The satellite dialog (IDD_SATELLITE_DIALOG): the longitude and description of a
 // satellite to add at the end of the table or to put into the first
 // selected row. The dialog only edits texts; its caller writes the row.
 
@@ -9,7 +9,7 @@
 
 #include "calc/satellite_entry.h"
 
-// How the dialog was opened: 0 adds, 1 modifies. Button 1 shows it.
+// How the dialog was opened: 0 adds, 1 modifies. The OK button shows it.
 enum class SatelliteDialogMode : int { Add = 0, Modify = 1 };
 
 // Texts in, texts out. The dialog keeps it in DWLP_USER.
@@ -21,8 +21,6 @@ struct SatelliteDialogData {
     // Whether OK may write these texts; OK is greyed while it says no.
     std::function<bool(const char* longitude, const char* description)> acceptable;
 };
-
-INT_PTR CALLBACK SatelliteDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Shows the dialog modally to `owner`. True when the user confirmed it with
 // OK (the texts are then in `data`), false when it was cancelled or closed.

@@ -14,30 +14,23 @@ void copyText(const std::string& text, char* buffer, std::size_t capacity) {
 }  // namespace
 
 void MemorySiteControls::readLongitudeText(char* buffer, std::size_t capacity) {
-    events.push_back("read longitude");
     copyText(longitudeText, buffer, capacity);
 }
 
 void MemorySiteControls::readLatitudeText(char* buffer, std::size_t capacity) {
-    events.push_back("read latitude");
     copyText(latitudeText, buffer, capacity);
 }
 
 void MemorySiteControls::setLongitudeText(const char* text) {
-    events.push_back(std::string("set longitude ") + text);
     longitudeText = text;
     readSiteInput(*this, site_);
 }
 
 void MemorySiteControls::setLatitudeText(const char* text) {
-    events.push_back(std::string("set latitude ") + text);
     latitudeText = text;
     readSiteInput(*this, site_);
 }
 
-void MemorySiteControls::enableCoordinateBoxes(bool enabled) {
-    events.push_back(enabled ? "boxes enabled" : "boxes disabled");
-    coordinateBoxesEnabled = enabled;
-}
+void MemorySiteControls::enableCoordinateBoxes(bool enabled) { coordinateBoxesEnabled = enabled; }
 
 void MemorySiteControls::enableRecalculate(bool enabled) { recalculateEnabled = enabled; }

@@ -4,11 +4,10 @@
 // text is set notifies, and the notification runs readSiteInput.
 
 #include <string>
-#include <vector>
 
 #include "calc/site_input.h"
 
-class MemorySiteControls final : public SiteControls {
+class MemorySiteControls : public SiteControls {
 public:
     explicit MemorySiteControls(ReceivingSite& site) : site_(site) {}
 
@@ -23,9 +22,6 @@ public:
     std::string latitudeText;
     bool coordinateBoxesEnabled = true;
     bool recalculateEnabled = false;
-    // What the handlers did, in order: "read longitude", "set latitude 39.92",
-    // "boxes disabled" ... (Recalculate's state is kept, not logged).
-    std::vector<std::string> events;
 
 private:
     ReceivingSite& site_;

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "calc/trig.h"
-#include "data/bounded_text.h"
+#include "encoding/bounded_text.h"
 #include "numtext/decimal_power.h"
 #include "numtext/numtext.h"
 

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "calc/pointing.h"
-#include "calc/whole_characters.h"
-#include "data/bounded_text.h"
+#include "encoding/bounded_text.h"
+#include "encoding/whole_characters.h"
 #include "numtext/numtext.h"
 
 namespace {

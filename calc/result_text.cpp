@@ -3,13 +3,11 @@
 #include <cstring>
 #include <vector>
 
-#include "calc/whole_characters.h"
-#include "data/bounded_text.h"
+#include "encoding/bounded_text.h"
+#include "encoding/whole_characters.h"
 
 namespace {
 
-// Cells are read as the copy command reads them.
-constexpr std::size_t ResultCellCapacity = 35999;
 constexpr std::size_t RuleLength = 80;
 
 // The text's bytes, then blanks up to `width`. A longer text is cut at the
@@ -42,7 +40,7 @@ std::size_t formatResultText(const char* description, const SatelliteTable& tabl
     text.appendRepeated('-', RuleLength);
     text.append("\r\n");
 
-    std::vector<char> cell(ResultCellCapacity);
+    std::vector<char> cell(ClipboardReadCapacity);
     int rows = table.rowCount();
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < SatelliteColumnCount; ++column) {

@@ -6,6 +6,10 @@
 
 #include "data/satellite_table.h"
 
+// The copy command reads the site description and every cell with this
+// capacity: 35,998 bytes and the NUL.
+constexpr std::size_t ClipboardReadCapacity = 35999;
+
 // Field widths in bytes, by column; 78 bytes per line before "\r\n".
 constexpr std::size_t ResultFieldWidths[SatelliteColumnCount] = {36, 10, 10, 14, 8};
 

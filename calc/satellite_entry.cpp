@@ -4,9 +4,9 @@
 #include <cstring>
 
 #include "calc/site_input.h"
-#include "data/bounded_text.h"
 #include "data/satellite_catalogue.h"
 #include "data/settings_store.h"
+#include "encoding/bounded_text.h"
 #include "numtext/numtext.h"
 
 namespace {
@@ -18,15 +18,36 @@ std::size_t cellLength(const char* text) {
     return std::min(std::strlen(text), CellTextCapacity - 1);
 }
 
-}  // namespace
-
-bool satelliteTextsValid(const char* longitudeText, const char* description) {
-    if (description[0] == '\0' || longitudeText[0] == '\0') return false;
+// satelliteTextsValid's rule, saying which text it refuses.
+SatelliteTextsFault validityFault(const char* longitudeText, const char* description) {
+    if (longitudeText[0] == '\0') return SatelliteTextsFault::LongitudeInvalid;
     // TextToNumber removes blanks in place; the caller's text stays as typed.
     char number[CellReadCapacity];
     BoundedText(number, sizeof number).append(longitudeText);
     long double longitude = 0;
-    return TextToNumber(number, &longitude) == 1 && roundsWithin(longitude, LongitudeLimit);
+    if (TextToNumber(number, &longitude) != 1 || !roundsWithin(longitude, LongitudeLimit)) {
+        return SatelliteTextsFault::LongitudeInvalid;
+    }
+    if (description[0] == '\0') return SatelliteTextsFault::DescriptionEmpty;
+    return SatelliteTextsFault::None;
+}
+
+}  // namespace
+
+bool satelliteTextsValid(const char* longitudeText, const char* description) {
+    return validityFault(longitudeText, description) == SatelliteTextsFault::None;
+}
+
+SatelliteTextsFault satelliteTextsFault(const char* longitudeText, const char* description) {
+    if (std::strlen(longitudeText) > SatelliteLongitudeLimit) {
+        return SatelliteTextsFault::LongitudeTooLong;
+    }
+    const SatelliteTextsFault fault = validityFault(longitudeText, description);
+    if (fault != SatelliteTextsFault::None) return fault;
+    if (std::strlen(description) > SatelliteDescriptionLimit) {
+        return SatelliteTextsFault::DescriptionTooLong;
+    }
+    return SatelliteTextsFault::None;
 }
 
 std::size_t storedListSizeAfterEntry(const SatelliteTable& table, int targetRow,

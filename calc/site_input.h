@@ -18,7 +18,7 @@ public:
     virtual void setLongitudeText(const char* text) = 0;
     virtual void setLatitudeText(const char* text) = 0;
     virtual void enableCoordinateBoxes(bool enabled) = 0;
-    // Button 1 and menu item 3001 together.
+    // The Recalculate button and menu command together.
     virtual void enableRecalculate(bool enabled) = 0;
 };
 

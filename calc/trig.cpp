@@ -6,9 +6,6 @@
 
 namespace {
 
-// pi at extended precision, the value FLDPI loads.
-constexpr long double Pi = 3.14159265358979323846264338327950288L;
-
 long double toRadians(long double x, int inDegrees) {
     if (inDegrees != 1) return x;
     return x * Pi / static_cast<long double>(DegreeFactor);

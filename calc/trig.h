@@ -3,6 +3,11 @@
 // instructions themselves (FSIN, FCOS, FPTAN, FPATAN) so that the Linux and
 // Windows builds compute the same bits.
 
+// pi at extended precision, the value FLDPI loads.
+constexpr long double Pi = 3.14159265358979323846264338327950288L;
+// Radians in one degree.
+constexpr long double RadiansPerDegree = Pi / 180;
+
 // Degrees per half turn; a 16-bit integer converted when used.
 constexpr short DegreeFactor = 180;
 

@@ -1,11 +1,12 @@
 #include "cli/cli_options.h"
 
-#include <CLI/CLI.hpp>
 #include <cstring>
+#include <iterator>
 
 #include "calc/memory_site_controls.h"
 #include "calc/site_input.h"
 #include "encoding/text_encoding.h"
+#include "fieldkit/calendar_date.h"
 #include "fieldkit/magnetic_model.h"
 #include "numtext/numtext.h"
 
@@ -116,13 +117,9 @@ bool readNumber(const char* option, const std::string& given, double low, double
 
 // YYYY-MM-DD with a date that exists.
 bool readCalendarDate(const std::string& text, double& decimalYear) {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (text[i] < '0' || text[i] > '9') return false;
-    const int year = std::stoi(text.substr(0, 4));
-    const int month = std::stoi(text.substr(5, 2));
-    const int day = std::stoi(text.substr(8, 2));
-    return decimalYearOfDate(year, month, day, decimalYear);
+    CalendarDate date;
+    return parseCalendarDate(text, date) &&
+           decimalYearOfDate(date.year, date.month, date.day, decimalYear);
 }
 
 bool readDate(const std::string& given, FieldOptions& field, std::string& error) {
@@ -135,89 +132,124 @@ bool readDate(const std::string& given, FieldOptions& field, std::string& error)
     return false;
 }
 
+// An option that takes a value: kept in `given` (absent until given) or,
+// for one with a default, in `text`.
+struct ValueOption {
+    const char* name;
+    std::optional<std::string>* given;
+    std::string* text = nullptr;
+};
+
+struct FlagOption {
+    const char* name;
+    bool* set;
+};
+
+// What comes after an option as its value: anything but another option. A
+// negative number ("-70.5") is a value.
+bool looksLikeOption(const std::string& argument) {
+    if (argument.size() < 2 || argument[0] != '-') return false;
+    const char next = argument[1];
+    return !((next >= '0' && next <= '9') || next == '.');
+}
+
+// Reads "--name value", "--name=value" ("--lat=" gives an empty value) and
+// flags. A value that is missing is reported first, then the first argument
+// that is no known option, then the rest are left alone.
+template <std::size_t ValueCount, std::size_t FlagCount>
+bool readArguments(const std::vector<std::string>& arguments,
+                   const ValueOption (&valueOptions)[ValueCount],
+                   const FlagOption (&flags)[FlagCount], std::string& error) {
+    bool missing[ValueCount] = {};
+    std::optional<std::string> firstStray;
+    for (std::size_t at = 0; at < arguments.size(); ++at) {
+        const std::string& argument = arguments[at];
+        const std::size_t equals =
+            argument.compare(0, 2, "--") == 0 ? argument.find('=') : std::string::npos;
+        const std::string name = argument.substr(0, equals);
+        bool known = false;
+        for (const FlagOption& flag : flags) {
+            if (name != flag.name) continue;
+            if (equals != std::string::npos) {
+                error = name.substr(2) + " was given a disallowed flag override";
+                return false;
+            }
+            *flag.set = known = true;
+        }
+        for (std::size_t i = 0; i < ValueCount && !known; ++i) {
+            if (name != valueOptions[i].name) continue;
+            known = true;
+            std::string value;
+            if (equals != std::string::npos) {
+                value = argument.substr(equals + 1);
+            } else if (at + 1 < arguments.size() && !looksLikeOption(arguments[at + 1])) {
+                value = arguments[++at];
+            } else {
+                missing[i] = true;
+                continue;
+            }
+            missing[i] = false;
+            if (valueOptions[i].given) *valueOptions[i].given = value;
+            if (valueOptions[i].text) *valueOptions[i].text = value;
+        }
+        if (!known && !firstStray) firstStray = argument;
+    }
+    for (std::size_t i = 0; i < ValueCount; ++i) {
+        if (missing[i]) {
+            error = std::string(valueOptions[i].name) + ": 1 required TEXT missing";
+            return false;
+        }
+    }
+    if (!firstStray) return true;
+    const std::string& stray = *firstStray;
+    error = stray.compare(0, 1, "-") == 0
+                ? "unknown option \"" + stray.substr(0, stray.find('=')) + "\""
+                : "unexpected argument \"" + stray + "\"";
+    return false;
+}
+
+template <typename Value>
+struct Choice {
+    const char* name;
+    Value value;
+};
+constexpr Choice<OutputEncoding> Encodings[] = {{"utf-8", OutputEncoding::Utf8},
+                                                {"gbk", OutputEncoding::Gbk}};
+constexpr Choice<OutputFormat> Formats[] = {
+    {"table", OutputFormat::Table}, {"csv", OutputFormat::Csv}, {"json", OutputFormat::Json}};
+
+// The value named `given` among `choices`, or false with a message.
+template <typename Value, std::size_t Count>
+bool choose(const char* option, const std::string& given, const Choice<Value> (&choices)[Count],
+            const char* hint, Value& value, std::string& error) {
+    for (const Choice<Value>& choice : choices) {
+        if (given == choice.name) {
+            value = choice.value;
+            return true;
+        }
+    }
+    error = std::string(option) + " \"" + given + "\": " + hint;
+    return false;
+}
+
 }  // namespace
 
 bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& options,
                      std::string& error) {
-    CLI::App app;
-    app.set_help_flag();  // --help is an ordinary flag: the caller prints the usage
-    app.allow_extras();   // refused below, with the first one named
-    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-
-    std::string city, longitude, latitude, listFile, date, height, offset, skyFile;
-    std::string format = "table", encoding = "utf-8";
-    CLI::Option* cityOption = app.add_option("--city", city);
-    CLI::Option* longitudeOption = app.add_option("--lon", longitude);
-    CLI::Option* latitudeOption = app.add_option("--lat", latitude);
-    CLI::Option* listOption = app.add_option("--list", listFile);
-    CLI::Option* dateOption = app.add_option("--date", date);
-    CLI::Option* heightOption = app.add_option("--height", height);
-    CLI::Option* offsetOption = app.add_option("--offset", offset);
-    CLI::Option* skyOption = app.add_option("--sky", skyFile);
-    app.add_option("--format", format);
-    app.add_option("--encoding", encoding);
-    app.add_flag("--cities", options.cities)->disable_flag_override();
-    app.add_flag("--help", options.help)->disable_flag_override();
-
-    // CLI11 takes the arguments last first. "--lat=" gives an empty value
-    // (CLI11 would take the next argument): pass it as "--lat" and "".
-    std::vector<std::string> reversed;
-    for (auto argument = arguments.rbegin(); argument != arguments.rend(); ++argument) {
-        const std::size_t equals = argument->find('=');
-        if (argument->compare(0, 2, "--") == 0 && equals + 1 == argument->size()) {
-            reversed.push_back("");
-            reversed.push_back(argument->substr(0, equals));
-        } else {
-            reversed.push_back(*argument);
-        }
-    }
-    try {
-        app.parse(reversed);
-    } catch (const CLI::ParseError& failure) {
-        error = failure.what();
-        return false;
-    }
-    const std::vector<std::string> extras = app.remaining();
-    if (!extras.empty()) {
-        const std::string& first = extras.front();
-        error = first.compare(0, 1, "-") == 0
-                    ? "unknown option \"" + first.substr(0, first.find('=')) + "\""
-                    : "unexpected argument \"" + first + "\"";
-        return false;
-    }
-
-    const auto take = [](CLI::Option* option, const std::string& value,
-                         std::optional<std::string>& into) {
-        if (option->count() > 0) into = value;
+    std::string format = "table";
+    std::string encoding = "utf-8";
+    // The options that take a text, each kept as typed (the last one given wins).
+    const ValueOption valueOptions[] = {
+        {"--city", &options.city},      {"--lon", &options.longitude},
+        {"--lat", &options.latitude},   {"--list", &options.listFile},
+        {"--date", &options.date},      {"--height", &options.height},
+        {"--offset", &options.offset},  {"--sky", &options.skyFile},
+        {"--format", nullptr, &format}, {"--encoding", nullptr, &encoding},
     };
-    take(cityOption, city, options.city);
-    take(longitudeOption, longitude, options.longitude);
-    take(latitudeOption, latitude, options.latitude);
-    take(listOption, listFile, options.listFile);
-    take(dateOption, date, options.date);
-    take(heightOption, height, options.height);
-    take(offsetOption, offset, options.offset);
-    take(skyOption, skyFile, options.skyFile);
-
-    if (encoding == "utf-8") {
-        options.encoding = OutputEncoding::Utf8;
-    } else if (encoding == "gbk") {
-        options.encoding = OutputEncoding::Gbk;
-    } else {
-        error = "--encoding \"" + encoding + "\": use utf-8 or gbk";
-        return false;
-    }
-    if (format == "table") {
-        options.format = OutputFormat::Table;
-    } else if (format == "csv") {
-        options.format = OutputFormat::Csv;
-    } else if (format == "json") {
-        options.format = OutputFormat::Json;
-    } else {
-        error = "--format \"" + format + "\": use table, csv or json";
-        return false;
-    }
-    return true;
+    const FlagOption flags[] = {{"--cities", &options.cities}, {"--help", &options.help}};
+    if (!readArguments(arguments, valueOptions, flags, error)) return false;
+    return choose("--encoding", encoding, Encodings, "use utf-8 or gbk", options.encoding, error) &&
+           choose("--format", format, Formats, "use table, csv or json", options.format, error);
 }
 
 bool siteFromOptions(const CliOptions& options, ReceivingSite& site, std::string& error) {

@@ -17,6 +17,12 @@ endfunction()
 
 include(GoogleTest)
 
+# The Wine prefix and temporary folder of every test under Wine. scripts/test.sh
+# boots the same prefix (kestrave_test_prefix, scripts/wine-env.sh) and keeps
+# one wineserver running for it.
+set(KESTRAVE_WINE_TEST_ENVIRONMENT
+    "WINEPREFIX=${CMAKE_BINARY_DIR}/wine/prefix" "TMPDIR=${CMAKE_BINARY_DIR}/wine/tmp")
+
 # kestrave_add_test(<name> SOURCES ... LIBS ... [GUI])
 # Native builds register every test case with ctest. Under Wine each process
 # start costs seconds, so there the whole executable is one ctest test.
@@ -27,8 +33,8 @@ function(kestrave_add_test name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
   if(CMAKE_CROSSCOMPILING)
     add_test(NAME ${name} COMMAND ${name})
-    set_tests_properties(${name} PROPERTIES TIMEOUT 600 ENVIRONMENT
-      "WINEPREFIX=${CMAKE_BINARY_DIR}/wine/prefix;TMPDIR=${CMAKE_BINARY_DIR}/wine/tmp")
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600
+      ENVIRONMENT "${KESTRAVE_WINE_TEST_ENVIRONMENT}")
     if(ARG_GUI)
       set_tests_properties(${name} PROPERTIES LABELS gui)
     endif()

@@ -84,19 +84,3 @@ void MemorySatelliteTable::sortRows(const std::function<int(int, int)>& compare)
     for (int index : order) sorted.push_back(std::move(rows_[static_cast<std::size_t>(index)]));
     rows_ = std::move(sorted);
 }
-
-void MemorySatelliteTable::selectRow(int row, bool selected) {
-    if (row < 0 || row >= rowCount()) return;
-    rows_[static_cast<std::size_t>(row)].selected = selected;
-}
-
-int MemorySatelliteTable::columnCount() const { return static_cast<int>(columns_.size()); }
-
-const SatelliteColumnLayout& MemorySatelliteTable::column(int index) const {
-    return columns_.at(static_cast<std::size_t>(index)).layout;
-}
-
-std::string MemorySatelliteTable::cellText(int row, int column) const {
-    if (row < 0 || row >= rowCount() || !isCellColumn(column)) return {};
-    return rows_[static_cast<std::size_t>(row)].cells[column];
-}

@@ -1,13 +1,14 @@
 #pragma once
 // The satellite table over plain memory: used by kestrave-cli and by the
-// tests of everything that works on the table.
+// tests of everything that works on the table (tests/support adds what only
+// they look at: selecting rows, reading the columns and whole cells).
 
 #include <string>
 #include <vector>
 
 #include "data/satellite_table.h"
 
-class MemorySatelliteTable final : public SatelliteTable {
+class MemorySatelliteTable : public SatelliteTable {
 public:
     MemorySatelliteTable() = default;
     // A copy's column layouts point at the copy's own titles.
@@ -24,13 +25,7 @@ public:
     // Stable: rows that compare equal keep their relative order.
     void sortRows(const std::function<int(int, int)>& compare) override;
 
-    void selectRow(int row, bool selected);
-    int columnCount() const;
-    const SatelliteColumnLayout& column(int index) const;
-    // A cell's whole text, uncut ("" for a cell never written).
-    std::string cellText(int row, int column) const;
-
-private:
+protected:
     struct Column {
         SatelliteColumnLayout layout;
         std::string title;

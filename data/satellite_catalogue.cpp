@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "data/bounded_text.h"
+#include "encoding/bounded_text.h"
 
 // The 39 built-in satellites in ascending order of longitude. Each record is
 // followed by its NUL; the literal's own terminating zero is the NUL that

@@ -93,3 +93,9 @@ void insertSatelliteColumns(SatelliteTable& table) {
         table.insertColumn(column, layout.width, layout.title, layout.alignment);
     }
 }
+
+std::string cellText(const SatelliteTable& table, int row, int column) {
+    char text[CellTextCapacity];
+    table.getCell(row, column, text, sizeof text);
+    return text;
+}

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 
 enum SatelliteColumn : int {
     ColumnName = 0,          // 卫星名称, the satellite's description
@@ -51,11 +52,16 @@ public:
     virtual void sortRows(const std::function<int(int, int)>& compare) = 0;
 };
 
+// The whole text of a cell (up to CellTextCapacity - 1 bytes), "" for a
+// missing row, column or cell.
+std::string cellText(const SatelliteTable& table, int row, int column);
+
 // One bit per column (1 << column); a set bit means ascending order.
 using SortDirections = std::uint32_t;
 
 // Case-insensitive comparison of two texts for the name and azimuth columns,
-// answering <0, 0 or >0. The Win32 program passes lstrcmpiA.
+// answering <0, 0 or >0. The Win32 program passes a comparison in the
+// Chinese (PRC) locale, which is lstrcmpiA's order on a code page 936 system.
 using TextComparison = int (*)(const char* first, const char* second);
 
 // Portable default: ASCII letters compared case-insensitively, every other byte bytewise.

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "data/bounded_text.h"
 #include "data/satellite_catalogue.h"
+#include "encoding/bounded_text.h"
 
 namespace {
 
@@ -64,15 +64,13 @@ std::size_t storedListSize(const SatelliteTable& table) {
     return size;
 }
 
-void saveSettings(SettingsBackend& store, const ReceivingSite& site, const SatelliteTable& table,
-                  ChangeFlags flags) {
-    if (flags & SiteChanged) {
-        writeSiteText(store, CityValue, site.name);
-        writeSiteText(store, LongitudeValue, site.longitudeText);
-        writeSiteText(store, LatitudeValue, site.latitudeText);
-    }
-    if ((flags & ListChanged) == 0) return;
+void saveSite(SettingsBackend& store, const ReceivingSite& site) {
+    writeSiteText(store, CityValue, site.name);
+    writeSiteText(store, LongitudeValue, site.longitudeText);
+    writeSiteText(store, LatitudeValue, site.latitudeText);
+}
 
+void saveSatelliteList(SettingsBackend& store, const SatelliteTable& table) {
     std::vector<char> data;
     data.reserve(StoredListCapacity);
     char record[MaxRecordLength + 1];
@@ -86,6 +84,12 @@ void saveSettings(SettingsBackend& store, const ReceivingSite& site, const Satel
     data.push_back('\0');
     data.push_back('\0');
     store.writeBinaryValue(ListValue, data.data(), data.size());
+}
+
+void saveSettings(SettingsBackend& store, const ReceivingSite& site, const SatelliteTable& table,
+                  ChangeFlags flags) {
+    if (flags & SiteChanged) saveSite(store, site);
+    if (flags & ListChanged) saveSatelliteList(store, table);
 }
 
 void loadOffset(SettingsBackend& store, OffsetSetting& offset) {

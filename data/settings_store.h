@@ -51,6 +51,11 @@ std::size_t storedListSize(const SatelliteTable& table);
 void saveSettings(SettingsBackend& store, const ReceivingSite& site, const SatelliteTable& table,
                   ChangeFlags flags);
 
+// Its two parts: City, X and Y; and Data (not written when it would exceed
+// StoredListCapacity).
+void saveSite(SettingsBackend& store, const ReceivingSite& site);
+void saveSatelliteList(SettingsBackend& store, const SatelliteTable& table);
+
 // The offset angle the details window's box holds, kept as one more text
 // value, Offset, which the earlier readers of the key never look at.
 struct OffsetSetting {

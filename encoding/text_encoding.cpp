@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "calc/whole_characters.h"
 #include "encoding/platform_conversion.h"
+#include "encoding/whole_characters.h"
 
 bool utf8ToUtf16(const std::string& utf8, std::u16string& out) {
     return decodeBytes(ByteEncoding::Utf8, utf8, out);

@@ -2,14 +2,19 @@
 
 #include <cmath>
 
+#include "calc/trig.h"
 #include "numtext/decimal_power.h"
 
 namespace {
 
-constexpr long double Radian = 3.14159265358979323846264338327950288L / 180;
+// The bearing of the angle A counted from due north (fromNorth) or due south.
+long double bearingOf(long double azimuthAngle, bool fromNorth) {
+    return bearingWithinCircle(fromNorth ? -azimuthAngle : 180 - azimuthAngle);
+}
 
-// `angle` brought into 0 <= a < 360.
-long double fullCircle(long double angle) {
+}  // namespace
+
+long double bearingWithinCircle(long double angle) {
     long double a = std::fmod(angle, 360.0L);
     if (a < 0) a += 360;
     // -1e-20 + 360 rounds to 360; a negative zero becomes +0.
@@ -17,13 +22,11 @@ long double fullCircle(long double angle) {
     return a + 0.0L;
 }
 
-}  // namespace
-
 long double trueAzimuth(const PointingAngles& angles) {
     // Northern site: A counts from due south, positive toward the east
     // (南偏东), so the bearing is 180 - A. Southern site: A counts from due
     // north, negative toward the east (北偏东), so the bearing is -A.
-    return fullCircle(angles.southern ? -angles.azimuthAngle : 180 - angles.azimuthAngle);
+    return bearingOf(angles.azimuthAngle, angles.southern);
 }
 
 SatelliteFieldNumbers computeFieldNumbers(long double satelliteLongitude, const ReceivingSite& site,
@@ -33,12 +36,20 @@ SatelliteFieldNumbers computeFieldNumbers(long double satelliteLongitude, const 
     SatelliteFieldNumbers numbers;
     numbers.elevation = angles.elevation;
     numbers.polarisation = angles.polarisation;
-    numbers.azimuth = trueAzimuth(angles);
-    numbers.magneticAzimuth = fullCircle(numbers.azimuth - declination);
+    // A is the arc tangent of tan(delta) / sin(latitude), which names the
+    // direction only while cos(delta) > 0. Beyond a quarter turn of
+    // longitude the satellite is on the far side of the Earth and the same
+    // angle counts from the other reference: due north at a northern site,
+    // due south at a southern one. A satellite above the horizon has
+    // cos(delta) cos(latitude) > RadiusRatio, so it keeps the table's direction.
+    const bool farSide = trigCos(satelliteLongitude - site.longitude, 1) < 0;
+    numbers.azimuth =
+        farSide ? bearingOf(angles.azimuthAngle, !angles.southern) : trueAzimuth(angles);
+    numbers.magneticAzimuth = bearingWithinCircle(numbers.azimuth - declination);
 
     // Central angle b between the site and the sub-satellite point.
-    const long double cosB =
-        std::cos(site.latitude * Radian) * std::cos((satelliteLongitude - site.longitude) * Radian);
+    const long double cosB = std::cos(site.latitude * RadiansPerDegree) *
+                             std::cos((satelliteLongitude - site.longitude) * RadiansPerDegree);
     const long double R = EarthRadiusKm;
     const long double r = GeostationaryRadiusKm;
     numbers.rangeKm = std::sqrt(R * R + r * r - 2 * R * r * cosB);

@@ -15,7 +15,10 @@ struct SatelliteFieldNumbers {
     long double elevation = 0;     // degrees; the table's text rounds it
     long double polarisation = 0;  // degrees; likewise
     // Degrees clockwise from true north, 0 <= azimuth < 360: the direction
-    // the table's azimuth text names.
+    // of the satellite from the site, above or below the horizon. For a
+    // satellite above the horizon it is the direction the table's azimuth
+    // text names; beyond a quarter turn of longitude the text's angle counts
+    // from the other reference (due north instead of due south, or back).
     long double azimuth = 0;
     // What a compass reads: azimuth - declination, 0 <= a < 360.
     long double magneticAzimuth = 0;
@@ -24,8 +27,13 @@ struct SatelliteFieldNumbers {
     bool visible = false;     // above the horizon
 };
 
+// `angle` (degrees) as a bearing: brought into 0 <= a < 360, +0 for zero.
+long double bearingWithinCircle(long double angle);
+
 // The true azimuth (0 <= a < 360) of the direction the quadrant word and
-// the angle A of `angles` name.
+// the angle A of `angles` name: the satellite's own direction while it is
+// within a quarter turn of the site's longitude (as every one above the
+// horizon is). SatelliteFieldNumbers::azimuth holds the direction on every side.
 long double trueAzimuth(const PointingAngles& angles);
 
 // The numbers for the satellite at `satelliteLongitude` seen from the site,

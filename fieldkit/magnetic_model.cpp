@@ -4,14 +4,17 @@
 #include <cmath>
 #include <vector>
 
+#include "calc/trig.h"
+#include "fieldkit/calendar_date.h"
+
 namespace {
 
 // WGS-84 ellipsoid and the model's reference radius.
 constexpr double SemiMajorAxisKm = 6378.137;
 constexpr double Flattening = 1 / 298.257223563;
 constexpr double ReferenceRadiusKm = 6371.2;
-constexpr double Pi = 3.14159265358979323846;
-constexpr double Radian = Pi / 180;
+// The model is evaluated in double precision, as NOAA publishes it.
+constexpr double Radian = static_cast<double>(RadiansPerDegree);
 // Closest approach to a pole, in degrees: 1/cos of the geocentric latitude
 // stays finite there.
 constexpr double PoleMargin = 1e-7;
@@ -124,13 +127,9 @@ MagneticField evaluateMagneticField(const MagneticModel& model, double latitude,
 }
 
 bool decimalYearOfDate(int year, int month, int day, double& decimalYear) {
-    static const int DaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    if (month < 1 || month > 12 || day < 1) return false;
-    const int monthDays = DaysInMonth[month - 1] + (month == 2 && leap ? 1 : 0);
-    if (day > monthDays) return false;
+    if (day < 1 || day > daysInMonth(year, month)) return false;
     int dayOfYear = day;
-    for (int i = 0; i < month - 1; ++i) dayOfYear += DaysInMonth[i] + (i == 1 && leap ? 1 : 0);
-    decimalYear = year + (dayOfYear - 1) / (leap ? 366.0 : 365.0);
+    for (int earlier = 1; earlier < month; ++earlier) dayOfYear += daysInMonth(year, earlier);
+    decimalYear = year + (dayOfYear - 1) / (isLeapYear(year) ? 366.0 : 365.0);
     return true;
 }

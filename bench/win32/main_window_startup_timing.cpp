@@ -1,7 +1,7 @@
 // Times the main window with the built-in list and with a stored list of the
 // largest size the reader accepts (36,000 bytes), side by side in one run:
 //
-//   start-up     common controls, then the dialog created from template 2000
+//   start-up     common controls, then the dialog created from IDD_MAIN_WINDOW
 //                up to its first paint (city box filled, settings read, table
 //                filled and recalculated, the window drawn);
 //   recalculate  the Recalculate command over every row, and the repaint;
@@ -119,16 +119,15 @@ struct Times {
 // One start, one recalculation and one sort of one window.
 Times timeOneWindow(HINSTANCE instance, bool initialiseControls) {
     auto state = std::make_unique<MainWindowState>();
-    state->instance = instance;
+    state->controls.instance = instance;
     Times times;
     double begin = now();
     if (initialiseControls) {
         INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&controls);
     }
-    // CreateDialogParam returns once WM_INITDIALOG has been handled.
-    HWND window = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAIN_WINDOW), nullptr,
-                                     MainWindowProc, reinterpret_cast<LPARAM>(state.get()));
+    // createMainWindow returns once WM_INITDIALOG has been handled.
+    HWND window = createMainWindow(*state);
     if (window == nullptr) {
         std::fprintf(stderr, "the main window could not be created\n");
         std::exit(1);

@@ -5,7 +5,8 @@ The seeds are the texts, records, stored values and tables the program is
 known to meet: the number texts TextToNumber accepts and refuses and the
 texts NumberToText writes, the built-in catalogue and odd records, the
 settings values of a first run, of a saved list and of values the program
-never writes itself, a few result tables, and kestrave-cli's argument lists.
+never writes itself, a few result tables, kestrave-cli's argument lists, and
+horizon files and stored horizon settings.
 Texts are code page 936, arguments UTF-8.
 
 Run it from anywhere; it replaces the corpus folders' contents.
@@ -247,6 +248,29 @@ def cli_arguments():
     }
 
 
+def horizon_files():
+    """Horizon files of both forms, refused ones, and stored horizon settings."""
+    return {
+        "sectors": b"120,150,12.5\n350 10 5\n200 , 210 , 30\n10,10,45\n0,360,2\n",
+        "points": b"0 5\n90,10\n180 30\n270 0\n360 8\n",
+        "points-unsorted-with-wall": b"270 0\n90 0\n90 20\n180 30\n",
+        "one-point": b"123 7\n",
+        "bom-crlf-comments": b"\xef\xbb\xbf# the roof\r\n\r\n120,150,12.5  # east\r\n"
+                             b"350,10,5\r\n",
+        "mixed-forms": b"120,150,12.5\n200,5\n",
+        "bad-number": b"# first\n10 20 5\n10 abc 5\n",
+        "out-of-range": b"361,10,5\n",
+        "wrong-count": b"1 2 3 4\n",
+        "sectors-65": b"1,2,3\n" * 65,
+        "points-720": b"".join(b"%d.5 %d\n" % (k // 2, k % 90) for k in range(720)),
+        "file-65537-bytes": b"10 20\n" + b"\n" * (65537 - 6),
+        "setting-empty": b"T",
+        "setting-compass": b"M;120.00,150.00,12.50;350.00,10.00,0",
+        "setting-64-sectors": b"M" + b";360.00,360.00,90.00" * 64,
+        "setting-65-sectors": b"T" + b";1,2,3" * 65,
+    }
+
+
 def write(target, seeds):
     folder = HERE / "corpus" / target
     shutil.rmtree(folder, ignore_errors=True)
@@ -262,6 +286,7 @@ def main():
     write("settings_store_fuzz", settings_values(catalogue))
     write("result_text_fuzz", result_tables())
     write("cli_run_fuzz", cli_arguments())
+    write("horizon_file_fuzz", horizon_files())
 
 
 if __name__ == "__main__":

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "tests/fuzz/fuzz_check.h"
+#include "tests/support/test_satellite_table.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ constexpr std::size_t CellLimit = CellTextCapacity - 1;
 // of them; the description follows a comma that comes within the first 21
 // bytes, and is empty for a comma-less record of at most 20 bytes. Elsewhere
 // the description's start is open, but it is always an end part of the record.
-void checkRow(const MemorySatelliteTable& table, int row, const std::string& record) {
+void checkRow(const TestSatelliteTable& table, int row, const std::string& record) {
     const std::string longitude = table.cellText(row, ColumnLongitude);
     const std::string description = table.cellText(row, ColumnName);
 
@@ -49,7 +49,7 @@ void checkRow(const MemorySatelliteTable& table, int row, const std::string& rec
 // Forms the row's record and splits it again: where the row's longitude text is
 // shorter than 20 bytes and has no comma, and its description is at most 127
 // bytes, the split gives the same two texts back.
-void checkFormedRecord(const MemorySatelliteTable& table, int row) {
+void checkFormedRecord(const TestSatelliteTable& table, int row) {
     const std::string longitude = table.cellText(row, ColumnLongitude);
     const std::string description = table.cellText(row, ColumnName);
 
@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size > LargestList) return 0;
     std::unique_ptr<char[]> list = exactCopy(data, size);
 
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     insertSatelliteColumns(table);
     fillSatelliteTable(table, list.get(), size);
 

@@ -13,11 +13,11 @@
 #include <memory>
 #include <string>
 
-#include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "data/settings_store.h"
 #include "tests/fuzz/fuzz_check.h"
 #include "tests/support/memory_settings_backend.h"
+#include "tests/support/test_satellite_table.h"
 
 namespace {
 
@@ -88,7 +88,7 @@ ReceivingSite loadCheckedSite(SettingsBackend& store) {
     return site;
 }
 
-bool sameRows(const MemorySatelliteTable& a, const MemorySatelliteTable& b) {
+bool sameRows(const TestSatelliteTable& a, const TestSatelliteTable& b) {
     if (a.rowCount() != b.rowCount()) return false;
     for (int row = 0; row < a.rowCount(); ++row)
         for (int column = 0; column < SatelliteColumnCount; ++column)
@@ -96,16 +96,15 @@ bool sameRows(const MemorySatelliteTable& a, const MemorySatelliteTable& b) {
     return true;
 }
 
-MemorySatelliteTable tableFilledFrom(const char* list, std::size_t size) {
-    MemorySatelliteTable table;
+TestSatelliteTable tableFilledFrom(const char* list, std::size_t size) {
+    TestSatelliteTable table;
     insertSatelliteColumns(table);
     fillSatelliteTable(table, list, size);
     return table;
 }
 
-const MemorySatelliteTable& catalogueTable() {
-    static const MemorySatelliteTable table =
-        tableFilledFrom(DefaultCatalogue, DefaultCatalogueSize);
+const TestSatelliteTable& catalogueTable() {
+    static const TestSatelliteTable table = tableFilledFrom(DefaultCatalogue, DefaultCatalogueSize);
     return table;
 }
 
@@ -138,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(fieldText(site, index) == expected[index], "a site text reads as stored");
 
     // The list: Data when it can be read, else the built-in catalogue.
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     insertSatelliteColumns(table);
     loadSatelliteList(store, table);
     const bool listReadable = (flags & 8) != 0 && list.size() <= StoredListCapacity;
@@ -175,7 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ReceivingSite reloaded = loadCheckedSite(saved);
     for (int index = 0; index < 3; ++index)
         require(fieldText(reloaded, index) == expected[index], "the saved site reads back");
-    MemorySatelliteTable reloadedTable;
+    TestSatelliteTable reloadedTable;
     insertSatelliteColumns(reloadedTable);
     loadSatelliteList(saved, reloadedTable);
     if (savedList == saved.values.end()) {

@@ -32,7 +32,7 @@ protected:
         GuiTest::SetUp();
         openedLinks.clear();
         window_ = std::make_unique<HostedMainWindow>();
-        main().state().openLink = recordLink;
+        main().state().seams.openLink = recordLink;
     }
 
     HostedMainWindow& main() const { return *window_; }
@@ -57,6 +57,30 @@ HCURSOR handCursor() {
     return LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDCUR_HAND));
 }
 
+// The label's rectangle holds its whole text on one line, in the label's
+// font, inside the box, and at least as wide as its template.
+void expectTextFits(HWND label, HWND box) {
+    wchar_t text[128] = {};
+    const int length = GetWindowTextW(label, text, 128);
+    HDC dc = GetDC(label);
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    SIZE extent = {};
+    GetTextExtentPoint32W(dc, text, length, &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(label, dc);
+    RECT rect;
+    GetClientRect(label, &rect);
+    EXPECT_GE(rect.right, extent.cx) << length;
+    EXPECT_GE(rect.bottom, extent.cy);
+    RECT inBox;
+    GetWindowRect(label, &inBox);
+    MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&inBox), 2);
+    RECT client;
+    GetClientRect(box, &client);
+    EXPECT_LE(inBox.right, client.right);
+}
+
 POINT centreOf(HWND window) {
     RECT rect;
     GetWindowRect(window, &rect);
@@ -71,14 +95,16 @@ TEST_F(AboutBoxTest, OpensAsItsTemplateLaysItOut) {
                 {"Static", -1, box(17, 7, 21, 21), nullptr, SS_ICON, 0, TemplateSize::Ignored},
                 {"Static", -1, box(43, 5, 137, 32), nullptr, SS_CENTER, 0},
                 {"Static", -1, box(7, 38, 166, 1), "", SS_ETCHEDHORZ, 0, TemplateSize::Ignored},
+                // The links grow to their texts where the font needs more room.
                 {"Static", IDC_HOME_PAGE_LINK, box(32, 50, 116, 10),
-                 "https://kestrave.example.org/", 0, 0},
-                {"Static", IDC_MAIL_LINK, box(36, 68, 108, 10), "author@kestrave.example.org", 0,
-                 0},
+                 "https://kestrave.example.org/", 0, 0, TemplateSize::Ignored},
+                {"Static", IDC_MAIL_LINK, box(36, 68, 108, 10), "author@kestrave.example.org", 0, 0,
+                 TemplateSize::Ignored},
                 {"Static", -1, box(7, 87, 166, 1), "", SS_ETCHEDHORZ, 0, TemplateSize::Ignored},
                 {"Button", IDOK, box(69, 95, 50, 14), "确定", BS_DEFPUSHBUTTON, 0},
             });
         expectDialogFrame(about, 189, 116);
+        for (HWND label : {homePageLabel(about), mailLabel(about)}) expectTextFits(label, about);
         expectCentred(about);
         EXPECT_EQ(controlText(about).rfind("关于本程序", 0), 0u) << controlText(about);
         EXPECT_EQ(GetWindow(about, GW_OWNER), main().window());
@@ -122,7 +148,7 @@ TEST_F(AboutBoxTest, ALinkOpensOnTheReleaseOfTheButtonNotOnThePress) {
         EXPECT_EQ(openedLinks.size(), 2u);
         closeWithOk(box);
     });
-    EXPECT_EQ(main().state().changeFlags, SiteChanged);
+    EXPECT_EQ(main().state().model.changeFlags, SiteChanged);
 }
 
 TEST_F(AboutBoxTest, TheLabelsTakeTheMouseAndShowTheHandCursor) {
@@ -268,7 +294,7 @@ TEST_P(AboutBoxCloseTest, EscapeLeavesTheBoxOpenAndEachWayToCloseEndsIt) {
     EXPECT_TRUE(closed);
     EXPECT_TRUE(openedLinks.empty());
     EXPECT_TRUE(IsWindowEnabled(main().window()));
-    EXPECT_EQ(main().state().changeFlags, SiteChanged);
+    EXPECT_EQ(main().state().model.changeFlags, SiteChanged);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWayToClose, AboutBoxCloseTest,

@@ -152,7 +152,7 @@ TEST_F(ClipboardTest, CopyingChangesNeitherTheTableNorItsSelectionNorTheFlags) {
     EXPECT_EQ(SendMessageA(table, LVM_GETSELECTEDCOUNT, 0, 0), 2);
     EXPECT_EQ(SendMessageA(table, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 2);
     EXPECT_EQ(SendMessageA(table, LVM_GETNEXTITEM, 2, LVNI_SELECTED), 5);
-    EXPECT_EQ(main.state().changeFlags, SiteChanged);
+    EXPECT_EQ(main.state().model.changeFlags, SiteChanged);
 
     // Every row is there, in the table's order.
     const std::string text = clipboardText();

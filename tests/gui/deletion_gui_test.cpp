@@ -47,7 +47,7 @@ protected:
         questions.clear();
         answers.clear();
         window_ = std::make_unique<HostedMainWindow>();
-        window_->state().askDeletion = answerFromTheTest;
+        window_->state().seams.askDeletion = answerFromTheTest;
     }
 
     // Selects the rows, answers the questions in turn and returns the names asked about.
@@ -104,7 +104,7 @@ TEST_F(DeletionTest, YesToEachOfThreeAdjacentRowsAsksAboutEachAsItMovesUp) {
     std::vector<std::string> asked = deleteAnswering({0, 1, 2}, {IDYES, IDYES, IDYES});
     EXPECT_EQ(asked, (std::vector<std::string>{before[0], before[1], before[2]}));
     EXPECT_EQ(names(), without(before, {0, 1, 2}));
-    EXPECT_EQ(main().state().changeFlags, ListChanged | SiteChanged);
+    EXPECT_EQ(main().state().model.changeFlags, ListChanged | SiteChanged);
 }
 
 TEST_F(DeletionTest, NoKeepsTheRowAndGoesOnToTheNextSelectedOne) {
@@ -112,14 +112,14 @@ TEST_F(DeletionTest, NoKeepsTheRowAndGoesOnToTheNextSelectedOne) {
     std::vector<std::string> asked = deleteAnswering({5, 9, 10, 30}, {IDNO, IDYES, IDNO, IDYES});
     EXPECT_EQ(asked, (std::vector<std::string>{before[5], before[9], before[10], before[30]}));
     EXPECT_EQ(names(), without(before, {9, 30}));
-    EXPECT_EQ(main().state().changeFlags, ListChanged | SiteChanged);
+    EXPECT_EQ(main().state().model.changeFlags, ListChanged | SiteChanged);
 }
 
 TEST_F(DeletionTest, NoToEveryRowChangesNothing) {
     const std::vector<std::string> before = names();
     deleteAnswering({1, 2}, {IDNO, IDNO});
     EXPECT_EQ(names(), before);
-    EXPECT_EQ(main().state().changeFlags, SiteChanged);
+    EXPECT_EQ(main().state().model.changeFlags, SiteChanged);
 }
 
 TEST_F(DeletionTest, CancelAtTheSecondOfThreeKeepsTheFirstDeletedAndTheOthersInPlace) {
@@ -127,7 +127,7 @@ TEST_F(DeletionTest, CancelAtTheSecondOfThreeKeepsTheFirstDeletedAndTheOthersInP
     std::vector<std::string> asked = deleteAnswering({3, 6, 8}, {IDYES, IDCANCEL});
     EXPECT_EQ(asked, (std::vector<std::string>{before[3], before[6]}));
     EXPECT_EQ(names(), without(before, {3}));
-    EXPECT_EQ(main().state().changeFlags, ListChanged | SiteChanged);
+    EXPECT_EQ(main().state().model.changeFlags, ListChanged | SiteChanged);
 }
 
 TEST_F(DeletionTest, TheLastRowAndThenTheFirstCanGo) {
@@ -151,7 +151,7 @@ TEST_F(DeletionTest, NothingSelectedAsksNothing) {
     main().command(IDM_DELETE_SATELLITES);
     EXPECT_TRUE(questions.empty());
     EXPECT_EQ(main().rowCount(), 39);
-    EXPECT_EQ(main().state().changeFlags, SiteChanged);
+    EXPECT_EQ(main().state().model.changeFlags, SiteChanged);
 }
 
 TEST_F(DeletionTest, NoRecalculationFollows) {

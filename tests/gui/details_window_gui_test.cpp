@@ -41,7 +41,7 @@ struct MainWindowView {
 };
 
 MainWindowView view(HostedMainWindow& main) {
-    MainWindowView seen{main.text(IDC_SITE_DESCRIPTION), {}, main.state().changeFlags};
+    MainWindowView seen{main.text(IDC_SITE_DESCRIPTION), {}, main.state().model.changeFlags};
     for (int row = 0; row < main.rowCount(); ++row)
         for (int column = 0; column < SatelliteColumnCount; ++column)
             seen.cells.push_back(main.cell(row, column));
@@ -70,7 +70,7 @@ TEST_F(DetailsWindowTest, OpensForTheSelectedRowWithEveryTextAndChangesNothing) 
         storedList({"57.0,one", cp936FromUtf8("105.5,亚洲3号  (AsiaSat-3S)"),
                     cp936FromUtf8("125.0,中星6号  (ChinaSat-6)"), cp936FromUtf8("-60.0,西方")}));
     HostedMainWindow main;
-    main.state().today = newYear2026;
+    main.state().seams.today = newYear2026;
     // The menu item itself (text and place) is checked with the whole menu.
 
     main.initMenuPopup(1);
@@ -125,7 +125,7 @@ TEST_F(DetailsWindowTest, OpensForTheSelectedRowWithEveryTextAndChangesNothing) 
 
     // A double-click opens it for the clicked row; Enter closes it. After
     // the model's years there is no declination and so no compass bearing.
-    main.state().today = newYear2031;
+    main.state().seams.today = newYear2031;
     const int western = main.rowWithLongitude("-60.0");
     const int eastern = main.rowWithLongitude("125.0");
     ASSERT_NE(eastern, -1);

@@ -32,9 +32,8 @@ std::string utf8(const char* cp936) { return utf8FromCp936(cp936); }
 
 HostedMainWindow::HostedMainWindow() : state_(std::make_unique<MainWindowState>()) {
     initCommonControlsOnce();
-    state_->instance = GetModuleHandleW(nullptr);
-    window_ = CreateDialogParamW(state_->instance, MAKEINTRESOURCEW(IDD_MAIN_WINDOW), nullptr,
-                                 MainWindowProc, reinterpret_cast<LPARAM>(state_.get()));
+    state_->controls.instance = GetModuleHandleW(nullptr);
+    window_ = createMainWindow(*state_);
     pumpMessages();
 }
 

@@ -51,7 +51,7 @@ public:
     // What the window does before a pop-up menu opens.
     void initMenuPopup(int menuIndex);
 
-    // The close box (WM_SYSCOMMAND SC_CLOSE), WM_CLOSE or command 3002.
+    // The close box (WM_SYSCOMMAND SC_CLOSE), WM_CLOSE or IDM_EXIT.
     void closeWithCloseBox();
     void closeWithMessage();
     // True once the window has ended its dialog (and so hidden itself).

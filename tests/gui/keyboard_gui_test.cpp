@@ -221,7 +221,7 @@ void expectOneSatelliteMenuAt(HostedMainWindow& main, const MenuWatch& seen, POI
                               const char* how) {
     EXPECT_FALSE(seen.menuBarEntered) << how;
     ASSERT_EQ(seen.opened.size(), 1u) << how;
-    EXPECT_EQ(seen.opened[0].menu, main.state().satelliteMenu) << how;
+    EXPECT_EQ(seen.opened[0].menu, main.state().controls.satelliteMenu) << how;
     EXPECT_EQ(seen.opened[0].topLeft.x, where.x) << how;
     EXPECT_EQ(seen.opened[0].topLeft.y, where.y) << how;
     EXPECT_FALSE(seen.opened[0].modifyEnabled) << how << ": no row is selected";

@@ -51,7 +51,7 @@ TEST_F(MainWindowTest, FirstStartShowsBeijingAndTheCalculatedCatalogue) {
     EXPECT_EQ(main.cell(row, ColumnAzimuth), "南偏西16.79度");
     EXPECT_EQ(main.cell(row, ColumnPolarisation), "-12.80");
     // Start-up ends with a recalculation; the list itself is untouched.
-    EXPECT_EQ(main.state().changeFlags, SiteChanged);
+    EXPECT_EQ(main.state().model.changeFlags, SiteChanged);
 }
 
 TEST_F(MainWindowTest, OpensCentredWithItsIconAndTheFocusInTheCityBox) {
@@ -198,13 +198,21 @@ TEST_F(MainWindowTest, MenuHoldsItsThreePopUpsAndTheirCommands) {
     const MenuEntry entries[] = {
         {0, 0, IDM_RECALCULATE, "重新计算(&C)"},
         {0, 1, 0, ""},
-        {0, 2, IDM_EXIT, "退出(&X)"},
+        {0, 2, IDM_OPEN_LIST, "打开卫星列表(&O)..."},
+        {0, 3, IDM_SAVE_LIST, "保存卫星列表(&S)..."},
+        {0, 4, IDM_EXPORT_RESULTS, "导出计算结果(&E)..."},
+        {0, 5, 0, ""},
+        {0, 6, IDM_EXIT, "退出(&X)"},
         {1, 0, IDM_ADD_SATELLITE, "增加卫星参数(&A)..."},
         {1, 1, IDM_MODIFY_SATELLITE, "修改选定卫星(&M)..."},
         {1, 2, IDM_DELETE_SATELLITES, "删除选定卫星(&D)"},
         {1, 3, 0, ""},
         {1, 4, IDM_COPY_RESULTS, "将计算结果拷贝到剪贴板(&C)"},
         {1, 5, IDM_SATELLITE_DETAILS, "寻星详情(&I)..."},
+        {1, 6, IDM_OBSTACLES, "遮挡物(&B)..."},
+        {1, 7, 0, ""},
+        {1, 8, IDM_LOAD_CURRENT_LIST, "载入当前卫星列表(&N)"},
+        {1, 9, IDM_RESTORE_BUILT_IN_LIST, "恢复内置卫星列表(&R)"},
         {2, 0, IDM_ABOUT, "关于本程序(&A)..."},
     };
     const char* popups[] = {"文件(&F)", "卫星参数(&S)", "帮助(&H)"};
@@ -241,7 +249,7 @@ TEST_F(MainWindowTest, EveryControlHasItsTooltip) {
          "仰角为正馈天线的角度,极化角方向为面对天线(即看到馈源的背面)顺时针转动为正"},
     };
     HostedMainWindow main;
-    HWND tooltip = main.state().tooltip;
+    HWND tooltip = main.state().controls.tooltip;
     ASSERT_NE(tooltip, nullptr);
     EXPECT_EQ(SendMessageA(tooltip, TTM_GETTOOLCOUNT, 0, 0), 5);
     EXPECT_EQ(SendMessageA(tooltip, TTM_GETDELAYTIME, TTDT_AUTOPOP, 0), 20000);
@@ -266,13 +274,17 @@ TEST_F(MainWindowTest, EveryControlHasItsTooltip) {
     }
 }
 
-TEST_F(MainWindowTest, EscapeLeavesTheWindowOpenAndSavesNothing) {
+TEST_F(MainWindowTest, EscapeLeavesTheWindowOpenAndWritesNothing) {
     HostedMainWindow main;
+    // The first recalculation's site is already stored; Escape must not add
+    // the close sequence's writes to it.
+    const StoredValue city = readStoredValue(HKEY_CURRENT_USER, "City");
     main.pressKey(IDC_CITY, VK_ESCAPE);
     main.command(IDCANCEL);
     EXPECT_FALSE(main.ended());
-    EXPECT_FALSE(readStoredValue(HKEY_CURRENT_USER, "City").present);
-    EXPECT_FALSE(readStoredValue(HKEY_LOCAL_MACHINE, "City").present);
+    EXPECT_EQ(readStoredValue(HKEY_CURRENT_USER, "City").bytes, city.bytes);
+    EXPECT_FALSE(readStoredValue(HKEY_CURRENT_USER, "Data").present);
+    EXPECT_FALSE(readStoredValue(HKEY_LOCAL_MACHINE, "Data").present);
 }
 
 enum class CloseWay { CloseBox, CloseMessage, ExitCommand };

@@ -1,7 +1,7 @@
 #pragma once
 // Driving a modal window (a dialog or a message box) from inside its own
-// message loop, the way a user acts on it while DialogBoxParamA or
-// MessageBoxA waits.
+// message loop, the way a user acts on it while DialogBoxParamW or
+// MessageBoxW waits.
 
 #include <windows.h>
 
@@ -15,7 +15,7 @@
 void whileModalOpen(HWND owner, const std::function<void()>& open,
                     const std::function<void(HWND window)>& script);
 
-// A key pressed while `focus` has the focus, passed through IsDialogMessageA
+// A key pressed while `focus` has the focus, passed through IsDialogMessageW
 // as the window's loop passes it, then the messages it led to.
 void pressDialogKey(HWND window, HWND focus, UINT key);
 

@@ -35,7 +35,7 @@ void click(HWND dialog, int button) {
     pumpDialog(dialog);
 }
 
-// Opens the dialog with command 3011 or 3012 and runs `script` in it.
+// Opens the dialog with IDM_ADD_SATELLITE or IDM_MODIFY_SATELLITE and runs `script` in it.
 void inDialog(HostedMainWindow& main, int command, const std::function<void(HWND)>& script) {
     whileModalOpen(
         main.window(), [&] { main.command(command); }, script);
@@ -198,7 +198,7 @@ TEST_F(SatelliteDialogTest, AddAppendsAfterTheLastRowAndRecalculatesEveryRowForT
         EXPECT_EQ(resultsOf(main, row),
                   pointingFrom("121.48", "31.22", main.cell(row, ColumnLongitude)));
     }
-    EXPECT_EQ(main.state().changeFlags, ListChanged | SiteChanged);
+    EXPECT_EQ(main.state().model.changeFlags, ListChanged | SiteChanged);
 
     main.closeWithMessage();
     std::string data = readStoredValue(HKEY_LOCAL_MACHINE, "Data").bytes;
@@ -250,7 +250,7 @@ TEST_F(SatelliteDialogTest, ModifyShowsAndEditsTheLowestSelectedRow) {
             EXPECT_EQ(rowTexts(main, row), before[row]) << row;
         }
     }
-    EXPECT_EQ(main.state().changeFlags, ListChanged | SiteChanged);
+    EXPECT_EQ(main.state().model.changeFlags, ListChanged | SiteChanged);
 }
 
 TEST_F(SatelliteDialogTest, ModifyWithNoSelectedRowWritesNothingButStillRecalculates) {
@@ -272,7 +272,7 @@ TEST_F(SatelliteDialogTest, ModifyWithNoSelectedRowWritesNothingButStillRecalcul
         EXPECT_EQ(main.cell(row, ColumnLongitude), before[row][ColumnLongitude]);
     }
     EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION), "上海\r\n经度：东经121.48度\r\n纬度：北纬31.22度");
-    EXPECT_EQ(main.state().changeFlags, ListChanged | SiteChanged);
+    EXPECT_EQ(main.state().model.changeFlags, ListChanged | SiteChanged);
 }
 
 enum class CancelWay { CancelButton, EscapeKey, CloseBox };
@@ -306,7 +306,7 @@ TEST_P(SatelliteDialogCancelTest, LeavesTheTableTheDescriptionAndListChangedAsTh
     }
     EXPECT_EQ(tableTexts(main), before);
     EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION), BeijingDescription);
-    EXPECT_EQ(main.state().changeFlags, SiteChanged);
+    EXPECT_EQ(main.state().model.changeFlags, SiteChanged);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachWayToCancel, SatelliteDialogCancelTest,
@@ -397,9 +397,9 @@ TEST_F(SatelliteDialogTest, ConfirmedWhileTheSiteInputsAreInvalidItComputesForTh
     EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION), BeijingDescription);
     EXPECT_EQ(resultsOf(main, 39), (std::vector<std::string>{"42.45", "南偏西16.79度", "-12.80"}));
     EXPECT_EQ(resultsOf(main, 18), resultsOf(main, 39));
-    EXPECT_EQ(main.state().changeFlags, ListChanged | SiteChanged);
+    EXPECT_EQ(main.state().model.changeFlags, ListChanged | SiteChanged);
     // The site itself still follows the boxes.
-    EXPECT_EQ(main.state().site.longitude, 100.0L);
+    EXPECT_EQ(main.state().model.site.longitude, 100.0L);
     EXPECT_FALSE(main.enabled(IDOK));
 
     main.closeWithMessage();

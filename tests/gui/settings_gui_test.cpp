@@ -58,7 +58,7 @@ TEST_F(SettingsTest, SecondStartReadsBackTheSiteAndTheResortedList) {
     ASSERT_EQ(second.rowCount(), 39);
     EXPECT_EQ(second.cell(0, ColumnLongitude), "180.0");
     EXPECT_EQ(second.cell(38, ColumnLongitude), "57.0");
-    EXPECT_EQ(second.state().changeFlags, SiteChanged);
+    EXPECT_EQ(second.state().model.changeFlags, SiteChanged);
 }
 
 TEST_F(SettingsTest, AResortThatKeepsTheCatalogueOrderStoresItsBytesAndOneNulMore) {

@@ -12,7 +12,7 @@ namespace {
 
 using SiteInputTest = GuiTest;
 
-// Whether button 1 and menu item 3001 agree and are enabled.
+// Whether IDOK and IDM_RECALCULATE agree and are enabled.
 void expectRecalculateEnabled(HostedMainWindow& main, bool enabled) {
     EXPECT_EQ(main.enabled(IDOK), enabled);
     EXPECT_EQ(main.menuCommandEnabled(IDM_RECALCULATE), enabled);
@@ -61,8 +61,8 @@ TEST_F(SiteInputTest, ChoosingShanghaiFillsTheLockedBoxesAndButton1Recalculates)
     SendMessageA(main.item(IDOK), BM_CLICK, 0, 0);
     main.pumpMessages();
     EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION), "上海\r\n经度：东经121.48度\r\n纬度：北纬31.22度");
-    EXPECT_EQ(std::string(main.state().site.longitudeText), "121.48");
-    EXPECT_EQ(std::string(main.state().site.latitudeText), "31.22");
+    EXPECT_EQ(std::string(main.state().model.site.longitudeText), "121.48");
+    EXPECT_EQ(std::string(main.state().model.site.latitudeText), "31.22");
 }
 
 TEST_F(SiteInputTest, EmptyingTheCityBoxOffersTheLastRecalculatedCoordinates) {
@@ -109,13 +109,13 @@ TEST_F(SiteInputTest, AnEmptyLatitudeGreysRecalculateAndKeepsTheLatitude) {
     HostedMainWindow main;
     main.emptyCityBox();
     main.setBoxText(IDC_LATITUDE, "1e1");
-    EXPECT_EQ(main.state().site.latitude, 10.0L);
+    EXPECT_EQ(main.state().model.site.latitude, 10.0L);
     main.setBoxText(IDC_LATITUDE, "");
     expectRecalculateEnabled(main, false);
-    EXPECT_EQ(main.state().site.latitude, 10.0L);
+    EXPECT_EQ(main.state().model.site.latitude, 10.0L);
 
     main.setBoxText(IDC_LONGITUDE, "abc");
-    EXPECT_EQ(main.state().site.longitude, 0.0L);
+    EXPECT_EQ(main.state().model.site.longitude, 0.0L);
     expectRecalculateEnabled(main, false);
 }
 
@@ -134,7 +134,7 @@ TEST_F(SiteInputTest, EnterRecalculatesTypedCoordinatesOnlyWhileButton1IsEnabled
     main.pressKey(IDC_LATITUDE, VK_RETURN);
     EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION),
               "地名不详\r\n经度：西经70.50度\r\n纬度：南纬33.45度");
-    EXPECT_EQ(std::string(main.state().site.longitudeText), "-70.50");
+    EXPECT_EQ(std::string(main.state().model.site.longitudeText), "-70.50");
 
     main.setBoxText(IDC_LATITUDE, "30");
     main.pressKey(IDC_SATELLITE_TABLE, VK_RETURN);  // Enter in the table too

@@ -186,7 +186,7 @@ TEST_F(SatelliteTableTest, ColumnClicksSortAscendingThenDescendingAndMarkTheList
     const std::vector<std::string> loaded = column(main, ColumnLongitude);
     main.clickColumnHeader(ColumnLongitude);
     EXPECT_EQ(column(main, ColumnLongitude), loaded);  // the catalogue is in increasing order
-    EXPECT_EQ(main.state().changeFlags & ListChanged, ListChanged);
+    EXPECT_EQ(main.state().model.changeFlags & ListChanged, ListChanged);
 
     main.clickColumnHeader(ColumnLongitude);
     std::vector<std::string> descending(loaded.rbegin(), loaded.rend());
@@ -278,7 +278,7 @@ TEST_F(SatelliteTableTest, RightClickOpensTheSatelliteMenuEnabledForAnEmptyTable
     storeValue(HKEY_CURRENT_USER, "Data", REG_BINARY, std::string(2, '\0'));
     HostedMainWindow main;
     openMenu = OpenMenu();
-    trackedMenu = main.state().satelliteMenu;
+    trackedMenu = main.state().controls.satelliteMenu;
     SetTimer(nullptr, 0, 200, closeOpenMenu);
     NMITEMACTIVATE click = {};
     click.hdr.hwndFrom = main.item(IDC_SATELLITE_TABLE);

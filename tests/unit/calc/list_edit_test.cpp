@@ -8,14 +8,14 @@
 
 #include "calc/list_edit_recalculation.h"
 #include "calc/row_deletion.h"
-#include "data/memory_satellite_table.h"
 #include "encoding/text_encoding.h"
+#include "tests/support/test_satellite_table.h"
 
 namespace {
 
-MemorySatelliteTable tableOf(const std::vector<std::string>& names,
-                             const std::vector<int>& selected = {}) {
-    MemorySatelliteTable table;
+TestSatelliteTable tableOf(const std::vector<std::string>& names,
+                           const std::vector<int>& selected = {}) {
+    TestSatelliteTable table;
     insertSatelliteColumns(table);
     for (const std::string& name : names) {
         int row = table.rowCount();
@@ -26,7 +26,7 @@ MemorySatelliteTable tableOf(const std::vector<std::string>& names,
     return table;
 }
 
-std::vector<std::string> namesOf(const MemorySatelliteTable& table) {
+std::vector<std::string> namesOf(const TestSatelliteTable& table) {
     std::vector<std::string> names;
     for (int row = 0; row < table.rowCount(); ++row) names.push_back(table.cellText(row, 0));
     return names;
@@ -48,7 +48,7 @@ TEST(RowDeletion, AsksAboutEachSelectedRowInOrderAndFollowsTheAnswers) {
         {{A::No, A::No, A::No}, {"b", "c", "e"}, {"a", "b", "c", "d", "e"}, false},
     };
     for (const Case& c : cases) {
-        MemorySatelliteTable table = tableOf({"a", "b", "c", "d", "e"}, {1, 2, 4});
+        TestSatelliteTable table = tableOf({"a", "b", "c", "d", "e"}, {1, 2, 4});
         std::vector<std::string> asked;
         bool deleted = deleteSelectedRows(table, [&](const char* name) {
             asked.push_back(name);
@@ -61,7 +61,7 @@ TEST(RowDeletion, AsksAboutEachSelectedRowInOrderAndFollowsTheAnswers) {
 }
 
 TEST(RowDeletion, NamesAreAskedWithAtMost126BytesAndNothingSelectedAsksNothing) {
-    MemorySatelliteTable table = tableOf({std::string(200, 'n')}, {0});
+    TestSatelliteTable table = tableOf({std::string(200, 'n')}, {0});
     std::string asked;
     deleteSelectedRows(table, [&](const char* name) {
         asked = name;
@@ -69,7 +69,7 @@ TEST(RowDeletion, NamesAreAskedWithAtMost126BytesAndNothingSelectedAsksNothing) 
     });
     EXPECT_EQ(asked, std::string(126, 'n'));
 
-    MemorySatelliteTable none = tableOf({"a", "b"});
+    TestSatelliteTable none = tableOf({"a", "b"});
     int questions = 0;
     EXPECT_FALSE(deleteSelectedRows(none, [&](const char*) {
         ++questions;
@@ -79,7 +79,7 @@ TEST(RowDeletion, NamesAreAskedWithAtMost126BytesAndNothingSelectedAsksNothing) 
 }
 
 TEST(ListEditRecalculation, UsesTheTypedSiteOnlyWhileItIsUsable) {
-    MemorySatelliteTable table = tableOf({"a"});
+    TestSatelliteTable table = tableOf({"a"});
     ReceivingSite site;
     ChangeFlags flags = 0;
     char description[SiteDescriptionCapacity];

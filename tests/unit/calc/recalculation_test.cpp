@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "calc/pointing.h"
-#include "data/memory_satellite_table.h"
 #include "encoding/text_encoding.h"
 #include "tests/support/sites.h"
+#include "tests/support/test_satellite_table.h"
 
 namespace {
 
-MemorySatelliteTable tableOfLongitudes(const std::vector<std::string>& longitudes) {
-    MemorySatelliteTable table;
+TestSatelliteTable tableOfLongitudes(const std::vector<std::string>& longitudes) {
+    TestSatelliteTable table;
     insertSatelliteColumns(table);
     for (const std::string& longitude : longitudes) {
         int row = table.rowCount();
@@ -43,7 +43,7 @@ std::vector<std::string> pointingTexts(long double longitude, const ReceivingSit
     return {result.elevationText, result.azimuthText, result.polarisationText};
 }
 
-std::vector<std::string> resultCells(const MemorySatelliteTable& table, int row) {
+std::vector<std::string> resultCells(const TestSatelliteTable& table, int row) {
     return {table.cellText(row, ColumnElevation), table.cellText(row, ColumnAzimuth),
             table.cellText(row, ColumnPolarisation)};
 }
@@ -71,7 +71,7 @@ TEST(RecalculateAll, DescribesTheSiteAndFormatsItsCoordinates) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.description);
-        MemorySatelliteTable table;
+        TestSatelliteTable table;
         Recalculated after = recalculate(c.city, siteAt(c.longitude, c.latitude), table);
         EXPECT_EQ(after.description, c.description);
         EXPECT_STREQ(after.site.longitudeText, c.longitudeText);
@@ -84,7 +84,7 @@ TEST(RecalculateAll, DescribesTheSiteAndFormatsItsCoordinates) {
 }
 
 TEST(RecalculateAll, ZeroLatitudeStaysWithoutHemisphereOnEveryRun) {
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     ReceivingSite site = siteAt(116.46L, 0.0L);
     ChangeFlags flags = 0;
     char description[SiteDescriptionCapacity];
@@ -96,7 +96,7 @@ TEST(RecalculateAll, ZeroLatitudeStaysWithoutHemisphereOnEveryRun) {
 }
 
 TEST(RecalculateAll, SetsSiteChangedAndKeepsOtherFlags) {
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     EXPECT_EQ(recalculate("", siteAt(1, 1), table, 0).flags, SiteChanged);
     EXPECT_EQ(recalculate("", siteAt(1, 1), table, ListChanged).flags, ListChanged | SiteChanged);
     EXPECT_EQ(recalculate("", siteAt(1, 1), table, SiteChanged).flags, SiteChanged);
@@ -116,7 +116,7 @@ TEST(RecalculateAll, TakesAtMost18BytesOfTheCityWithoutSplittingACharacter) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.city);
-        MemorySatelliteTable table;
+        TestSatelliteTable table;
         Recalculated after = recalculate(c.city, siteAt(116.46L, 39.92L), table);
         EXPECT_EQ(utf8FromCp936(after.site.name), c.name);
         EXPECT_EQ(after.description.substr(0, after.description.find('\r')), c.name);
@@ -135,7 +135,7 @@ TEST(BuildSiteDescription, UsesTheSitesName) {
 // --- The rows ---------------------------------------------------------------
 
 TEST(RecalculateAll, BeijingSeesAsiaSat3AtItsKnownPointing) {
-    MemorySatelliteTable table = tableOfLongitudes({"105.5"});
+    TestSatelliteTable table = tableOfLongitudes({"105.5"});
     recalculate(u8"北京", siteAt(116.46L, 39.92L), table);
     EXPECT_EQ(table.cellText(0, ColumnElevation), "42.45");
     EXPECT_EQ(utf8FromCp936(table.cellText(0, ColumnAzimuth)), u8"南偏西16.79度");
@@ -144,7 +144,7 @@ TEST(RecalculateAll, BeijingSeesAsiaSat3AtItsKnownPointing) {
 
 TEST(RecalculateAll, EveryRowGetsTheResultsForItsOwnLongitude) {
     const std::vector<std::string> longitudes = {"57.0", "105.5", "180.0", "-30", "116.5", "105.5"};
-    MemorySatelliteTable table = tableOfLongitudes(longitudes);
+    TestSatelliteTable table = tableOfLongitudes(longitudes);
     ReceivingSite site = siteAt(116.46L, 39.92L);
     recalculate(u8"北京", site, table);
     ASSERT_EQ(table.rowCount(), static_cast<int>(longitudes.size()));
@@ -161,7 +161,7 @@ TEST(RecalculateAll, EveryRowGetsTheResultsForItsOwnLongitude) {
 }
 
 TEST(RecalculateAll, ANonNumberLongitudeIsComputedAsZero) {
-    MemorySatelliteTable table = tableOfLongitudes({"abc", "", "0", "12abc"});
+    TestSatelliteTable table = tableOfLongitudes({"abc", "", "0", "12abc"});
     ReceivingSite site = siteAt(-70.5L, -33.45L);
     recalculate("", site, table);
     for (int row = 0; row < table.rowCount(); ++row)
@@ -172,7 +172,7 @@ TEST(RecalculateAll, ReadsAtMost126BytesOfALongitudeCell) {
     // The first 126 bytes read " ... 5"; the "0" after them is not seen.
     std::string blanksThenFifty = std::string(125, ' ') + "50";
     std::string blanksThenFive = std::string(124, ' ') + "5";
-    MemorySatelliteTable table = tableOfLongitudes({blanksThenFifty, blanksThenFive});
+    TestSatelliteTable table = tableOfLongitudes({blanksThenFifty, blanksThenFive});
     ReceivingSite site = siteAt(116.46L, 39.92L);
     recalculate("", site, table);
     EXPECT_EQ(resultCells(table, 0), pointingTexts(5, site));
@@ -181,7 +181,7 @@ TEST(RecalculateAll, ReadsAtMost126BytesOfALongitudeCell) {
 }
 
 TEST(RecalculateAll, ReplacesEarlierResults) {
-    MemorySatelliteTable table = tableOfLongitudes({"105.5"});
+    TestSatelliteTable table = tableOfLongitudes({"105.5"});
     recalculate(u8"北京", siteAt(116.46L, 39.92L), table);
     ReceivingSite south = siteAt(-70.5L, -33.45L);
     recalculate("", south, table);

@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "data/memory_satellite_table.h"
 #include "encoding/text_encoding.h"
+#include "tests/support/test_satellite_table.h"
 
 namespace {
 
 using Row = std::vector<std::string>;  // five cells, code page 936
 
-MemorySatelliteTable tableOf(const std::vector<Row>& rows) {
-    MemorySatelliteTable table;
+TestSatelliteTable tableOf(const std::vector<Row>& rows) {
+    TestSatelliteTable table;
     insertSatelliteColumns(table);
     for (const Row& cells : rows) {
         int row = table.rowCount();
@@ -46,7 +46,7 @@ const std::string Rule = std::string(80, '-') + "\r\n";
 
 TEST(ResultText, OneRowLaysOutDescriptionHeaderRuleAndTheRow) {
     const std::string description = cp936(u8"北京\r\n经度：东经116.46度\r\n纬度：北纬39.92度");
-    MemorySatelliteTable table = tableOf(
+    TestSatelliteTable table = tableOf(
         {{cp936(u8"亚洲3号  (AsiaSat-3S)"), "105.5", "42.45", cp936(u8"南偏西16.79度"), "-12.80"}});
     std::string expected = description + "\r\n\r\n" + Header + Rule +
                            cp936(u8"亚洲3号  (AsiaSat-3S)") + blanks(36 - 21) + "105.5" +
@@ -56,11 +56,11 @@ TEST(ResultText, OneRowLaysOutDescriptionHeaderRuleAndTheRow) {
 }
 
 TEST(ResultText, HeaderAndRowLinesAre78BytesAndTheRule80) {
-    MemorySatelliteTable table = tableOf({{"a", "1", "2", "3", "4"},
-                                          {std::string(50, 'n'), "", "", "", ""},
-                                          {"", "", "", "", ""},
-                                          {cp936(u8"中中中中中中中中中中中中中中中中中中中"), "",
-                                           "", cp936(u8"南偏东南偏东南偏东"), ""}});
+    TestSatelliteTable table = tableOf({{"a", "1", "2", "3", "4"},
+                                        {std::string(50, 'n'), "", "", "", ""},
+                                        {"", "", "", "", ""},
+                                        {cp936(u8"中中中中中中中中中中中中中中中中中中中"), "", "",
+                                         cp936(u8"南偏东南偏东南偏东"), ""}});
     std::string text = resultText("d", table);
     ASSERT_EQ(text.size(), 5 + 80 + 82 + 4u * 80);
     EXPECT_EQ(text.substr(0, 5 + 80 + 82), "d\r\n\r\n" + Header + Rule);
@@ -132,13 +132,13 @@ TEST(ResultText, AFieldIsNeverCutInsideADoubleByteCharacter) {
 }
 
 TEST(ResultText, AnEmptyTableGivesTheDescriptionHeaderAndRule) {
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     EXPECT_EQ(resultText("site", table), "site\r\n\r\n" + Header + Rule);
     EXPECT_EQ(resultText("", table), "\r\n\r\n" + Header + Rule);
 }
 
 TEST(ResultText, RowsFollowTheTablesCurrentOrder) {
-    MemorySatelliteTable table = tableOf({{"first", "", "", "", ""}, {"second", "", "", "", ""}});
+    TestSatelliteTable table = tableOf({{"first", "", "", "", ""}, {"second", "", "", "", ""}});
     table.deleteRow(0);
     table.insertRow(1, "third");
     std::string text = resultText("", table);
@@ -148,7 +148,7 @@ TEST(ResultText, RowsFollowTheTablesCurrentOrder) {
 }
 
 TEST(ResultText, LeavesTheTableUnchanged) {
-    MemorySatelliteTable table = tableOf({{std::string(40, 'n'), "1", "2", "3", "4"}});
+    TestSatelliteTable table = tableOf({{std::string(40, 'n'), "1", "2", "3", "4"}});
     table.selectRow(0, true);
     resultText("d", table);
     EXPECT_EQ(table.cellText(0, ColumnName), std::string(40, 'n'));
@@ -163,14 +163,14 @@ TEST(ResultText, TheCapacityAllowsForEveryRowLineAndTheDescription) {
 
     // Long cells and a long description still fit.
     const std::string description(1000, 'd');
-    MemorySatelliteTable table = tableOf(std::vector<Row>(
+    TestSatelliteTable table = tableOf(std::vector<Row>(
         10, Row{std::string(300, 'n'), std::string(300, '1'), std::string(300, '2'),
                 std::string(300, '3'), std::string(300, '4')}));
     EXPECT_EQ(resultText(description, table).size(), 1000 + 4 + 80 + 82 + 10u * 80);
 }
 
 TEST(ResultText, NeverWritesPastASmallerBuffer) {
-    MemorySatelliteTable table = tableOf({{"name", "1", "2", "3", "4"}});
+    TestSatelliteTable table = tableOf({{"name", "1", "2", "3", "4"}});
     const std::string description = "site";
     const std::size_t full = description.size() + 4 + 80 + 82 + 80;
     for (std::size_t capacity : {std::size_t{1}, std::size_t{2}, std::size_t{50}, full, full + 1}) {

@@ -59,6 +59,53 @@ TEST(SatelliteTexts, ALongitudeTextOfTheFullBoxCapacityIsRead) {
     EXPECT_FALSE(satelliteTextsValid(longitude.c_str(), "a"));
 }
 
+struct FaultCase {
+    std::string longitude;
+    std::string description;
+    SatelliteTextsFault fault;
+};
+
+TEST(SatelliteTextsFault, AddsTheBoxLimitsInCodePage936BytesToTheValidityRule) {
+    const std::string fiftyChinese = [] {
+        std::string text;
+        for (int k = 0; k < 50; ++k) text += cp936FromUtf8("星");
+        return text;
+    }();
+    const std::vector<FaultCase> cases = {
+        {"-180.5", std::string(100, 'd'), SatelliteTextsFault::None},
+        {"-180.5", fiftyChinese, SatelliteTextsFault::None},  // 100 bytes
+        {" 57.0", "a", SatelliteTextsFault::None},
+        {"-180.50", "a", SatelliteTextsFault::LongitudeTooLong},
+        {"1234567", "", SatelliteTextsFault::LongitudeTooLong},
+        {"57.0", std::string(101, 'd'), SatelliteTextsFault::DescriptionTooLong},
+        {"57.0", fiftyChinese + "a", SatelliteTextsFault::DescriptionTooLong},
+        {"abc", "", SatelliteTextsFault::LongitudeInvalid},
+        {"", "a", SatelliteTextsFault::LongitudeInvalid},
+        {"180.6", "a", SatelliteTextsFault::LongitudeInvalid},
+        {"57.0", "", SatelliteTextsFault::DescriptionEmpty},
+        {"abc", std::string(101, 'd'), SatelliteTextsFault::LongitudeInvalid},
+    };
+    for (const FaultCase& c : cases) {
+        EXPECT_EQ(satelliteTextsFault(c.longitude.c_str(), c.description.c_str()), c.fault)
+            << "'" << c.longitude << "' " << c.description.size() << " bytes";
+        EXPECT_EQ(satelliteTextsAcceptable(c.longitude.c_str(), c.description.c_str()),
+                  c.fault == SatelliteTextsFault::None);
+    }
+}
+
+TEST(SatelliteTextsFault, WithinTheLimitsAcceptsExactlyWhatSatelliteTextsValidAccepts) {
+    const char* const longitudes[] = {"105.5", "180.5", "-180.5", "180.6", "1e2", "1E2", "-",
+                                      " ",     "abc",   "1,5",    "",      "+57", "5 7"};
+    const char* const descriptions[] = {"a", "", " ", "a,b"};
+    for (const char* longitude : longitudes) {
+        for (const char* description : descriptions) {
+            EXPECT_EQ(satelliteTextsAcceptable(longitude, description),
+                      satelliteTextsValid(longitude, description))
+                << "'" << longitude << "' '" << description << "'";
+        }
+    }
+}
+
 MemorySatelliteTable tableOf(const std::vector<std::pair<std::string, std::string>>& rows) {
     MemorySatelliteTable table;
     insertSatelliteColumns(table);

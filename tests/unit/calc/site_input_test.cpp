@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/memory_site_controls.h"
 #include "encoding/text_encoding.h"
+#include "tests/support/recording_site_controls.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ TEST(ReadSiteInput, AcceptsNumbersInRangeAndGreysEverythingElse) {
     for (const Case& c : cases) {
         ReceivingSite site;
         site.latitude = 7;
-        MemorySiteControls controls(site);
+        RecordingSiteControls controls(site);
         controls.longitudeText = c.longitude;
         controls.latitudeText = c.latitude;
         readSiteInput(controls, site);
@@ -93,7 +93,7 @@ TEST(ReadSiteInput, StopsAtTheFirstEmptyOrRejectedText) {
     ReceivingSite site;
     site.longitude = 5;
     site.latitude = 7;
-    MemorySiteControls controls(site);
+    RecordingSiteControls controls(site);
 
     controls.longitudeText = "";
     controls.latitudeText = "39.92";
@@ -119,7 +119,7 @@ TEST(ReadSiteInput, StopsAtTheFirstEmptyOrRejectedText) {
 
 TEST(ReadSiteInput, NegativeZeroLatitudeIsAccepted) {
     ReceivingSite site;
-    MemorySiteControls controls(site);
+    RecordingSiteControls controls(site);
     controls.longitudeText = "116.46";
     controls.latitudeText = "-0";
     readSiteInput(controls, site);
@@ -130,7 +130,7 @@ TEST(ReadSiteInput, NegativeZeroLatitudeIsAccepted) {
 
 TEST(ReadSiteInput, ReadsAtMostTheBoxCapacity) {
     ReceivingSite site;
-    MemorySiteControls controls(site);
+    RecordingSiteControls controls(site);
     // The read keeps 254 bytes: the zeros, not the 5 after them.
     controls.longitudeText = std::string(254, '0') + "5";
     controls.latitudeText = "0";
@@ -152,7 +152,7 @@ TEST(ApplyPlaceName, AKnownPlaceLocksTheBoxesAndFillsThemFromTheGazetteer) {
     };
     for (const Case& c : cases) {
         ReceivingSite site;
-        MemorySiteControls controls(site);
+        RecordingSiteControls controls(site);
         applyPlaceName(cp936FromUtf8(c.placeUtf8).c_str(), controls, site);
         EXPECT_FALSE(controls.coordinateBoxesEnabled) << c.placeUtf8;
         EXPECT_EQ(controls.longitudeText, c.longitude) << c.placeUtf8;
@@ -168,7 +168,7 @@ TEST(ApplyPlaceName, AnUnknownPlaceShowsQuestionMarksAndGreysRecalculate) {
     ReceivingSite site;
     site.longitude = 116.46L;
     site.latitude = 39.92L;
-    MemorySiteControls controls(site);
+    RecordingSiteControls controls(site);
     controls.recalculateEnabled = true;
     applyPlaceName(cp936FromUtf8("北").c_str(), controls, site);
     EXPECT_FALSE(controls.coordinateBoxesEnabled);
@@ -183,7 +183,7 @@ TEST(ApplyPlaceName, AnEmptyNameUnlocksTheBoxesWithTheLastRecalculatedTexts) {
     ReceivingSite site;
     std::strcpy(site.longitudeText, "-70.50");
     std::strcpy(site.latitudeText, "-33.45");
-    MemorySiteControls controls(site);
+    RecordingSiteControls controls(site);
     controls.coordinateBoxesEnabled = false;
     applyPlaceName("", controls, site);
     EXPECT_TRUE(controls.coordinateBoxesEnabled);

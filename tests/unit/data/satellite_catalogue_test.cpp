@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "data/memory_satellite_table.h"
 #include "encoding/text_encoding.h"
+#include "tests/support/test_satellite_table.h"
 
 namespace {
 
@@ -75,15 +75,15 @@ std::string descriptionOf(const SatelliteRecordParts& parts) {
     return std::string(parts.description, parts.descriptionLength);
 }
 
-std::vector<Texts> rowsOf(const MemorySatelliteTable& table) {
+std::vector<Texts> rowsOf(const TestSatelliteTable& table) {
     std::vector<Texts> rows;
     for (int row = 0; row < table.rowCount(); ++row)
         rows.push_back({table.cellText(row, ColumnName), table.cellText(row, ColumnLongitude)});
     return rows;
 }
 
-MemorySatelliteTable filledFrom(const std::string& list) {
-    MemorySatelliteTable table;
+TestSatelliteTable filledFrom(const std::string& list) {
+    TestSatelliteTable table;
     fillSatelliteTable(table, list.data(), list.size());
     return table;
 }
@@ -137,7 +137,7 @@ TEST(DefaultCatalogue, DescriptionsShareOneLayout) {
 }
 
 TEST(DefaultCatalogue, FillsThirtyNineRowsInStoredOrder) {
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     fillSatelliteTable(table, DefaultCatalogue, DefaultCatalogueSize);
     ASSERT_EQ(table.rowCount(), 39);
     EXPECT_EQ(table.cellText(0, ColumnName), cp936FromUtf8(u8"国际703  (InterSat-707)"));
@@ -227,7 +227,7 @@ TEST(SplitSatelliteRecord, StaysInsideTheBytesGiven) {
 
 TEST(FillSatelliteTable, OneRowPerRecordInListOrder) {
     using namespace std::string_literals;
-    MemorySatelliteTable table = filledFrom(
+    TestSatelliteTable table = filledFrom(
         "57.0,A\0"s
         "x,dup\0"s
         "x,dup\0"s
@@ -256,7 +256,7 @@ TEST(FillSatelliteTable, AListBeginningWithNulFillsNothing) {
 
 TEST(FillSatelliteTable, ARecordCutAtTwentyBytesStillMovesPastItsWholeText) {
     using namespace std::string_literals;
-    MemorySatelliteTable table = filledFrom(
+    TestSatelliteTable table = filledFrom(
         "123456789012345678901234567890\0"s
         "1.0,next\0\0"s);
     EXPECT_EQ(rowsOf(table), (std::vector<Texts>{{"", "12345678901234567890"}, {"next", "1.0"}}));
@@ -277,14 +277,14 @@ TEST(FillSatelliteTable, AListWithoutClosingNulsEndsWithItsBytes) {
     const std::string list =
         "1.0,a\0"
         "2.0,b\0\0"s;
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     fillSatelliteTable(table, list.data(), 8);
     EXPECT_EQ(rowsOf(table), (std::vector<Texts>{{"a", "1.0"}, {"", "2."}}));
 }
 
 TEST(FillSatelliteTable, AppendsAfterRowsAlreadyThere) {
     using namespace std::string_literals;
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     table.insertRow(0, "first");
     std::string list = "1.0,a\0\0"s;
     fillSatelliteTable(table, list.data(), list.size());
@@ -294,7 +294,7 @@ TEST(FillSatelliteTable, AppendsAfterRowsAlreadyThere) {
 // --- Forming records --------------------------------------------------------
 
 TEST(FormSatelliteRecord, LongitudeCommaDescription) {
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     table.insertRow(0,
                     "\xB9\xFA\xBC\xCA"
                     "703  (InterSat-707)");
@@ -307,7 +307,7 @@ TEST(FormSatelliteRecord, LongitudeCommaDescription) {
 }
 
 TEST(FormSatelliteRecord, EachCellContributesAtMost127Bytes) {
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     table.insertRow(0, std::string(200, 'n').c_str());
     table.setCell(0, ColumnLongitude, std::string(130, '1').c_str());
     char record[MaxRecordLength + 1];
@@ -322,7 +322,7 @@ TEST(FormSatelliteRecord, EachCellContributesAtMost127Bytes) {
 }
 
 TEST(FormSatelliteRecord, StaysWithinTheCallersCapacity) {
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     table.insertRow(0, "abc");
     table.setCell(0, ColumnLongitude, "1.0");
     char record[8];
@@ -338,7 +338,7 @@ TEST(FormSatelliteRecord, StaysWithinTheCallersCapacity) {
 }
 
 TEST(FormSatelliteRecord, RowsFromRecordsSplitBackIntoTheSameTexts) {
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     fillSatelliteTable(table, DefaultCatalogue, DefaultCatalogueSize);
     std::string list;
     for (int row = 0; row < table.rowCount(); ++row) {

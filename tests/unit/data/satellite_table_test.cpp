@@ -7,15 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "data/memory_satellite_table.h"
 #include "encoding/text_encoding.h"
+#include "tests/support/test_satellite_table.h"
 
 namespace {
 
 // A table whose rows hold `names` in column 0 and `longitudes` in column 1.
-MemorySatelliteTable tableOf(const std::vector<std::string>& names,
-                             const std::vector<std::string>& longitudes) {
-    MemorySatelliteTable table;
+TestSatelliteTable tableOf(const std::vector<std::string>& names,
+                           const std::vector<std::string>& longitudes) {
+    TestSatelliteTable table;
     insertSatelliteColumns(table);
     for (std::size_t i = 0; i < names.size(); ++i) {
         int row = table.rowCount();
@@ -25,7 +25,7 @@ MemorySatelliteTable tableOf(const std::vector<std::string>& names,
     return table;
 }
 
-std::vector<std::string> columnTexts(const MemorySatelliteTable& table, int column) {
+std::vector<std::string> columnTexts(const TestSatelliteTable& table, int column) {
     std::vector<std::string> texts;
     for (int row = 0; row < table.rowCount(); ++row) texts.push_back(table.cellText(row, column));
     return texts;
@@ -36,7 +36,7 @@ using Texts = std::vector<std::string>;
 // --- The memory table -------------------------------------------------------
 
 TEST(MemorySatelliteTable, InsertRowPlacesTextInColumnZeroAndShiftsLaterRows) {
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     table.insertRow(0, "b");
     table.insertRow(0, "a");
     table.insertRow(2, "d");
@@ -48,7 +48,7 @@ TEST(MemorySatelliteTable, InsertRowPlacesTextInColumnZeroAndShiftsLaterRows) {
 }
 
 TEST(MemorySatelliteTable, SetCellReplacesOneCellIncludingColumnZero) {
-    MemorySatelliteTable table = tableOf({"a", "b"}, {"1", "2"});
+    TestSatelliteTable table = tableOf({"a", "b"}, {"1", "2"});
     table.setCell(1, ColumnName, "renamed");
     table.setCell(1, ColumnAzimuth, "az");
     table.setCell(5, ColumnName, "missing row");
@@ -59,7 +59,7 @@ TEST(MemorySatelliteTable, SetCellReplacesOneCellIncludingColumnZero) {
 }
 
 TEST(MemorySatelliteTable, GetCellZeroFillsTheWholeBufferAndCutsAtCapacityMinusOne) {
-    MemorySatelliteTable table = tableOf({"abcdef"}, {"1"});
+    TestSatelliteTable table = tableOf({"abcdef"}, {"1"});
     std::array<char, 8> buffer;
 
     buffer.fill('#');
@@ -85,7 +85,7 @@ TEST(MemorySatelliteTable, GetCellZeroFillsTheWholeBufferAndCutsAtCapacityMinusO
 }
 
 TEST(MemorySatelliteTable, MissingRowsColumnsAndUnwrittenCellsReadEmpty) {
-    MemorySatelliteTable table = tableOf({"a"}, {"1"});
+    TestSatelliteTable table = tableOf({"a"}, {"1"});
     const std::array<std::array<int, 2>, 5> places = {
         {{0, ColumnElevation}, {1, ColumnName}, {-1, ColumnName}, {0, -1}, {0, 5}}};
     for (const auto& place : places) {
@@ -98,7 +98,7 @@ TEST(MemorySatelliteTable, MissingRowsColumnsAndUnwrittenCellsReadEmpty) {
 }
 
 TEST(MemorySatelliteTable, DeleteRowMovesLaterRowsUp) {
-    MemorySatelliteTable table = tableOf({"a", "b", "c"}, {"1", "2", "3"});
+    TestSatelliteTable table = tableOf({"a", "b", "c"}, {"1", "2", "3"});
     table.deleteRow(1);
     table.deleteRow(7);
     table.deleteRow(-1);
@@ -107,7 +107,7 @@ TEST(MemorySatelliteTable, DeleteRowMovesLaterRowsUp) {
 }
 
 TEST(MemorySatelliteTable, NextSelectedRowSearchesAfterTheGivenRow) {
-    MemorySatelliteTable table = tableOf({"a", "b", "c", "d"}, {"1", "2", "3", "4"});
+    TestSatelliteTable table = tableOf({"a", "b", "c", "d"}, {"1", "2", "3", "4"});
     EXPECT_EQ(table.nextSelectedRow(-1), -1);
     table.selectRow(1, true);
     table.selectRow(3, true);
@@ -123,7 +123,7 @@ TEST(MemorySatelliteTable, NextSelectedRowSearchesAfterTheGivenRow) {
 }
 
 TEST(MemorySatelliteTable, SortRowsPassesOriginalIndicesAndKeepsEqualRowsInOrder) {
-    MemorySatelliteTable table = tableOf({"b1", "a1", "b2", "a2", "b3"}, {"", "", "", "", ""});
+    TestSatelliteTable table = tableOf({"b1", "a1", "b2", "a2", "b3"}, {"", "", "", "", ""});
     table.selectRow(2, true);
     std::vector<std::string> original = columnTexts(table, ColumnName);
     // Compare by first letter only: rows with the same letter compare equal.
@@ -136,9 +136,9 @@ TEST(MemorySatelliteTable, SortRowsPassesOriginalIndicesAndKeepsEqualRowsInOrder
 }
 
 TEST(MemorySatelliteTable, CopiesKeepTheirOwnColumnTitles) {
-    MemorySatelliteTable copy;
+    TestSatelliteTable copy;
     {
-        MemorySatelliteTable table;
+        TestSatelliteTable table;
         insertSatelliteColumns(table);
         copy = table;
     }
@@ -160,7 +160,7 @@ TEST(SatelliteColumns, TitlesWidthsAndAlignments) {
         {u8"天线仰角", 60, ColumnAlignment::Right}, {u8"天线方位角", 90, ColumnAlignment::Left},
         {u8"极化角", 50, ColumnAlignment::Right},
     };
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     insertSatelliteColumns(table);
     ASSERT_EQ(table.columnCount(), SatelliteColumnCount);
     for (int column = 0; column < SatelliteColumnCount; ++column) {
@@ -252,7 +252,7 @@ TEST(CompareRows, AClearBitNegatesOnlyItsOwnColumn) {
 // --- Sorting by a column ----------------------------------------------------
 
 TEST(SortByColumn, LongitudeClickedTwiceThenAnotherColumn) {
-    MemorySatelliteTable table =
+    TestSatelliteTable table =
         tableOf({"Bravo", "alpha", "Delta", "charlie"}, {"100.5", "57.0", "-30", "180.0"});
     SortDirections directions = 0;
 
@@ -272,7 +272,7 @@ TEST(SortByColumn, LongitudeClickedTwiceThenAnotherColumn) {
 }
 
 TEST(SortByColumn, DirectionBitsOfColumnsAreIndependent) {
-    MemorySatelliteTable table = tableOf({"b", "a"}, {"1", "2"});
+    TestSatelliteTable table = tableOf({"b", "a"}, {"1", "2"});
     SortDirections directions = 1u << ColumnName;  // name already ascending once
     sortByColumn(table, ColumnLongitude, directions, nullptr);
     EXPECT_EQ(directions, (1u << ColumnName) | (1u << ColumnLongitude));
@@ -282,14 +282,14 @@ TEST(SortByColumn, DirectionBitsOfColumnsAreIndependent) {
 }
 
 TEST(SortByColumn, ANonNumberSortsWithTheValueZero) {
-    MemorySatelliteTable table = tableOf({"a", "b", "c", "d"}, {"5", "abc", "-5", "0.5"});
+    TestSatelliteTable table = tableOf({"a", "b", "c", "d"}, {"5", "abc", "-5", "0.5"});
     SortDirections directions = 0;
     sortByColumn(table, ColumnLongitude, directions, nullptr);
     EXPECT_EQ(columnTexts(table, ColumnLongitude), (Texts{"-5", "abc", "0.5", "5"}));
 }
 
 TEST(SortByColumn, ResultColumnsSortByValueAndAzimuthAsText) {
-    MemorySatelliteTable table = tableOf({"a", "b", "c"}, {"1", "2", "3"});
+    TestSatelliteTable table = tableOf({"a", "b", "c"}, {"1", "2", "3"});
     const char* elevations[] = {"42.45", "5.10", "-3.00"};
     // 南偏东 (C4 CF C6 AB B6 AB), 南偏西 (C4 CF C6 AB CE F7), 正南 (D5 FD C4 CF)
     const char* azimuths[] = {"\xD5\xFD\xC4\xCF",
@@ -313,12 +313,12 @@ TEST(SortByColumn, ResultColumnsSortByValueAndAzimuthAsText) {
 TEST(SortByColumn, ComparesOnlyTheFirst126BytesOfEachText) {
     // Two names that differ only after byte 126 keep their order (the sort is stable).
     std::string common(126, 'n');
-    MemorySatelliteTable table = tableOf({common + "b", common + "a"}, {"1", "2"});
+    TestSatelliteTable table = tableOf({common + "b", common + "a"}, {"1", "2"});
     SortDirections directions = 0;
     sortByColumn(table, ColumnName, directions, nullptr);
     EXPECT_EQ(columnTexts(table, ColumnLongitude), (Texts{"1", "2"}));
 
-    MemorySatelliteTable shorter =
+    TestSatelliteTable shorter =
         tableOf({common.substr(1) + "b", common.substr(1) + "a"}, {"1", "2"});
     sortByColumn(shorter, ColumnName, directions, nullptr);  // now descending
     EXPECT_EQ(columnTexts(shorter, ColumnLongitude), (Texts{"1", "2"}));
@@ -327,20 +327,20 @@ TEST(SortByColumn, ComparesOnlyTheFirst126BytesOfEachText) {
 }
 
 TEST(SortByColumn, EmptyOrOneRowTablesStillToggleTheDirection) {
-    MemorySatelliteTable empty;
+    TestSatelliteTable empty;
     SortDirections directions = 0;
     sortByColumn(empty, ColumnPolarisation, directions, nullptr);
     EXPECT_EQ(directions, 1u << ColumnPolarisation);
     EXPECT_EQ(empty.rowCount(), 0);
 
-    MemorySatelliteTable one = tableOf({"only"}, {"7"});
+    TestSatelliteTable one = tableOf({"only"}, {"7"});
     sortByColumn(one, ColumnPolarisation, directions, nullptr);
     EXPECT_EQ(directions, 0u);
     EXPECT_EQ(columnTexts(one, ColumnName), (Texts{"only"}));
 }
 
 TEST(SortByColumn, AColumnOutsideTheTableChangesNothing) {
-    MemorySatelliteTable table = tableOf({"b", "a"}, {"1", "2"});
+    TestSatelliteTable table = tableOf({"b", "a"}, {"1", "2"});
     SortDirections directions = 0;
     sortByColumn(table, SatelliteColumnCount, directions, nullptr);
     sortByColumn(table, -1, directions, nullptr);

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <string>
 
-#include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "encoding/text_encoding.h"
 #include "tests/support/memory_settings_backend.h"
+#include "tests/support/test_satellite_table.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ void setBinary(MemorySettingsBackend& store, const char* name, const std::string
     store.values[name] = {ValueType::Binary, bytes};
 }
 
-void addRow(MemorySatelliteTable& table, const char* longitude, const char* name) {
+void addRow(TestSatelliteTable& table, const char* longitude, const char* name) {
     int row = table.rowCount();
     table.insertRow(row, name);
     table.setCell(row, ColumnLongitude, longitude);
@@ -97,7 +97,7 @@ TEST(LoadSatelliteList, UsesAReadableDataValueElseTheBuiltInCatalogue) {
     for (const Case& c : cases) {
         MemorySettingsBackend store;
         if (c.stored) setBinary(store, "Data", c.data);
-        MemorySatelliteTable table;
+        TestSatelliteTable table;
         insertSatelliteColumns(table);
         loadSatelliteList(store, table);
         EXPECT_EQ(table.rowCount(), c.rows) << c.what;
@@ -109,7 +109,7 @@ TEST(SaveSettings, WritesOnlyWhatTheFlagsMark) {
     std::strcpy(site.name, "\xC9\xCF\xBA\xA3");  // 上海
     std::strcpy(site.longitudeText, "121.48");
     std::strcpy(site.latitudeText, "31.22");
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     insertSatelliteColumns(table);
     addRow(table, "57.0", "A");
 
@@ -138,7 +138,7 @@ TEST(SaveSettings, StoresTheSiteTextsWithTheirNul) {
     std::strcpy(site.longitudeText, "121.48");
     std::strcpy(site.latitudeText, "31.22");
     MemorySettingsBackend store;
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     saveSettings(store, site, table, SiteChanged);
     EXPECT_EQ(store.values["City"].type, ValueType::Text);
     EXPECT_EQ(store.values["City"].bytes, std::string("\xC9\xCF\xBA\xA3\0", 5));
@@ -150,12 +150,12 @@ TEST(SaveSettings, StoresTheListAsRecordsAndTwoNuls) {
     MemorySettingsBackend store;
     ReceivingSite site;
 
-    MemorySatelliteTable empty;
+    TestSatelliteTable empty;
     saveSettings(store, site, empty, ListChanged);
     EXPECT_EQ(store.values["Data"].type, ValueType::Binary);
     EXPECT_EQ(store.values["Data"].bytes, std::string(2, '\0'));
 
-    MemorySatelliteTable one;
+    TestSatelliteTable one;
     insertSatelliteColumns(one);
     const std::string name = cp936FromUtf8("国际703  (InterSat-707)");
     addRow(one, "57.0", name.c_str());
@@ -164,7 +164,7 @@ TEST(SaveSettings, StoresTheListAsRecordsAndTwoNuls) {
     EXPECT_EQ(store.values["Data"].bytes.size(), 31u);
     EXPECT_EQ(storedListSize(one), 31u);
 
-    MemorySatelliteTable catalogue;
+    TestSatelliteTable catalogue;
     insertSatelliteColumns(catalogue);
     fillSatelliteTable(catalogue, DefaultCatalogue, DefaultCatalogueSize);
     saveSettings(store, site, catalogue, ListChanged);
@@ -173,7 +173,7 @@ TEST(SaveSettings, StoresTheListAsRecordsAndTwoNuls) {
 }
 
 TEST(SaveSettings, ASavedListReadsBackRowForRow) {
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     insertSatelliteColumns(table);
     addRow(table, " +5", "with, a comma");
     addRow(table, "-60.0", "");
@@ -181,7 +181,7 @@ TEST(SaveSettings, ASavedListReadsBackRowForRow) {
     MemorySettingsBackend store;
     saveSettings(store, ReceivingSite(), table, ListChanged);
 
-    MemorySatelliteTable reloaded;
+    TestSatelliteTable reloaded;
     insertSatelliteColumns(reloaded);
     loadSatelliteList(store, reloaded);
     ASSERT_EQ(reloaded.rowCount(), table.rowCount());
@@ -194,7 +194,7 @@ TEST(SaveSettings, ASavedListReadsBackRowForRow) {
 TEST(SaveSettings, NeverWritesAListTheReaderWouldRefuse) {
     // Rows of 254 bytes each (record 253 + NUL): 141 of them fit
     // with the closing NULs (35,816 bytes); one more passes 36,000.
-    MemorySatelliteTable table;
+    TestSatelliteTable table;
     insertSatelliteColumns(table);
     const std::string name(127, 'n');
     const std::string longitude(125, '1');

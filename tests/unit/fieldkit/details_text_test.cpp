@@ -1,4 +1,4 @@
-#include "calc/details_text.h"
+#include "fieldkit/details_text.h"
 
 #include <gtest/gtest.h>
 
@@ -20,23 +20,23 @@ struct BeijingAsiaSat {
     DetailsInput input;
 
     BeijingAsiaSat() {
-        input.satelliteName = name.c_str();
+        input.satelliteName = name;
         input.longitudeText = "105.5";
-        input.siteName = site.c_str();
+        input.siteName = site;
         input.date = {2026, 12, 7};
         std::strcpy(input.pointing.elevationText, "42.45");
         std::strcpy(input.pointing.azimuthText, azimuth.c_str());
         std::strcpy(input.pointing.polarisationText, "-12.80");
         input.numbers.elevation = 42.4461L;
-        input.numbers.trueAzimuth = 196.7917L;
-        input.numbers.declination = -7.6012L;
+        input.numbers.azimuth = 196.7917L;
+        input.magnetic.declination = -7.6012;
         input.numbers.magneticAzimuth = 204.3929L;
-        input.numbers.declinationKnown = true;
+        input.magnetic.withinValidity = true;
         input.numbers.rangeKm = 37596.6L;
         input.numbers.delayMs = 125.41L;
         input.numbers.visible = true;
         input.modelName = "WMM2025";
-        input.offsetText = offset.c_str();
+        input.offsetText = offset;
     }
 
     DetailsTexts build() const {
@@ -64,8 +64,8 @@ TEST(DetailsTexts, EveryTextForOneSatellite) {
 TEST(DetailsTexts, WhatChangesWithTheOffsetTheModelYearsAndTheHorizon) {
     BeijingAsiaSat case_;
     case_.offset = "";
-    case_.input.offsetText = case_.offset.c_str();
-    case_.input.numbers.declinationKnown = false;
+    case_.input.offsetText = case_.offset;
+    case_.input.magnetic.withinValidity = false;
     case_.input.numbers.visible = false;
     DetailsTexts texts = case_.build();
     EXPECT_EQ(utf8(texts.elevation), "天线仰角：42.45度\r\n偏馈天线仰角：-");
@@ -74,8 +74,9 @@ TEST(DetailsTexts, WhatChangesWithTheOffsetTheModelYearsAndTheHorizon) {
     EXPECT_EQ(utf8(texts.range), "卫星在地平线以下");
 
     // East declination; an offset larger than the elevation.
-    case_.input.numbers.declinationKnown = true;
-    case_.input.numbers.declination = 2.5L;
+    case_.input.numbers.visible = true;
+    case_.input.magnetic.withinValidity = true;
+    case_.input.magnetic.declination = 2.5;
     case_.input.numbers.magneticAzimuth = 194.2917L;
     case_.input.offsetText = "60";
     texts = case_.build();
@@ -84,12 +85,29 @@ TEST(DetailsTexts, WhatChangesWithTheOffsetTheModelYearsAndTheHorizon) {
     EXPECT_EQ(utf8(texts.elevation), "天线仰角：42.45度\r\n偏馈天线仰角：-17.55度");
 }
 
+// 国际703 (57 E) seen from New York, below the horizon: nothing to aim at,
+// and the bearing's own words (the table's formula looks the other way).
+TEST(DetailsTexts, BelowTheHorizonNothingToAimAt) {
+    BeijingAsiaSat case_;
+    case_.input.numbers.visible = false;
+    case_.input.numbers.azimuth = 60.4512L;
+    case_.input.numbers.magneticAzimuth = 73.2L;
+    case_.input.magnetic.declination = -12.75;
+    std::strcpy(case_.input.pointing.elevationText, "-27.13");
+    DetailsTexts texts = case_.build();
+    EXPECT_EQ(utf8(texts.elevation), "天线仰角：-27.13度\r\n偏馈天线仰角：-");
+    EXPECT_EQ(utf8(texts.trueAzimuth), "真方位角：南偏东119.55度（60.45度）");
+    EXPECT_EQ(utf8(texts.declination), "磁偏角：西12.75度（WMM2025）");
+    EXPECT_EQ(utf8(texts.compass), "罗盘方位角：-");
+    EXPECT_EQ(utf8(texts.range), "卫星在地平线以下");
+}
+
 TEST(DetailsTexts, LongestCellsFitWhole) {
     BeijingAsiaSat case_;
     std::string name(127, 'n');
     std::string longitude(127, '1');
-    case_.input.satelliteName = name.c_str();
-    case_.input.longitudeText = longitude.c_str();
+    case_.input.satelliteName = name;
+    case_.input.longitudeText = longitude;
     DetailsTexts texts = case_.build();
     EXPECT_EQ(std::string(texts.satellite), name + "  " + longitude + cp936("度"));
 }

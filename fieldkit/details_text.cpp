@@ -1,12 +1,10 @@
-#include "calc/details_text.h"
+#include "fieldkit/details_text.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <vector>
 
-#include "calc/whole_characters.h"
-#include "data/bounded_text.h"
+#include "encoding/text_builder.h"
 #include "numtext/numtext.h"
 
 namespace {
@@ -37,26 +35,6 @@ const char TwoBlanks[] = "  ";
 const char LineBreak[] = "\r\n";
 
 constexpr long double LargestOffset = 60;
-// The program's bounded writer, appending whole characters only: after a
-// text has been cut, nothing more, so no stray piece of a later part follows.
-class TextBuilder {
-public:
-    TextBuilder(char* buffer, std::size_t capacity)
-        : text_(buffer, capacity), room_(capacity - 1) {}
-    TextBuilder& operator<<(const char* part) {
-        if (cut_) return *this;
-        const std::size_t count = wholeCharacterLength(part, room_ - text_.length());
-        cut_ = part[count] != '\0';
-        text_.append(part, count);
-        return *this;
-    }
-
-private:
-    BoundedText text_;
-    std::size_t room_;
-    bool cut_ = false;
-};
-
 struct Number {
     char text[NumberTextCapacity];
     Number(long double value, int decimals) { NumberToText(value, text, 0, decimals); }
@@ -65,9 +43,10 @@ struct Number {
 void buildElevation(const DetailsInput& input, TextBuilder text) {
     text << ElevationLabel << input.pointing.elevationText << Degrees << LineBreak
          << OffsetElevationLabel;
+    // Below the horizon there is nothing to aim at.
     long double offset = 0;
-    if (readOffsetAngle(input.offsetText, &offset)) {
-        text << Number(input.numbers.elevation - offset, 2).text << Degrees;
+    if (input.numbers.visible && readOffsetAngle(input.offsetText.c_str(), &offset)) {
+        text << Number(offsetDishElevation(input.numbers.elevation, offset), 2).text << Degrees;
     } else {
         text << Unknown;
     }
@@ -75,11 +54,11 @@ void buildElevation(const DetailsInput& input, TextBuilder text) {
 
 void buildDeclination(const DetailsInput& input, TextBuilder text) {
     text << DeclinationLabel;
-    if (!input.numbers.declinationKnown) {
+    if (!input.magnetic.withinValidity) {
         text << Unknown;
         return;
     }
-    const long double declination = input.numbers.declination;
+    const long double declination = input.magnetic.declination;
     // As the site description: no word for exactly zero.
     if (declination < 0) {
         text << West;
@@ -92,8 +71,8 @@ void buildDeclination(const DetailsInput& input, TextBuilder text) {
 
 void buildCompass(const DetailsInput& input, TextBuilder text) {
     text << CompassLabel;
-    // Without the declination there is no compass bearing.
-    if (!input.numbers.declinationKnown) {
+    // Without the declination, or below the horizon, there is no compass bearing.
+    if (!input.magnetic.withinValidity || !input.numbers.visible) {
         text << Unknown;
         return;
     }
@@ -101,6 +80,15 @@ void buildCompass(const DetailsInput& input, TextBuilder text) {
     formBearingText(input.numbers.magneticAzimuth, input.southernSite, words, sizeof words);
     text << Number(input.numbers.magneticAzimuth, 2).text << Degrees << OpenBracket << words
          << CloseBracket;
+}
+
+// The table's words beside the bearing; below the horizon, where the
+// table's formula looks the wrong way, the words of the bearing itself.
+void buildTrueAzimuth(const DetailsInput& input, TextBuilder text) {
+    char words[NumberTextCapacity + 16];
+    formBearingText(input.numbers.azimuth, input.southernSite, words, sizeof words);
+    text << TrueAzimuthLabel << (input.numbers.visible ? input.pointing.azimuthText : words)
+         << OpenBracket << Number(input.numbers.azimuth, 2).text << Degrees << CloseBracket;
 }
 
 void buildRange(const DetailsInput& input, TextBuilder text) {
@@ -141,23 +129,16 @@ void formBearingText(long double bearing, bool southernSite, char* text, std::si
     TextBuilder(text, capacity) << words;
 }
 
-void formatDate(const CalendarDate& date, char (&text)[DateTextCapacity]) {
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year % 10000, date.month % 100,
-                  date.day % 100);
-}
-
 void buildDetailsTexts(const DetailsInput& input, DetailsTexts& texts) {
     TextBuilder(texts.satellite, sizeof texts.satellite)
-        << input.satelliteName << TwoBlanks << input.longitudeText << Degrees;
+        << input.satelliteName.c_str() << TwoBlanks << input.longitudeText.c_str() << Degrees;
 
     char date[DateTextCapacity];
     formatDate(input.date, date);
-    TextBuilder(texts.site, sizeof texts.site) << input.siteName << WideSpace << date;
+    TextBuilder(texts.site, sizeof texts.site) << input.siteName.c_str() << WideSpace << date;
 
     buildElevation(input, TextBuilder(texts.elevation, sizeof texts.elevation));
-    TextBuilder(texts.trueAzimuth, sizeof texts.trueAzimuth)
-        << TrueAzimuthLabel << input.pointing.azimuthText << OpenBracket
-        << Number(input.numbers.trueAzimuth, 2).text << Degrees << CloseBracket;
+    buildTrueAzimuth(input, TextBuilder(texts.trueAzimuth, sizeof texts.trueAzimuth));
     buildDeclination(input, TextBuilder(texts.declination, sizeof texts.declination));
     buildCompass(input, TextBuilder(texts.compass, sizeof texts.compass));
     TextBuilder(texts.polarisation, sizeof texts.polarisation)

@@ -1,45 +1,28 @@
 #pragma once
 // The texts of the details window: one satellite seen from the site of the
 // last recalculation, with what an installer needs beyond the table (compass
-// bearing, offset dish, range and delay). Code page 936, built from numbers.
+// bearing, offset dish, range and delay). Code page 936, built from the
+// field kit's numbers.
 
 #include <cstddef>
+#include <string>
 
 #include "calc/pointing.h"
-
-struct CalendarDate {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
-
-// YYYY-MM-DD. The room also holds the longest text of any field values
-// ("-9999--99--99") and its NUL.
-constexpr std::size_t DateTextCapacity = 16;
-void formatDate(const CalendarDate& date, char (&text)[DateTextCapacity]);
-
-// The numbers behind the texts, for one satellite and one site.
-struct DetailsNumbers {
-    long double elevation = 0;        // degrees, unrounded
-    long double trueAzimuth = 0;      // degrees clockwise from north, 0 <= a < 360
-    long double magneticAzimuth = 0;  // true azimuth - declination, 0 <= a < 360
-    long double declination = 0;      // degrees, east positive
-    bool declinationKnown = false;    // the date lies within the magnetic model's years
-    long double rangeKm = 0;
-    long double delayMs = 0;
-    bool visible = false;  // elevation above 0
-};
+#include "fieldkit/calendar_date.h"
+#include "fieldkit/field_numbers.h"
+#include "fieldkit/magnetic_model.h"
 
 struct DetailsInput {
-    const char* satelliteName = "";  // the row's name cell
-    const char* longitudeText = "";  // the row's longitude cell
-    const char* siteName = "";       // the site description's first line
+    std::string satelliteName;  // the row's name cell
+    std::string longitudeText;  // the row's longitude cell
+    std::string siteName;       // the site description's first line
     CalendarDate date;
     bool southernSite = false;
-    PointingResult pointing;  // the row's texts as the table shows them
-    DetailsNumbers numbers;
-    const char* modelName = "";   // the magnetic model, e.g. WMM2025
-    const char* offsetText = "";  // the offset box: degrees, or empty
+    PointingResult pointing;        // the row's texts as the table shows them
+    SatelliteFieldNumbers numbers;  // for the row's satellite
+    MagneticField magnetic;         // at the site on the date
+    const char* modelName = "";     // the magnetic model, e.g. WMM2025
+    std::string offsetText;         // the offset box: degrees, or empty
 };
 
 // Room for the longest text: a name and a longitude cell of 127 bytes each.

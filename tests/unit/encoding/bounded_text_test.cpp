@@ -1,4 +1,4 @@
-#include "data/bounded_text.h"
+#include "encoding/bounded_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,25 @@
+#include "fieldkit/field_survey.h"
+
+#include "calc/recalculation.h"
+
+FieldSurvey surveyField(const SatelliteTable& table, const ReceivingSite& site,
+                        const char* siteDescription, const std::string& dateText,
+                        double decimalYear, double heightMetres) {
+    FieldSurvey survey;
+    survey.site = site;
+    survey.siteName = siteNameLine(siteDescription);
+    survey.dateText = dateText;
+    survey.decimalYear = decimalYear;
+    survey.heightMetres = heightMetres;
+    survey.modelName = wmm2025().name;
+    survey.magnetic = evaluateMagneticField(wmm2025(), static_cast<double>(site.latitude),
+                                            static_cast<double>(site.longitude),
+                                            heightMetres / 1000, decimalYear);
+    survey.satellites = skySatellitesOf(table, site, survey.magnetic.declination);
+    return survey;
+}
+
+SkyLayout layoutSkyPicture(const FieldSurvey& survey) {
+    return layoutSkyPicture(survey.site, survey.dateText, survey.magnetic.declination,
+                            survey.modelName, survey.magnetic.withinValidity, survey.satellites);
+}

@@ -1,0 +1,26 @@
+#include "fieldkit/satellite_details.h"
+
+#include "calc/recalculation.h"
+#include "fieldkit/field_survey.h"
+
+void prepareSatelliteDetails(const SatelliteTable& table, int row, const ReceivingSite& site,
+                             const char* siteDescription, const CalendarDate& date,
+                             SatelliteDetails& details) {
+    double decimalYear = date.year;
+    decimalYearOfDate(date.year, date.month, date.day, decimalYear);
+    const FieldSurvey survey =
+        surveyField(table, site, siteDescription, dateText(date), decimalYear, 0);
+    details.sky = layoutSkyPicture(survey);
+    details.selected = row;
+
+    DetailsInput& input = details.input;
+    input.satelliteName = cellText(table, row, ColumnName);
+    input.longitudeText = cellText(table, row, ColumnLongitude);
+    input.siteName = survey.siteName;
+    input.date = date;
+    input.southernSite = site.latitude < 0;
+    computePointing(rowLongitude(table, row), site, input.pointing);
+    input.numbers = survey.satellites[static_cast<std::size_t>(row)].numbers;
+    input.magnetic = survey.magnetic;
+    input.modelName = survey.modelName;
+}
