@@ -8,9 +8,8 @@
 //   sort         one click on the longitude header, and the repaint.
 //
 // Prints the first (cold) start and the mean, fastest and slowest of the
-// following ones for each list. The large list is stored in the current
-// user's settings for the run; whatever list was stored there before is put
-// back at the end.
+// following ones for each list. The large list is stored in the settings for
+// the run; whatever the settings held before is put back at the end.
 //
 //   main_window_startup_timing.exe [runs]     (default 20)
 
@@ -75,38 +74,64 @@ std::string largestList() {
 
 struct StoredData {
     bool present = false;
+    DWORD type = REG_BINARY;
     std::vector<BYTE> bytes;
 };
 
-StoredData readUserData() {
+StoredData readValue(HKEY root, const char* name) {
     StoredData data;
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKeyPath, 0, KEY_QUERY_VALUE, &key) !=
-        ERROR_SUCCESS) {
+    if (RegOpenKeyExA(root, SettingsKeyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
         return data;
     }
     DWORD size = 0;
-    if (RegQueryValueExA(key, "Data", nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS) {
+    if (RegQueryValueExA(key, name, nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS) {
         data.bytes.resize(size);
-        data.present = RegQueryValueExA(key, "Data", nullptr, nullptr, data.bytes.data(), &size) ==
+        data.present = RegQueryValueExA(key, name, nullptr, &data.type, data.bytes.data(), &size) ==
                        ERROR_SUCCESS;
     }
     RegCloseKey(key);
     return data;
 }
 
-void writeUserData(const StoredData& data) {
+void writeValue(HKEY root, const char* name, const StoredData& data) {
     HKEY key;
-    if (RegCreateKeyA(HKEY_CURRENT_USER, SettingsKeyPath, &key) != ERROR_SUCCESS) {
+    if (RegCreateKeyA(root, SettingsKeyPath, &key) != ERROR_SUCCESS) {
         return;
     }
     if (data.present) {
-        RegSetValueExA(key, "Data", 0, REG_BINARY, data.bytes.data(),
+        RegSetValueExA(key, name, 0, data.type, data.bytes.data(),
                        static_cast<DWORD>(data.bytes.size()));
     } else {
-        RegDeleteValueA(key, "Data");
+        RegDeleteValueA(key, name);
     }
     RegCloseKey(key);
+}
+
+// The program saves as it goes (a recalculation writes the site, a sort the
+// list, in both hives), so the run keeps every value it may touch and puts
+// them back at the end.
+const HKEY SettingsRoots[] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
+const char* const SettingsValues[] = {"City", "X", "Y", "Data", "Offset"};
+
+std::vector<StoredData> readAllSettings() {
+    std::vector<StoredData> values;
+    for (HKEY root : SettingsRoots) {
+        for (const char* name : SettingsValues) values.push_back(readValue(root, name));
+    }
+    return values;
+}
+
+void writeAllSettings(const std::vector<StoredData>& values) {
+    std::size_t index = 0;
+    for (HKEY root : SettingsRoots) {
+        for (const char* name : SettingsValues) writeValue(root, name, values[index++]);
+    }
+}
+
+// The list each window of a run starts with, in both hives.
+void storeList(const StoredData& data) {
+    for (HKEY root : SettingsRoots) writeValue(root, "Data", data);
 }
 
 struct Times {
@@ -203,10 +228,10 @@ int main(int argc, char** argv) {
         runs = 1;
     }
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    StoredData original = readUserData();
+    const std::vector<StoredData> original = readAllSettings();
 
     StoredData builtIn;  // no stored list: the built-in catalogue
-    writeUserData(builtIn);
+    storeList(builtIn);
     Times builtInCold = timeOneWindow(instance, true);
     std::vector<Times> builtInWarm;
     for (int run = 0; run < runs; ++run) {
@@ -214,14 +239,14 @@ int main(int argc, char** argv) {
     }
 
     std::string list = largestList();
-    StoredData largest = {true, std::vector<BYTE>(list.begin(), list.end())};
-    writeUserData(largest);
+    StoredData largest = {true, REG_BINARY, std::vector<BYTE>(list.begin(), list.end())};
+    storeList(largest);
     Times largestCold = timeOneWindow(instance, false);
     std::vector<Times> largestWarm;
     for (int run = 0; run < runs; ++run) {
         largestWarm.push_back(timeOneWindow(instance, false));
     }
-    writeUserData(original);
+    writeAllSettings(original);
 
     report("built-in list", builtInCold, builtInWarm);
     report("36,000-byte list", largestCold, largestWarm);

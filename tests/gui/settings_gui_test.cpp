@@ -1,7 +1,9 @@
 // The site and the satellite list kept in the registry from one start to the next.
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -12,6 +14,7 @@
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/gui/hosted_main_window.h"
+#include "tests/gui/modal_window.h"
 
 namespace {
 
@@ -173,6 +176,155 @@ TEST_F(SettingsTest, AStoredListTooLongToReadGivesTheCatalogue) {
     storeValue(HKEY_CURRENT_USER, "Data", REG_BINARY, std::string(StoredListCapacity + 1, 'a'));
     HostedMainWindow main;
     EXPECT_EQ(main.rowCount(), 39);
+}
+
+// kestrave.exe itself, as a user starts it, so that it can be ended as Windows
+// ends a program: at the session's end, from the task manager, by a crash.
+class RunningProgram {
+public:
+    RunningProgram() {
+        std::wstring path = L"Z:" + wideFromUtf8(KESTRAVE_PROGRAM_PATH);
+        for (wchar_t& c : path) {
+            if (c == L'/') c = L'\\';
+        }
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        if (!CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &startup, &process_)) {
+            return;
+        }
+        WaitForInputIdle(process_.hProcess, 10000);
+        main_ = waitForWindow(IDC_CITY);
+    }
+    ~RunningProgram() {
+        if (process_.hProcess == nullptr) return;
+        TerminateProcess(process_.hProcess, 1);
+        WaitForSingleObject(process_.hProcess, 10000);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    HWND window() const { return main_; }
+
+    // 上海 chosen in the city box and recalculated; then a satellite added
+    // through the satellite dialog.
+    void editSiteAndList() {
+        HWND cityBox = GetDlgItem(main_, IDC_CITY);
+        std::wstring shanghai = wideFromUtf8("上海");
+        LRESULT index = SendMessageW(cityBox, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(shanghai.c_str()));
+        SendMessageW(cityBox, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageW(main_, WM_COMMAND, MAKEWPARAM(IDC_CITY, CBN_SELENDOK),
+                     reinterpret_cast<LPARAM>(cityBox));
+        SendMessageW(main_, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(main_, IDOK)));
+
+        PostMessageW(main_, WM_COMMAND, MAKEWPARAM(IDM_ADD_SATELLITE, 0), 0);
+        HWND dialog = waitForWindow(IDC_SATELLITE_LONGITUDE);
+        if (dialog == nullptr) return;
+        SendMessageW(GetDlgItem(dialog, IDC_SATELLITE_LONGITUDE), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(L"100.5"));
+        SendMessageW(GetDlgItem(dialog, IDC_SATELLITE_DESCRIPTION), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(L"Test satellite"));
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+        // A message sent now is handled once the row is in and the dialog gone.
+        SendMessageW(main_, WM_NULL, 0, 0);
+    }
+
+    bool waitForExit() { return WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0; }
+
+private:
+    // The program's visible window that holds the control `id`.
+    HWND waitForWindow(int id) {
+        for (int attempt = 0; attempt < 200; ++attempt) {
+            WindowSearch search{id, nullptr};
+            EnumThreadWindows(process_.dwThreadId, findWindowWithControl,
+                              reinterpret_cast<LPARAM>(&search));
+            if (search.found != nullptr) return search.found;
+            Sleep(50);
+        }
+        return nullptr;
+    }
+    struct WindowSearch {
+        int id;
+        HWND found;
+    };
+    static BOOL CALLBACK findWindowWithControl(HWND window, LPARAM parameter) {
+        auto& search = *reinterpret_cast<WindowSearch*>(parameter);
+        if (IsWindowVisible(window) && GetDlgItem(window, search.id) != nullptr) {
+            search.found = window;
+            return FALSE;
+        }
+        return TRUE;
+    }
+
+    PROCESS_INFORMATION process_ = {};
+    HWND main_ = nullptr;
+};
+
+// Every value the program keeps, in both hives.
+std::vector<StoredValue> storedSettings() {
+    std::vector<StoredValue> values;
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+        for (const char* name : {"City", "X", "Y", "Data", "Offset"}) {
+            values.push_back(readStoredValue(root, name));
+        }
+    }
+    return values;
+}
+
+// Each value's presence, type, length and a hash of its bytes, in one line.
+std::string describe(const std::vector<StoredValue>& values) {
+    std::string text;
+    for (const StoredValue& value : values) {
+        if (!value.present) {
+            text += "- ";
+            continue;
+        }
+        std::uint32_t hash = 2166136261u;  // FNV-1a
+        for (unsigned char byte : value.bytes) hash = (hash ^ byte) * 16777619u;
+        text += std::to_string(value.type) + "/" + std::to_string(value.bytes.size()) + "/" +
+                std::to_string(hash) + " ";
+    }
+    return text;
+}
+
+enum class ProgramEnd { SessionEnds, Killed };
+
+// The same edits, then the program closed the usual way: what it leaves
+// behind is what every other end must leave.
+std::vector<StoredValue> settingsAfterAClose() {
+    removeStoredSettings();
+    RunningProgram program;
+    program.editSiteAndList();
+    PostMessageW(program.window(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.waitForExit());
+    return storedSettings();
+}
+
+TEST_F(SettingsTest, NothingIsLostWhenTheSessionEndsOrTheProgramIsKilled) {
+    const std::vector<StoredValue> closed = settingsAfterAClose();
+    ASSERT_EQ(closed[0].bytes, storedTextBytes("上海"));
+    std::vector<std::string> records = catalogueRecords();
+    records.push_back("100.5,Test satellite");
+    ASSERT_EQ(closed[3].bytes, storedList(records)) << "the added satellite is stored";
+
+    for (ProgramEnd end : {ProgramEnd::SessionEnds, ProgramEnd::Killed}) {
+        removeStoredSettings();
+        {
+            RunningProgram program;
+            ASSERT_NE(program.window(), nullptr);
+            program.editSiteAndList();
+            if (end == ProgramEnd::SessionEnds) {
+                EXPECT_EQ(SendMessageW(program.window(), WM_QUERYENDSESSION, 0, 0), TRUE);
+                SendMessageW(program.window(), WM_ENDSESSION, TRUE, 0);
+            }
+        }  // ended here, as Windows ends it
+        EXPECT_EQ(describe(storedSettings()), describe(closed)) << static_cast<int>(end);
+    }
 }
 
 }  // namespace
