@@ -43,7 +43,7 @@ void listChanged(MainWindowState& state) {
 
 void saveAtClose(MainWindowState& state) {
     state.model.autosave.close(state.model.site, state.controls.table, state.model.changeFlags,
-                               state.model.offset);
+                               state.model.offset, state.model.dish, state.model.band);
 }
 
 void editSatellite(MainWindowState& state, SatelliteDialogMode mode) {
