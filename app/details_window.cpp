@@ -5,8 +5,10 @@
 #include "app/byte_limited_edit.h"
 #include "app/centre_window.h"
 #include "app/control_text.h"
+#include "app/details_outage_controls.h"
 #include "app/dialog_procedure.h"
 #include "app/sky_drawing.h"
+#include "calc/recalculation.h"
 #include "fieldkit/satellite_details.h"
 #include "res/resource_ids.h"
 
@@ -19,6 +21,7 @@ struct DetailsWindowContext {
     SatelliteDetails details;
     OffsetSetting* offset = nullptr;
     SettingsAutosave* autosave = nullptr;
+    DetailsOutageControls outage;
 };
 
 void showTexts(HWND dialog, const DetailsInput& input) {
@@ -45,6 +48,7 @@ void onInitDialog(HWND dialog, DetailsWindowContext& context) {
     context.details.input.offsetText = context.offset->text;
     showTexts(dialog, context.details.input);
     setControlText(offsetBox, context.offset->text);
+    initOutageControls(dialog, context.outage, context.details.sky);
 }
 
 // The offset box changed: the elevation of an offset dish follows it.
@@ -72,6 +76,14 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
                 case IDC_DETAILS_OFFSET:
                     if (HIWORD(wParam) == EN_CHANGE) onOffsetChanged(dialog, context);
                     return TRUE;
+                case IDC_DETAILS_DISH:
+                    if (HIWORD(wParam) == EN_CHANGE)
+                        onDishChanged(dialog, context.outage, context.details.sky);
+                    return TRUE;
+                case IDC_DETAILS_BAND:
+                    if (HIWORD(wParam) == CBN_SELCHANGE)
+                        onBandChanged(dialog, context.outage, context.details.sky);
+                    return TRUE;
                 case IDOK:
                 case IDCANCEL:
                     EndDialog(dialog, 0);
@@ -93,7 +105,7 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
 void showSatelliteDetails(HINSTANCE instance, HWND owner, const SatelliteTable& table, int row,
                           const ReceivingSite& site, const char* siteDescription,
                           const CalendarDate& date, OffsetSetting& offset,
-                          SettingsAutosave& autosave) {
+                          SettingsAutosave& autosave, DishSetting& dish, BandSetting& band) {
     if (row < 0 || row >= table.rowCount()) {
         return;
     }
@@ -101,5 +113,11 @@ void showSatelliteDetails(HINSTANCE instance, HWND owner, const SatelliteTable& 
     prepareSatelliteDetails(table, row, site, siteDescription, date, context.details);
     context.offset = &offset;
     context.autosave = &autosave;
+    context.outage.site = site;
+    context.outage.satelliteLongitude = rowLongitude(table, row);
+    context.outage.today = date;
+    context.outage.dish = &dish;
+    context.outage.band = &band;
+    context.outage.autosave = &autosave;
     runModalDialog<DetailsWindowContext, handle>(instance, IDD_DETAILS_WINDOW, owner, context);
 }

@@ -43,7 +43,7 @@ void listChanged(MainWindowState& state) {
 
 void saveAtClose(MainWindowState& state) {
     state.model.autosave.close(state.model.site, state.controls.table, state.model.changeFlags,
-                               state.model.offset);
+                               state.model.offset, state.model.dish, state.model.band);
 }
 
 void editSatellite(MainWindowState& state, SatelliteDialogMode mode) {
@@ -103,7 +103,7 @@ void showDetails(MainWindowState& state, int row) {
     site.latitude = state.model.lastRecalculation.latitude;
     showSatelliteDetails(state.controls.instance, state.controls.window, state.controls.table, row,
                          site, state.model.siteDescription, state.seams.today(), state.model.offset,
-                         state.model.autosave);
+                         state.model.autosave, state.model.dish, state.model.band);
 }
 
 void sortTableByColumn(MainWindowState& state, int column) {

@@ -74,6 +74,8 @@ void onInitDialog(MainWindowState& state) {
     fillTableFromSettings(state);
     recalculate(state, RecalculationSite::Inputs);
     loadOffset(state.model.settings, state.model.offset);
+    loadDish(state.model.settings, state.model.dish);
+    loadBand(state.model.settings, state.model.band);
 }
 
 void closeMainWindow(MainWindowState& state) {

@@ -53,6 +53,10 @@ struct MainWindowModel {
     // The site of the last recalculation, for one started after a list edit
     // while the site inputs are invalid.
     LastRecalculation lastRecalculation;
+    // The details window's dish diameter and band for the sun outages,
+    // kept as the values Dish and Band.
+    DishSetting dish;
+    BandSetting band;
 };
 
 struct MainWindowSeams {

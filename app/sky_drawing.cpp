@@ -19,6 +19,8 @@ const COLORREF DotColour = RGB(32, 64, 160);
 const COLORREF MarkColour = RGB(208, 40, 40);
 const COLORREF TextColour = RGB(0, 0, 0);
 const COLORREF ScaleColour = RGB(120, 130, 150);
+const COLORREF SunColour = RGB(255, 150, 0);
+const COLORREF SunEdgeColour = RGB(150, 70, 0);
 
 // Room kept free around the panorama: half a compass word at each side,
 // one line of text under the ground.
@@ -118,6 +120,51 @@ void drawLabel(HDC dc, const RECT& area, POINT dot, int markRadius, const std::s
     SetBkMode(dc, TRANSPARENT);
 }
 
+// The sun's track as a dotted line: dots `spacing` pixels apart along it.
+void drawSunTrack(HDC dc, const Mapping& map, const std::vector<std::vector<SkyPoint>>& track,
+                  int spacing, int radius) {
+    SelectedPen pen(dc, 1, SunEdgeColour);
+    for (const std::vector<SkyPoint>& piece : track) {
+        double left = 0;  // the way to the next dot
+        for (std::size_t i = 0; i < piece.size(); ++i) {
+            const POINT to = map(piece[i]);
+            if (i == 0) {
+                circle(dc, to, radius, SunColour, true);
+                left = spacing;
+                continue;
+            }
+            const POINT from = map(piece[i - 1]);
+            const double length = std::hypot(to.x - from.x, to.y - from.y);
+            double along = left;
+            for (; along <= length; along += spacing) {
+                const double share = along / length;
+                const POINT dot = {
+                    from.x + static_cast<LONG>(std::lround((to.x - from.x) * share)),
+                    from.y + static_cast<LONG>(std::lround((to.y - from.y) * share))};
+                circle(dc, dot, radius, SunColour, true);
+            }
+            left = along - length;
+        }
+    }
+}
+
+// The track's legend in the panorama's upper right corner: three dots and its text.
+void drawSunTrackLegend(HDC dc, const RECT& panorama, const std::string& label, int spacing,
+                        int radius) {
+    const SIZE size = textSize(dc, label);
+    const int x = panorama.right - 4 - size.cx;
+    const int y = panorama.top + 3;
+    {
+        SelectedPen pen(dc, 1, SunEdgeColour);
+        for (int k = 1; k <= 3; ++k)
+            circle(dc, {x - 4 - k * spacing, y + size.cy / 2}, radius, SunColour, true);
+    }
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, SkyColour);
+    drawText(dc, label, x, y);
+    SetBkMode(dc, TRANSPARENT);
+}
+
 }  // namespace
 
 void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selected, HFONT font) {
@@ -169,6 +216,12 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
             if (points.size() > 1) Polyline(dc, points.data(), static_cast<int>(points.size()));
         }
     }
+    // The sun's track on the longest outage day, over the arc it runs close
+    // to, under the satellites' dots.
+    const int sunSpacing = std::max(6, lineHeight / 2);
+    drawSunTrack(dc, map, layout.sunTrack, sunSpacing, dotRadius);
+    if (!layout.sunTrack.empty())
+        drawSunTrackLegend(dc, panorama, layout.sunTrackLabel, sunSpacing, dotRadius);
     {
         // Above the horizon a filled dot, below it a hollow one.
         SelectedPen pen(dc, 1, DotColour);

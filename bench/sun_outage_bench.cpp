@@ -1,5 +1,6 @@
 // The sun-outage search: one satellite's year from Beijing, and the year of
-// every satellite of the built-in list, read as kestrave-cli reads it.
+// every satellite of the built-in list, read as kestrave-cli reads it; and
+// what the details window prepares as it opens, with and without its outages.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -7,6 +8,8 @@
 #include "calc/recalculation.h"
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
+#include "fieldkit/details_outage.h"
+#include "fieldkit/satellite_details.h"
 #include "fieldkit/sun_outage.h"
 
 namespace {
@@ -86,5 +89,36 @@ void sunTrackOfADay(benchmark::State& state) {
     }
 }
 BENCHMARK(sunTrackOfADay)->Unit(benchmark::kMicrosecond);
+
+// What the details window prepared before it showed outages: the texts and
+// the sky picture of the built-in list, for one row.
+void detailsWindowPreparation(benchmark::State& state) {
+    ReceivingSite site = beijing();
+    MemorySatelliteTable table;
+    fillSatelliteTable(table, DefaultCatalogue, DefaultCatalogueSize);
+    ChangeFlags flags = 0;
+    char description[SiteDescriptionCapacity];
+    recalculateAll("", site, table, flags, description);
+    for (auto _ : state) {
+        SatelliteDetails details;
+        prepareSatelliteDetails(table, 18, site, description, {2026, 12, 8}, details);
+        benchmark::DoNotOptimize(details.sky);
+    }
+}
+BENCHMARK(detailsWindowPreparation)->Unit(benchmark::kMillisecond);
+
+// What it adds at its opening and at each change of the dish or band: the
+// next two seasons, their texts and the sun's track.
+void detailsWindowOutage(benchmark::State& state) {
+    const ReceivingSite site = beijing();
+    SkyFrame frame;
+    frame.sky = {56, 70, 976, 484};
+    for (auto _ : state) {
+        DetailsOutage outage;
+        prepareDetailsOutage(site, 105.5L, {2026, 12, 8}, "0.6", Band::Ku, frame, outage);
+        benchmark::DoNotOptimize(outage.sunTrack);
+    }
+}
+BENCHMARK(detailsWindowOutage)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "cli/cli_options.h"
 
+#include <cmath>
 #include <cstring>
 #include <iterator>
+#include <utility>
 
 #include "calc/memory_site_controls.h"
 #include "calc/site_input.h"
@@ -14,6 +16,8 @@ const char CliUsage[] =
     "Usage: kestrave-cli [--city NAME | --lon DEG --lat DEG] [--list FILE] [--date DATE]\n"
     "                    [--height METRES] [--offset DEG] [--format table|csv|json]\n"
     "                    [--encoding utf-8|gbk] [--sky FILE.svg]\n"
+    "       kestrave-cli [site and list options] --sun-outage YEAR [--dish METRES]\n"
+    "                    [--band c|ku|ka | --frequency GHZ] [--utc] [--format table|csv|json]\n"
     "       kestrave-cli --cities [--encoding utf-8|gbk]\n"
     "\n"
     "Prints the antenna elevation, azimuth and polarisation angle for every\n"
@@ -37,6 +41,13 @@ const char CliUsage[] =
     "                    with \\r\\n line ends, as on the clipboard)\n"
     "  --sky FILE.svg    also write a picture of the sky toward the equator with the\n"
     "                    geostationary arc and every satellite of the list\n"
+    "  --sun-outage YEAR print, instead of the pointing table, every sun outage (日凌)\n"
+    "                    of that year (2000 to 2100) for every satellite: the days\n"
+    "                    when the sun stands behind it, seen from the site\n"
+    "  --dish METRES     the dish's diameter for --sun-outage (0.1 to 30, default 0.6)\n"
+    "  --band NAME       c (4 GHz), ku (12.25 GHz, default) or ka (20.2 GHz)\n"
+    "  --frequency GHZ   the received frequency instead of a band (1 to 50)\n"
+    "  --utc             outage times in UTC instead of Beijing time (UTC+8)\n"
     "  --cities          list the gazetteer's places, one per line\n"
     "  --help            show this help\n";
 
@@ -245,8 +256,11 @@ bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
         {"--date", &options.date},      {"--height", &options.height},
         {"--offset", &options.offset},  {"--sky", &options.skyFile},
         {"--format", nullptr, &format}, {"--encoding", nullptr, &encoding},
+        {"--dish", &options.dish},      {"--frequency", &options.frequency},
+        {"--band", &options.band},      {"--sun-outage", &options.sunOutageYear},
     };
-    const FlagOption flags[] = {{"--cities", &options.cities}, {"--help", &options.help}};
+    const FlagOption flags[] = {
+        {"--cities", &options.cities}, {"--help", &options.help}, {"--utc", &options.utc}};
     if (!readArguments(arguments, valueOptions, flags, error)) return false;
     return choose("--encoding", encoding, Encodings, "use utf-8 or gbk", options.encoding, error) &&
            choose("--format", format, Formats, "use table, csv or json", options.format, error);
@@ -277,5 +291,88 @@ bool fieldOptionsFromOptions(const CliOptions& options, const std::string& today
         if (!readNumber("--offset", *options.offset, 0, 60, offset, error)) return false;
         field.offset = offset;
     }
+    return true;
+}
+
+namespace {
+
+constexpr Choice<Band> Bands[] = {{"c", Band::C}, {"ku", Band::Ku}, {"ka", Band::Ka}};
+
+// A number within low..high, `range` naming the bounds in the message.
+bool readBoundedNumber(const char* option, const std::string& given, long double low,
+                       long double high, const char* range, long double& value,
+                       std::string& error) {
+    std::string text = given;
+    long double read = 0;
+    if (text.empty() || TextToNumber(text.data(), &read) != 1) {
+        error = quotedValue(option, given) + "not a number";
+        return false;
+    }
+    if (!(read >= low && read <= high)) {
+        error = quotedValue(option, given) + "out of range (" + range + ")";
+        return false;
+    }
+    value = read;
+    return true;
+}
+
+// Options that mean something only with --sun-outage.
+bool onlyWithSunOutage(const CliOptions& options, std::string& error) {
+    const std::pair<bool, const char*> given[] = {{options.dish.has_value(), "--dish"},
+                                                  {options.band.has_value(), "--band"},
+                                                  {options.frequency.has_value(), "--frequency"},
+                                                  {options.utc, "--utc"}};
+    for (const auto& option : given) {
+        if (!option.first) continue;
+        error = std::string(option.second) + " needs --sun-outage YEAR";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& sun,
+                                 std::string& error) {
+    if (!options.sunOutageYear) return onlyWithSunOutage(options, error);
+    sun.wanted = true;
+    long double year = 0;
+    if (!readBoundedNumber("--sun-outage", *options.sunOutageYear, FirstOutageYear, LastOutageYear,
+                           "2000 to 2100", year, error))
+        return false;
+    if (year != std::floor(year)) {
+        error = quotedValue("--sun-outage", *options.sunOutageYear) + "not a whole year";
+        return false;
+    }
+    sun.year = static_cast<int>(year);
+    if (options.band && options.frequency) {
+        error = "give either --band or --frequency, not both";
+        return false;
+    }
+    if (options.dish &&
+        !readBoundedNumber("--dish", *options.dish, 0.1L, 30, "0.1 to 30", sun.dishMetres, error))
+        return false;
+    Band band = Band::Ku;
+    if (options.band && !choose("--band", *options.band, Bands, "use c, ku or ka", band, error))
+        return false;
+    sun.frequencyHz = bandFrequencyHz(band);
+    long double gigahertz = 0;
+    if (options.frequency) {
+        if (!readBoundedNumber("--frequency", *options.frequency, 1, 50, "1 to 50", gigahertz,
+                               error))
+            return false;
+        sun.frequencyHz = gigahertz * 1e9L;
+    }
+    // The rule holds for beams up to WidestOutageBeamwidth.
+    const long double beamwidth = beamwidthDegrees(sun.dishMetres, sun.frequencyHz);
+    if (!(beamwidth <= WidestOutageBeamwidth)) {
+        char width[NumberTextCapacity];
+        NumberToText(beamwidth, width, 0, 1);
+        error = quotedValue("--dish", options.dish ? *options.dish : "0.6") +
+                "too small for the frequency: its beam (" + width +
+                " degrees) is wider than the 20 degrees the outage rule holds for";
+        return false;
+    }
+    sun.utc = options.utc;
     return true;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/receiving_site.h"
+#include "fieldkit/sun_outage.h"
 
 enum class OutputEncoding { Utf8, Gbk };
 enum class OutputFormat { Table, Csv, Json };
@@ -25,6 +26,13 @@ struct CliOptions {
     OutputEncoding encoding = OutputEncoding::Utf8;
     bool cities = false;  // --cities
     bool help = false;
+
+    // The sun outages.
+    std::optional<std::string> sunOutageYear;  // --sun-outage
+    std::optional<std::string> dish;           // --dish
+    std::optional<std::string> band;           // --band
+    std::optional<std::string> frequency;      // --frequency
+    bool utc = false;                          // --utc
 };
 
 // Reads `arguments` (without the program name). Each option takes its value
@@ -61,3 +69,20 @@ bool fieldOptionsFromOptions(const CliOptions& options, const std::string& today
 
 // The --help text.
 extern const char CliUsage[];
+
+// What --sun-outage asks for.
+struct SunOutageOptions {
+    bool wanted = false;  // --sun-outage was given
+    int year = 0;
+    long double dishMetres = 0.6L;
+    long double frequencyHz = KuBandHz;
+    bool utc = false;
+};
+
+// --sun-outage YEAR (a whole year from 2000 to 2100), --dish from 0.1 to 30
+// metres (default 0.6), --band c, ku or ka (4, 12.25 or 20.2 GHz; default
+// ku) or --frequency from 1 to 50 GHz, and --utc. --band with --frequency,
+// or any of the others without --sun-outage, is refused. Returns false with
+// a one-line message naming the option (and its text) otherwise.
+bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& sun,
+                                 std::string& error);

@@ -9,6 +9,7 @@
 #include "cli/field_report_json.h"
 #include "cli/file_access.h"
 #include "cli/satellite_list_file.h"
+#include "cli/sun_outage_output.h"
 #include "data/change_flags.h"
 #include "data/gazetteer.h"
 #include "data/memory_satellite_table.h"
@@ -158,6 +159,36 @@ int writeTable(const CliOptions& options, const MemorySatelliteTable& table,
     return ExitDone;
 }
 
+// --sun-outage: every outage of the year instead of the pointing table.
+int writeSunOutages(const CliOptions& options, const SunOutageOptions& sun,
+                    const FieldReport& report, const char* description, std::string& out,
+                    std::string& err) {
+    SunOutageReport outages;
+    std::string error;
+    if (!buildSunOutageReport(report, sun, outages, error)) return fail(err, error, ExitBadInput);
+    if (options.format == OutputFormat::Json) {
+        out += sunOutageJson(outages);
+        return ExitDone;
+    }
+    const bool gbk = options.encoding == OutputEncoding::Gbk;
+    const char* lineEnd = gbk ? "\r\n" : "\n";
+    std::string descriptionUtf8;
+    if (!cp936ToUtf8(description, descriptionUtf8))
+        return fail(err, "the site's name cannot be converted to UTF-8", ExitOutputFailed);
+    const std::string utf8 = options.format == OutputFormat::Csv
+                                 ? sunOutageCsv(outages, lineEnd)
+                                 : sunOutageTable(outages, descriptionUtf8, lineEnd);
+    if (!gbk) {
+        out += utf8;
+        return ExitDone;
+    }
+    std::string cp936;
+    if (!utf8ToCp936(utf8, cp936))
+        return fail(err, "the results cannot be converted to code page 936", ExitOutputFailed);
+    out += cp936;
+    return ExitDone;
+}
+
 }  // namespace
 
 int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, std::string& err) {
@@ -176,9 +207,10 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
     ReceivingSite site;
     FieldOptions field;
     MemorySatelliteTable table;
+    SunOutageOptions sun;
     if (!siteFromOptions(options, site, error) ||
         !fieldOptionsFromOptions(options, dateText(localToday()), field, error) ||
-        !loadSatellites(options, table, error))
+        !sunOutageOptionsFromOptions(options, sun, error) || !loadSatellites(options, table, error))
         return fail(err, error, ExitBadInput);
 
     // The site's name stands in the city box; an empty one makes the
@@ -194,6 +226,9 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
     if (options.skyFile &&
         !writeWholeFile(*options.skyFile, skyPictureSvg(layoutSkyPicture(survey), cp936ToUtf8)))
         return fail(err, "--sky \"" + *options.skyFile + "\": cannot be written", ExitOutputFailed);
+    if (sun.wanted)
+        return writeSunOutages(options, sun, buildFieldReport(table, survey, field.offset),
+                               description, out, err);
     if (options.format != OutputFormat::Table)
         return writeFieldReport(options, buildFieldReport(table, survey, field.offset), out, err);
     return writeTable(options, table, description, out, err);

@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/field_report_site_json.h"
+
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -20,17 +22,22 @@ Json jsonValue(const ReportValue& value) {
 
 }  // namespace
 
+nlohmann::ordered_json fieldReportSiteJson(const FieldReportSite& site) {
+    Json json;
+    json["name"] = site.name;
+    json["longitude"] = static_cast<double>(site.longitude);
+    json["latitude"] = static_cast<double>(site.latitude);
+    json["height_m"] = site.heightMetres;
+    json["date"] = site.date;
+    json["decimal_year"] = site.decimalYear;
+    json["declination"] = site.declination;
+    json["magnetic_model"] = site.magneticModel;
+    json["model_valid"] = site.modelValid;
+    return json;
+}
+
 std::string fieldReportJson(const FieldReport& report) {
-    Json site;
-    site["name"] = report.site.name;
-    site["longitude"] = static_cast<double>(report.site.longitude);
-    site["latitude"] = static_cast<double>(report.site.latitude);
-    site["height_m"] = report.site.heightMetres;
-    site["date"] = report.site.date;
-    site["decimal_year"] = report.site.decimalYear;
-    site["declination"] = report.site.declination;
-    site["magnetic_model"] = report.site.magneticModel;
-    site["model_valid"] = report.site.modelValid;
+    const Json site = fieldReportSiteJson(report.site);
     Json satellites = Json::array();
     for (const FieldReportRow& row : report.rows) {
         Json satellite;

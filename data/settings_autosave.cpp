@@ -24,10 +24,40 @@ void SettingsAutosave::offsetChanged(const OffsetSetting& offset) {
 }
 
 bool SettingsAutosave::close(const ReceivingSite& site, const SatelliteTable& table,
-                             ChangeFlags flags, const OffsetSetting& offset) {
+                             ChangeFlags flags, const OffsetSetting& offset,
+                             const DishSetting& dish, const BandSetting& band) {
     if (closed_) return false;
     closed_ = true;
     saveSettings(store_, site, table, flags);
     saveOffset(store_, offset);
+    saveDish(store_, dish);
+    saveBand(store_, band);
     return true;
+}
+
+namespace {
+
+// As offsetChanged: `save` compares with what the store holds now (the text
+// read at the start, or the last one written), then `written` is that text.
+template <typename Setting>
+void saveAsChanged(SettingsBackend& store, const Setting& setting, Setting& written,
+                   bool& wasWritten, void (*save)(SettingsBackend&, const Setting&)) {
+    Setting now = setting;
+    std::memcpy(now.stored, wasWritten ? written.text : setting.stored, sizeof now.stored);
+    save(store, now);
+    std::memcpy(written.text, setting.text, sizeof written.text);
+    written.text[sizeof written.text - 1] = '\0';
+    wasWritten = true;
+}
+
+}  // namespace
+
+void SettingsAutosave::dishChanged(const DishSetting& dish) {
+    if (closed_) return;
+    saveAsChanged(store_, dish, writtenDish_, dishWritten_, saveDish);
+}
+
+void SettingsAutosave::bandChanged(const BandSetting& band) {
+    if (closed_) return;
+    saveAsChanged(store_, band, writtenBand_, bandWritten_, saveBand);
 }

@@ -28,11 +28,15 @@ public:
     // After the offset box changed: Offset, when it differs from what the
     // store holds now.
     void offsetChanged(const OffsetSetting& offset);
+    // After the dish box or the band choice changed: Dish or Band, when it
+    // differs from what the store holds now.
+    void dishChanged(const DishSetting& dish);
+    void bandChanged(const BandSetting& band);
 
-    // The close sequence's writes (saveSettings, then saveOffset), the first
-    // time only. True when they were written now.
+    // The close sequence's writes (saveSettings, then saveOffset, saveDish
+    // and saveBand), the first time only. True when they were written now.
     bool close(const ReceivingSite& site, const SatelliteTable& table, ChangeFlags flags,
-               const OffsetSetting& offset);
+               const OffsetSetting& offset, const DishSetting& dish, const BandSetting& band);
     bool closed() const { return closed_; }
 
 private:
@@ -40,5 +44,10 @@ private:
     // The Offset text the store holds now; empty until one was written.
     OffsetSetting written_;
     bool offsetWritten_ = false;
+    // The same for Dish and Band.
+    DishSetting writtenDish_;
+    bool dishWritten_ = false;
+    BandSetting writtenBand_;
+    bool bandWritten_ = false;
     bool closed_ = false;
 };

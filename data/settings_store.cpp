@@ -108,3 +108,55 @@ void saveOffset(SettingsBackend& store, const OffsetSetting& offset) {
     if (strncmp(text, offset.stored, sizeof offset.stored) == 0) return;
     store.writeStringValue(OffsetValue, text);
 }
+
+namespace {
+
+constexpr const char* DishValue = "Dish";
+constexpr const char* BandValue = "Band";
+
+// Reads a text value of at most capacity - 1 bytes into `text`; false,
+// leaving `text` as it was, when it is missing or does not end within them.
+bool readShortText(SettingsBackend& store, const char* name, char* text, std::size_t capacity) {
+    std::vector<char> field(capacity, '\0');
+    if (!store.readStringValue(name, field.data(), capacity)) return false;
+    if (std::memchr(field.data(), '\0', capacity) == nullptr) return false;
+    std::memcpy(text, field.data(), capacity);
+    return true;
+}
+
+// Writes `text` (bounded by its field) when it differs from `stored`.
+void writeChangedText(SettingsBackend& store, const char* name, const char* text,
+                      const char* stored, std::size_t capacity) {
+    std::vector<char> bounded(capacity, '\0');
+    std::memcpy(bounded.data(), text, strnlen(text, capacity - 1));
+    if (strncmp(bounded.data(), stored, capacity) == 0) return;
+    store.writeStringValue(name, bounded.data());
+}
+
+bool isBandWord(const char* text) {
+    for (const char* word : BandSettingWords)
+        if (std::strcmp(text, word) == 0) return true;
+    return false;
+}
+
+}  // namespace
+
+void loadDish(SettingsBackend& store, DishSetting& dish) {
+    readShortText(store, DishValue, dish.text, sizeof dish.text);
+    std::memcpy(dish.stored, dish.text, sizeof dish.stored);
+}
+
+void loadBand(SettingsBackend& store, BandSetting& band) {
+    char word[BandTextCapacity];
+    if (readShortText(store, BandValue, word, sizeof word) && isBandWord(word))
+        std::memcpy(band.text, word, sizeof band.text);
+    std::memcpy(band.stored, band.text, sizeof band.stored);
+}
+
+void saveDish(SettingsBackend& store, const DishSetting& dish) {
+    writeChangedText(store, DishValue, dish.text, dish.stored, sizeof dish.text);
+}
+
+void saveBand(SettingsBackend& store, const BandSetting& band) {
+    writeChangedText(store, BandValue, band.text, band.stored, sizeof band.text);
+}

@@ -70,3 +70,35 @@ void loadOffset(SettingsBackend& store, OffsetSetting& offset);
 
 // Writes Offset when its text changed since loadOffset.
 void saveOffset(SettingsBackend& store, const OffsetSetting& offset);
+
+// The details window's dish diameter (metres, a box of 6 bytes) and band
+// choice for the sun outages, kept as two more text values, Dish and Band,
+// like Offset: written at the close only when they changed.
+constexpr std::size_t DishTextCapacity = 7;
+constexpr std::size_t BandTextCapacity = 3;
+// The diameter the box shows before one was kept.
+constexpr char DefaultDishText[] = "0.6";
+// The band's stored words, and the one before one was kept.
+constexpr const char* BandSettingWords[] = {"C", "Ku", "Ka"};
+constexpr char DefaultBandWord[] = "Ku";
+
+struct DishSetting {
+    char text[DishTextCapacity] = "0.6";
+    char stored[DishTextCapacity] = "0.6";
+};
+
+struct BandSetting {
+    char text[BandTextCapacity] = "Ku";
+    char stored[BandTextCapacity] = "Ku";
+};
+
+// Reads Dish: a value that does not end within the field is ignored, and
+// the text stays DefaultDishText.
+void loadDish(SettingsBackend& store, DishSetting& dish);
+// Reads Band: anything but one of BandSettingWords is ignored, and the
+// word stays DefaultBandWord.
+void loadBand(SettingsBackend& store, BandSetting& band);
+
+// Write Dish or Band when its text changed since it was loaded.
+void saveDish(SettingsBackend& store, const DishSetting& dish);
+void saveBand(SettingsBackend& store, const BandSetting& band);

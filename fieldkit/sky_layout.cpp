@@ -237,3 +237,29 @@ SkyLayout layoutSkyPicture(const ReceivingSite& site, const std::string& dateTex
     layout.legend = {LegendText, {SkyRight, Height - 8}, SkyAnchor::End, 11};
     return layout;
 }
+
+std::vector<std::vector<SkyPoint>> sunTrackPieces(const SkyFrame& frame,
+                                                  const std::vector<SunTrackPoint>& track) {
+    // The track's step: the least time between two of its points. A longer
+    // gap is a night between them.
+    int step = 0;
+    for (std::size_t i = 1; i < track.size(); ++i) {
+        const int gap = track[i].secondOfDay - track[i - 1].secondOfDay;
+        if (gap > 0 && (step == 0 || gap < step)) step = gap;
+    }
+    std::vector<std::vector<SkyPoint>> pieces;
+    const SunTrackPoint* previous = nullptr;
+    for (const SunTrackPoint& point : track) {
+        const SkyPoint at = skyPosition(frame, static_cast<double>(point.azimuth),
+                                        static_cast<double>(point.elevation));
+        if (!(at.x >= frame.sky.left && at.x <= frame.sky.right)) {
+            previous = nullptr;
+            continue;
+        }
+        if (previous == nullptr || point.secondOfDay - previous->secondOfDay > step)
+            pieces.emplace_back();
+        pieces.back().push_back(at);
+        previous = &point;
+    }
+    return pieces;
+}

@@ -11,6 +11,7 @@
 #include "data/receiving_site.h"
 #include "data/satellite_table.h"
 #include "fieldkit/field_numbers.h"
+#include "fieldkit/sun_outage.h"
 
 struct SkyPoint {
     double x = 0;
@@ -74,6 +75,10 @@ struct SkyLayout {
     SkyText title;                           // site, coordinates, date
     SkyText note;                            // the magnetic declination
     SkyText legend;
+    // The sun's track on one day, drawn dotted, and its legend
+    // (太阳轨迹（2027-03-05）); empty unless asked for.
+    std::vector<std::vector<SkyPoint>> sunTrack;
+    std::string sunTrackLabel;
 };
 
 struct SkySatelliteInput {
@@ -97,3 +102,8 @@ SkyLayout layoutSkyPicture(const ReceivingSite& site, const std::string& dateTex
 // Estimated width in pixels of a code page 936 text at `size` pixels: a
 // double-byte character is about one em, an ASCII character about half.
 double estimatedTextWidth(const std::string& text, double size);
+
+// The points of `track` (in time order, above the horizon) where they lie
+// within the panorama of `frame`, as pieces of consecutive points.
+std::vector<std::vector<SkyPoint>> sunTrackPieces(const SkyFrame& frame,
+                                                  const std::vector<SunTrackPoint>& track);

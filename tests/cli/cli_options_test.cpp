@@ -210,4 +210,103 @@ TEST(SiteFromOptions, RefusesUnknownPlacesAndMixedSiteOptions) {
     }
 }
 
+// --- Sun outages --------------------------------------------------------------
+
+SunOutageOptions sunOutageOptionsOf(const Arguments& arguments, bool& accepted,
+                                    std::string& error) {
+    CliOptions options;
+    SunOutageOptions sun;
+    accepted = parseCliOptions(arguments, options, error) &&
+               sunOutageOptionsFromOptions(options, sun, error);
+    return sun;
+}
+
+TEST(SunOutageOptions, DefaultsBandsAndFrequencies) {
+    struct Case {
+        Arguments arguments;
+        int year;
+        long double dish;
+        long double frequencyHz;
+        bool utc;
+    };
+    const Case cases[] = {
+        {{"--sun-outage", "2027"}, 2027, 0.6L, KuBandHz, false},
+        {{"--sun-outage=2000", "--band", "c", "--dish", "0.45"}, 2000, 0.45L, CBandHz, false},
+        {{"--sun-outage", "2100", "--band=ka", "--utc"}, 2100, 0.6L, KaBandHz, true},
+        {{"--sun-outage", "2027", "--band", "ku", "--dish", "30"}, 2027, 30, KuBandHz, false},
+        {{"--sun-outage", "2027", "--frequency", "11.7", "--dish", "0.1"},
+         2027,
+         0.1L,
+         11.7e9L,
+         false},
+        {{"--sun-outage", "2027", "--frequency", "50"}, 2027, 0.6L, 50e9L, false},
+        // The smallest dish the rule holds for at 4 GHz: a beam of 20 degrees.
+        {{"--sun-outage", "2027", "--band", "c", "--dish", "0.2624"},
+         2027,
+         0.2624L,
+         CBandHz,
+         false},
+    };
+    for (const Case& c : cases) {
+        bool accepted = false;
+        std::string error;
+        const SunOutageOptions sun = sunOutageOptionsOf(c.arguments, accepted, error);
+        ASSERT_TRUE(accepted) << c.arguments[1] << ": " << error;
+        EXPECT_TRUE(sun.wanted);
+        EXPECT_EQ(sun.year, c.year);
+        EXPECT_NEAR(static_cast<double>(sun.dishMetres), static_cast<double>(c.dish), 1e-15);
+        EXPECT_NEAR(static_cast<double>(sun.frequencyHz), static_cast<double>(c.frequencyHz), 1);
+        EXPECT_EQ(sun.utc, c.utc);
+    }
+    bool accepted = false;
+    std::string error;
+    EXPECT_FALSE(sunOutageOptionsOf({"--lon", "1", "--lat", "2"}, accepted, error).wanted);
+    EXPECT_TRUE(accepted) << error;
+}
+
+TEST(SunOutageOptions, RefusesNamingTheOption) {
+    struct Case {
+        Arguments arguments;
+        const char* error;
+    };
+    const Case cases[] = {
+        {{"--sun-outage", "1999"}, "--sun-outage \"1999\": out of range (2000 to 2100)"},
+        {{"--sun-outage", "2101"}, "--sun-outage \"2101\": out of range (2000 to 2100)"},
+        {{"--sun-outage", "2027.5"}, "--sun-outage \"2027.5\": not a whole year"},
+        {{"--sun-outage", "next"}, "--sun-outage \"next\": not a number"},
+        {{"--sun-outage", ""}, "--sun-outage \"\": not a number"},
+        {{"--sun-outage"}, "--sun-outage: 1 required TEXT missing"},
+        {{"--sun-outage", "2027", "--dish", "0.09"}, "--dish \"0.09\": out of range (0.1 to 30)"},
+        {{"--sun-outage", "2027", "--dish", "30.01"}, "--dish \"30.01\": out of range (0.1 to 30)"},
+        {{"--sun-outage", "2027", "--dish", "-"}, "--dish \"-\": out of range (0.1 to 30)"},
+        {{"--sun-outage", "2027", "--dish", "big"}, "--dish \"big\": not a number"},
+        {{"--sun-outage", "2027", "--frequency", "0.99"},
+         "--frequency \"0.99\": out of range (1 to 50)"},
+        {{"--sun-outage", "2027", "--frequency", "50.5"},
+         "--frequency \"50.5\": out of range (1 to 50)"},
+        {{"--sun-outage", "2027", "--band", "x"}, "--band \"x\": use c, ku or ka"},
+        {{"--sun-outage", "2027", "--band", "Ku"}, "--band \"Ku\": use c, ku or ka"},
+        {{"--sun-outage", "2027", "--band", "c", "--frequency", "4"},
+         "give either --band or --frequency, not both"},
+        {{"--sun-outage", "2027", "--band", "c", "--dish", "0.26"},
+         "--dish \"0.26\": too small for the frequency: its beam (20.2 degrees) is wider than "
+         "the 20 degrees the outage rule holds for"},
+        {{"--sun-outage", "2027", "--frequency", "1"},
+         "--dish \"0.6\": too small for the frequency: its beam (35.0 degrees) is wider than "
+         "the 20 degrees the outage rule holds for"},
+        {{"--dish", "0.6"}, "--dish needs --sun-outage YEAR"},
+        {{"--band", "ka"}, "--band needs --sun-outage YEAR"},
+        {{"--frequency", "12"}, "--frequency needs --sun-outage YEAR"},
+        {{"--utc"}, "--utc needs --sun-outage YEAR"},
+        {{"--utc=1", "--sun-outage", "2027"}, "utc was given a disallowed flag override"},
+    };
+    for (const Case& c : cases) {
+        bool accepted = true;
+        std::string error;
+        sunOutageOptionsOf(c.arguments, accepted, error);
+        EXPECT_FALSE(accepted) << c.error;
+        EXPECT_EQ(error, c.error);
+    }
+}
+
 }  // namespace

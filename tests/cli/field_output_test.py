@@ -72,4 +72,47 @@ with tempfile.TemporaryDirectory() as folder:
         png = os.path.join(folder, "sky.png")
         subprocess.run(["rsvg-convert", "-o", png, svg], check=True)
         expect(open(png, "rb").read(8) == b"\x89PNG\r\n\x1a\n", "SVG renders")
+# The sun outages: JSON with exactly its keys, and the CSV holding the same days.
+outage_arguments = ("--city", "北京", "--sun-outage", "2027")
+outages = json.loads(run(*outage_arguments, "--format", "json"))
+expect(list(outages.keys()) == ["site", "sun_outage", "satellites"], "outage JSON's keys")
+expect(outages["site"] == report["site"] | {"date": outages["site"]["date"],
+                                              "decimal_year": outages["site"]["decimal_year"],
+                                              "declination": outages["site"]["declination"]},
+       "the site as the field report gives it")
+settings = outages["sun_outage"]
+expect(list(settings.keys()) == ["year", "dish_m", "frequency_ghz", "beamwidth_deg",
+                                 "threshold_deg", "time_zone"], "sun_outage keys")
+expect(settings["year"] == 2027 and settings["dish_m"] == 0.6 and
+       settings["frequency_ghz"] == 12.25 and settings["time_zone"] == "UTC+08:00", "settings")
+beamwidth = 70 * (299792458 / 12.25e9) / 0.6
+expect(abs(settings["beamwidth_deg"] - beamwidth) < 1e-12, f"beamwidth {settings['beamwidth_deg']}")
+expect(abs(settings["threshold_deg"] - (beamwidth / 2 + 0.25)) < 1e-12, "threshold")
+expect(len(outages["satellites"]) == 39, "every satellite of the list")
+day_keys = ["date", "start", "peak", "end", "duration_s", "min_separation_deg"]
+for satellite in outages["satellites"]:
+    expect(list(satellite.keys()) == ["name", "longitude", "visible", "outages"],
+           "satellite keys")
+    expect(satellite["visible"] == bool(satellite["outages"]), "outages exactly when visible")
+    for day in satellite["outages"]:
+        expect(list(day.keys()) == day_keys, "outage keys")
+        expect(day["date"].startswith("2027-"), "days of the year asked for")
+        expect(day["start"] <= day["peak"] <= day["end"], "start, peak, end in order")
+        expect(0 <= day["min_separation_deg"] < settings["threshold_deg"], "within the threshold")
+asiasat = next(s for s in outages["satellites"] if s["longitude"] == 105.5)
+march5 = next(d for d in asiasat["outages"] if d["date"] == "2027-03-05")
+expect(march5["peak"] == "13:15:17" and march5["duration_s"] == 809, f"AsiaSat 3S {march5}")
+
+rows = list(csv.DictReader(io.StringIO(run(*outage_arguments, "--format", "csv").decode("utf-8"),
+                                       newline="")))
+flat = [(s, d) for s in outages["satellites"] for d in s["outages"]]
+expect(len(rows) == len(flat), "one CSV row per satellite and day")
+for row, (satellite, day) in zip(rows, flat):
+    expect(list(row.keys()) == ["name", "longitude"] + day_keys, "CSV header")
+    expect(row["name"] == satellite["name"] and float(row["longitude"]) == satellite["longitude"],
+           "CSV satellite")
+    for key in ("date", "start", "peak", "end"):
+        expect(row[key] == day[key], key)
+    expect(int(row["duration_s"]) == day["duration_s"], "duration")
+    expect(float(row["min_separation_deg"]) == day["min_separation_deg"], "separation")
 print("ok")

@@ -15,6 +15,7 @@
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "encoding/text_encoding.h"
+#include "fieldkit/sun_outage.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -349,6 +350,90 @@ TEST(KestraveCli, GbkCsvIsTheUtf8CsvInCodePage936) {
     EXPECT_EQ(utf8.out.find('\r'), std::string::npos);
     EXPECT_NE(gbk.out.find(cp936(u8"南偏西")), std::string::npos);
     EXPECT_EQ(utf8FromCp936(crLfToLf(gbk.out)), utf8.out);
+}
+
+// --- Sun outages -----------------------------------------------------------------
+
+std::string clockText(int second) {
+    char text[TimeTextCapacity];
+    formatTimeOfDay(second, text);
+    return text;
+}
+
+TEST(KestraveCli, SunOutageTablePrintsEveryDayOfThePrediction) {
+    const fs::path list = scratchFile(".txt");
+    writeBytes(list, u8"105.5,亚洲3号  (AsiaSat-3S)\n-60.0,西方\n");
+    ProgramRun run = runProgram({"--list", list.string(), "--sun-outage", "2027"});
+    ProgramRun utc = runProgram({"--list", list.string(), "--sun-outage", "2027", "--utc"});
+    ProgramRun frequency =
+        runProgram({"--list", list.string(), "--sun-outage", "2027", "--frequency", "12.25"});
+    ProgramRun gbk =
+        runProgram({"--list", list.string(), "--sun-outage", "2027", "--encoding", "gbk"});
+    fs::remove(list);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+
+    ReceivingSite beijing;
+    beijing.longitude = 116.46L;
+    beijing.latitude = 39.92L;
+    SunOutageRequest request;
+    request.satelliteLongitude = 105.5L;
+    const SunOutageYear year = predictSunOutages(beijing, 2027, request);
+    const std::vector<SunOutageSeason> seasons = groupSeasons(year.days);
+    ASSERT_EQ(seasons.size(), 2u);
+
+    const std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), 3 + 1 + 1 + 1 + 2 + year.days.size() + 2 + 1u);
+    EXPECT_EQ(lines[0], u8"北京");
+    EXPECT_EQ(lines[4].find(u8"日凌 2027年  天线口径0.6米  频率12.25GHz  波束宽度2.86度"), 0u);
+    EXPECT_NE(lines[4].find(u8"北京时间（UTC+08:00）"), std::string::npos);
+    EXPECT_EQ(lines[6], u8"亚洲3号  (AsiaSat-3S)  105.5度  日凌：" + dateText(seasons[0].firstDay) +
+                            u8" 至 " + dateText(seasons[0].lastDay) + u8"，" +
+                            dateText(seasons[1].firstDay) + u8" 至 " +
+                            dateText(seasons[1].lastDay));
+    EXPECT_EQ(lines[7].find(u8"  日期"), 0u);
+    for (std::size_t i = 0; i < year.days.size(); ++i) {
+        const SunOutageDay& day = year.days[i];
+        SCOPED_TRACE(dateText(day.date));
+        const std::string& line = lines[8 + i];
+        EXPECT_EQ(line.substr(0, 44),
+                  "  " + dateText(day.date) + "  " + clockText(day.startSecond) + "  " +
+                      clockText(day.peakSecond) + "  " + clockText(day.endSecond) + "  ");
+        // Minutes to a tenth, right-aligned under their heading.
+        EXPECT_NEAR(std::stod(line.substr(44)), day.durationSeconds / 60.0, 0.05);
+        EXPECT_EQ(line.size(), 50u);
+    }
+    EXPECT_EQ(lines[lines.size() - 3], "");
+    EXPECT_EQ(lines[lines.size() - 2], u8"西方  -60.0度  卫星在地平线以下，无日凌");
+
+    // The same frequency given as a number gives the same table; GBK the
+    // same text in code page 936 with "\r\n".
+    EXPECT_EQ(frequency.out, run.out);
+    EXPECT_EQ(utf8FromCp936(crLfToLf(gbk.out)), run.out);
+
+    // In UTC every time is 8 hours earlier, on the same days.
+    ASSERT_EQ(utc.status, 0) << utc.err;
+    const std::vector<std::string> utcLines = linesOf(utc.out);
+    ASSERT_EQ(utcLines.size(), lines.size());
+    EXPECT_NE(utcLines[4].find(u8"时间：UTC+00:00"), std::string::npos);
+    for (std::size_t i = 0; i < year.days.size(); ++i) {
+        const SunOutageDay& day = year.days[i];
+        EXPECT_EQ(utcLines[8 + i].substr(0, 22),
+                  "  " + dateText(day.date) + "  " + clockText(day.startSecond - 8 * 3600));
+    }
+}
+
+TEST(KestraveCli, SunOutageRefusals) {
+    const RefusedRun cases[] = {
+        {{"--sun-outage", "2027", "--band", "ku", "--frequency", "12"},
+         "give either --band or --frequency, not both"},
+        {{"--sun-outage", "3000"}, "--sun-outage \"3000\": out of range (2000 to 2100)"},
+        {{"--dish", "1"}, "--dish needs --sun-outage YEAR"},
+        // The coordinate boxes take 90.5; the sun's geometry does not.
+        {{"--lon", "0", "--lat", "90.5", "--sun-outage", "2027"},
+         "--lat 90.50: the sun outages need a latitude from -90 to 90"},
+    };
+    for (const RefusedRun& c : cases) expectRefused(c);
 }
 
 }  // namespace

@@ -245,6 +245,12 @@ def cli_arguments():
         "late-date": run("--format", "json", "--date", "2031-02-28"),
         "equals-forms": run("--lon=116.46", "--lat=", "--format=table"),
         "bad-values": run("--lon", "1e9999", "--lat", "-", "--offset", "61"),
+        "sun-outage-json": run("--city", "\u5317\u4eac", "--sun-outage", "2027", "--dish", "0.45",
+                               "--band", "c", "--format", "json"),
+        "sun-outage-csv-utc": run("--lon", "151.21", "--lat", "-33.87", "--sun-outage", "2100",
+                                  "--frequency", "11.7", "--utc", "--format", "csv",
+                                  "--encoding", "gbk"),
+        "sun-outage-refused": run("--sun-outage", "2027", "--band", "ku", "--frequency", "1"),
     }
 
 

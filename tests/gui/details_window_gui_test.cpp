@@ -13,6 +13,7 @@
 #include "app/registry_settings.h"
 #include "data/satellite_table.h"
 #include "encoding/text_encoding.h"
+#include "fieldkit/details_outage.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/gui/hosted_main_window.h"
@@ -198,6 +199,150 @@ TEST_F(DetailsWindowTest, TheOffsetAngleIsKeptAcrossARestartAndWrittenOnlyWhenCh
     // Unchanged in this run: the value is not written again.
     EXPECT_FALSE(readStoredValue(HKEY_LOCAL_MACHINE, "Offset").present);
     EXPECT_EQ(readStoredValue(HKEY_CURRENT_USER, "Offset").bytes, storedTextBytes("22.6"));
+}
+
+// --- Sun outages --------------------------------------------------------------
+
+CalendarDate newYear2027() { return {2027, 1, 1}; }
+
+std::string comboEntry(HWND combo, int index) {
+    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0) return "";
+    std::wstring entry(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(static_cast<std::size_t>(length));
+    return utf8FromWide(entry);
+}
+
+// What the window should show for 亚洲3号 from 北京 on 2027-01-01, as the
+// field kit words it (UTF-8).
+struct OutageTexts {
+    std::string next;
+    std::string later;
+};
+OutageTexts expectedOutage(const char* dish, Band band) {
+    ReceivingSite beijing;
+    beijing.longitude = 116.46L;
+    beijing.latitude = 39.92L;
+    SkyFrame frame;
+    DetailsOutage outage;
+    prepareDetailsOutage(beijing, 105.5L, newYear2027(), dish, band, frame, outage);
+    return {utf8FromCp936(outage.next), utf8FromCp936(outage.later)};
+}
+
+void expectOutageTexts(HWND dialog, const OutageTexts& texts) {
+    EXPECT_EQ(dlgText(dialog, IDC_DETAILS_NEXT_OUTAGE), texts.next);
+    EXPECT_EQ(dlgText(dialog, IDC_DETAILS_LATER_OUTAGE), texts.later);
+}
+
+TEST_F(DetailsWindowTest, SunOutagesFollowTheDishAndBandWhichAreKept) {
+    storeValue(
+        HKEY_CURRENT_USER, "Data", REG_BINARY,
+        storedList({cp936FromUtf8("105.5,亚洲3号  (AsiaSat-3S)"), cp936FromUtf8("-60.0,西方")}));
+    {
+        // Opened and closed with nothing changed: nothing is written.
+        HostedMainWindow first;
+        first.state().seams.today = newYear2027;
+        first.selectRow(first.rowWithLongitude("105.5"));
+        whileModalOpen(
+            first.window(), [&] { first.command(IDM_SATELLITE_DETAILS); },
+            [&](HWND dialog) {
+                HWND band = GetDlgItem(dialog, IDC_DETAILS_BAND);
+                EXPECT_EQ(dlgText(dialog, IDC_DETAILS_DISH), "0.6");
+                ASSERT_EQ(SendMessageW(band, CB_GETCOUNT, 0, 0), 3);
+                EXPECT_EQ(comboEntry(band, 0), "C波段 4GHz");
+                EXPECT_EQ(comboEntry(band, 1), "Ku波段 12.25GHz");
+                EXPECT_EQ(comboEntry(band, 2), "Ka波段 20.2GHz");
+                EXPECT_EQ(SendMessageW(band, CB_GETCURSEL, 0, 0), 1);
+                EXPECT_EQ(dlgText(dialog, IDC_DETAILS_NEXT_OUTAGE),
+                          "日凌：2027-03-01 至 2027-03-09，最长 2027-03-05 13:09–13:22（13分钟）");
+                EXPECT_EQ(dlgText(dialog, IDC_DETAILS_LATER_OUTAGE)
+                              .find("日凌：2027-10-05 至 2027-10-13，最长 2027-10-"),
+                          0u);
+                SendMessageW(dialog, WM_CLOSE, 0, 0);
+            });
+        first.closeWithMessage();
+    }
+    for (const char* name : {"Dish", "Band"}) {
+        EXPECT_FALSE(readStoredValue(HKEY_CURRENT_USER, name).present) << name;
+        EXPECT_FALSE(readStoredValue(HKEY_LOCAL_MACHINE, name).present) << name;
+    }
+    {
+        HostedMainWindow second;
+        second.state().seams.today = newYear2027;
+        second.selectRow(second.rowWithLongitude("105.5"));
+        whileModalOpen(
+            second.window(), [&] { second.command(IDM_SATELLITE_DETAILS); },
+            [&](HWND dialog) {
+                HWND band = GetDlgItem(dialog, IDC_DETAILS_BAND);
+                HWND dish = GetDlgItem(dialog, IDC_DETAILS_DISH);
+                // The band chosen with the keys: C, then back through Ku to Ka.
+                pressDialogKey(dialog, band, VK_UP);
+                EXPECT_EQ(SendMessageW(band, CB_GETCURSEL, 0, 0), 0);
+                expectOutageTexts(dialog, expectedOutage("0.6", Band::C));
+                pressDialogKey(dialog, band, VK_DOWN);
+                pressDialogKey(dialog, band, VK_DOWN);
+                EXPECT_EQ(SendMessageW(band, CB_GETCURSEL, 0, 0), 2);
+                expectOutageTexts(dialog, expectedOutage("0.6", Band::Ka));
+                // Written as it changes, not only at the close.
+                EXPECT_EQ(readStoredValue(HKEY_CURRENT_USER, "Band").bytes, storedTextBytes("Ka"));
+
+                // A diameter the rule cannot take says so; the second text is empty.
+                for (const char* refused : {"", "abc", "0.05", "31"}) {
+                    setEditText(dish, refused);
+                    pumpDialog(dialog);
+                    EXPECT_EQ(dlgText(dialog, IDC_DETAILS_NEXT_OUTAGE),
+                              "日凌：-（天线口径应为0.1至30米）")
+                        << refused;
+                    EXPECT_EQ(dlgText(dialog, IDC_DETAILS_LATER_OUTAGE), "") << refused;
+                }
+                // Six bytes at most.
+                setEditText(dish, "");
+                typeInto(dish, L"1.20000");
+                pumpDialog(dialog);
+                EXPECT_EQ(controlText(dish), "1.2000");
+                expectOutageTexts(dialog, expectedOutage("1.2000", Band::Ka));
+                setEditText(dish, "0.45");
+                pumpDialog(dialog);
+                pressDialogKey(dialog, band, VK_UP);
+                pressDialogKey(dialog, band, VK_UP);
+                expectOutageTexts(dialog, expectedOutage("0.45", Band::C));
+                SendMessageW(dialog, WM_CLOSE, 0, 0);
+            });
+        second.closeWithCloseBox();
+    }
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+        const StoredValue dish = readStoredValue(root, "Dish");
+        const StoredValue band = readStoredValue(root, "Band");
+        EXPECT_EQ(dish.type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(dish.bytes, storedTextBytes("0.45"));
+        EXPECT_EQ(band.type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(band.bytes, storedTextBytes("C"));
+    }
+    {
+        // Kept across a restart; a satellite below the horizon has no outage.
+        HostedMainWindow third;
+        third.state().seams.today = newYear2027;
+        third.selectRow(third.rowWithLongitude("105.5"));
+        whileModalOpen(
+            third.window(), [&] { third.command(IDM_SATELLITE_DETAILS); },
+            [&](HWND dialog) {
+                EXPECT_EQ(dlgText(dialog, IDC_DETAILS_DISH), "0.45");
+                EXPECT_EQ(SendMessageW(GetDlgItem(dialog, IDC_DETAILS_BAND), CB_GETCURSEL, 0, 0),
+                          0);
+                expectOutageTexts(dialog, expectedOutage("0.45", Band::C));
+                SendMessageW(dialog, WM_CLOSE, 0, 0);
+            });
+        whileModalOpen(
+            third.window(), [&] { doubleClickRow(third, third.rowWithLongitude("-60.0")); },
+            [&](HWND dialog) {
+                EXPECT_EQ(dlgText(dialog, IDC_DETAILS_NEXT_OUTAGE), "日凌：无（卫星在地平线下）");
+                EXPECT_EQ(dlgText(dialog, IDC_DETAILS_LATER_OUTAGE), "");
+                SendMessageW(dialog, WM_CLOSE, 0, 0);
+            });
+        third.command(IDM_EXIT);
+    }
 }
 
 }  // namespace

@@ -44,6 +44,8 @@ struct Session {
     TestSatelliteTable table;
     ChangeFlags flags = 0;
     OffsetSetting offset;
+    DishSetting dish;
+    BandSetting band;
     char description[SiteDescriptionCapacity] = {};
 
     void recalculate(const char* name, long double longitude, long double latitude) {
@@ -58,12 +60,16 @@ struct Session {
         flags |= ListChanged;
     }
     void typeOffset(const char* text) { std::strcpy(offset.text, text); }
+    void typeDish(const char* text) { std::strcpy(dish.text, text); }
+    void chooseBand(const char* word) { std::strcpy(band.text, word); }
 
     // The store as the close sequence would leave `before` now.
     MemorySettingsBackend closedFrom(const MemorySettingsBackend& before) const {
         MemorySettingsBackend closed = before;
         saveSettings(closed, site, table, flags);
         saveOffset(closed, offset);
+        saveDish(closed, dish);
+        saveBand(closed, band);
         return closed;
     }
 };
@@ -82,6 +88,7 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
     CountingBackend store;
     store.memory.values["City"] = {ValueType::Text, std::string("old\0", 4)};
     store.memory.values["Offset"] = {ValueType::Text, std::string("10\0", 3)};
+    store.memory.values["Band"] = {ValueType::Text, std::string("C\0", 2)};
     const MemorySettingsBackend start = store.memory;
 
     Session session;
@@ -89,6 +96,8 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
     session.add("105.5", "a");
     session.flags = 0;  // the list as loaded
     loadOffset(store, session.offset);
+    loadDish(store, session.dish);
+    loadBand(store, session.band);
     SettingsAutosave autosave(store);
 
     struct Step {
@@ -141,6 +150,26 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
              autosave.offsetChanged(session.offset);
          },
          1},
+        {"the dish typed",
+         [&] {
+             session.typeDish("1.2");
+             autosave.dishChanged(session.dish);
+         },
+         1},
+        {"the dish typed again, the same", [&] { autosave.dishChanged(session.dish); }, 0},
+        {"the band chosen",
+         [&] {
+             session.chooseBand("Ka");
+             autosave.bandChanged(session.band);
+         },
+         1},
+        {"the band chosen again, the same", [&] { autosave.bandChanged(session.band); }, 0},
+        {"the band back to the stored one",
+         [&] {
+             session.chooseBand("C");
+             autosave.bandChanged(session.band);
+         },
+         1},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
@@ -152,12 +181,17 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
 
     // The close writes the same bytes once more; a second close writes nothing.
     const MemorySettingsBackend beforeClose = store.memory;
-    EXPECT_TRUE(autosave.close(session.site, session.table, session.flags, session.offset));
+    EXPECT_TRUE(autosave.close(session.site, session.table, session.flags, session.offset,
+                               session.dish, session.band));
     expectSameValues(store.memory, beforeClose);
     const int afterClose = store.writes;
-    EXPECT_FALSE(autosave.close(session.site, session.table, session.flags, session.offset));
+    EXPECT_FALSE(autosave.close(session.site, session.table, session.flags, session.offset,
+                                session.dish, session.band));
     autosave.siteChanged(session.site);
     autosave.listChanged(session.table);
+    session.typeDish("2.4");
+    autosave.dishChanged(session.dish);
+    autosave.bandChanged(session.band);
     EXPECT_EQ(store.writes, afterClose);
     EXPECT_TRUE(autosave.closed());
 }
@@ -179,6 +213,27 @@ TEST(SettingsAutosave, ANewListTooLongForTheStoreIsNotWritten) {
     autosave.listChanged(table);
     ASSERT_EQ(store.writes, 1);
     EXPECT_EQ(store.memory.values.at("Data").bytes.size(), 140u * 256 + 2);
+}
+
+TEST(SettingsAutosave, ADishTypedBackToTheDefaultReadsAsTheDefault) {
+    // No Dish at the start: the box shows the default. Typed away from it
+    // and back, the store holds the default's text, which reads the same as
+    // no value at all (the store has no removal).
+    CountingBackend store;
+    DishSetting dish;
+    loadDish(store, dish);
+    SettingsAutosave autosave(store);
+    std::strcpy(dish.text, "1.2");
+    autosave.dishChanged(dish);
+    std::strcpy(dish.text, DefaultDishText);
+    autosave.dishChanged(dish);
+    EXPECT_EQ(store.writes, 2);
+    DishSetting reread;
+    loadDish(store, reread);
+    EXPECT_STREQ(reread.text, DefaultDishText);
+    // The close leaves it: the text is the one read at the start.
+    autosave.close(ReceivingSite(), TestSatelliteTable(), 0, OffsetSetting(), dish, BandSetting());
+    EXPECT_EQ(store.memory.values.at("Dish").bytes, std::string("0.6", 4));
 }
 
 }  // namespace

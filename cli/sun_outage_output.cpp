@@ -1,0 +1,206 @@
+#include "cli/sun_outage_output.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+
+#include "cli/field_report_site_json.h"
+#include "fieldkit/calendar_date.h"
+#include "numtext/numtext.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string clock(int secondOfDay) {
+    char text[TimeTextCapacity];
+    formatTimeOfDay(secondOfDay, text);
+    return text;
+}
+
+// Minutes to a tenth: 809 s is "13.5".
+std::string minutesText(int seconds) {
+    const int tenths = (seconds * 10 + 30) / 60;
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+}
+
+std::string fixed(long double value, int decimals) {
+    char text[NumberTextCapacity];
+    NumberToText(value, text, 0, decimals);
+    return text;
+}
+
+std::string gigahertz(long double frequencyHz) {
+    return reportNumberText(static_cast<double>(frequencyHz / 1e9L));
+}
+
+std::string padded(const std::string& text, std::size_t width) {
+    return text.size() < width ? text + std::string(width - text.size(), ' ') : text;
+}
+
+std::string rightAligned(const std::string& text, std::size_t width) {
+    return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+// A field quoted when it holds a comma, a quote or a line end.
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+// 2027-02-28 至 2027-03-09，2027-10-05 至 2027-10-13
+std::string seasonsText(const std::vector<SunOutageDay>& days) {
+    std::string text;
+    for (const SunOutageSeason& season : groupSeasons(days)) {
+        if (!text.empty()) text += u8"，";
+        text += dateText(season.firstDay) + u8" 至 " + dateText(season.lastDay);
+    }
+    return text;
+}
+
+// 时间：北京时间（UTC+08:00）, or 时间：UTC+00:00.
+std::string zoneLine(int zoneOffsetMinutes) {
+    if (zoneOffsetMinutes == BeijingZoneMinutes)
+        return u8"时间：北京时间（" + zoneText(zoneOffsetMinutes) + u8"）";
+    return u8"时间：" + zoneText(zoneOffsetMinutes);
+}
+
+}  // namespace
+
+bool buildSunOutageReport(const FieldReport& report, const SunOutageOptions& sun,
+                          SunOutageReport& outages, std::string& error) {
+    outages.site = report.site;
+    outages.year = sun.year;
+    outages.dishMetres = sun.dishMetres;
+    outages.frequencyHz = sun.frequencyHz;
+    outages.zoneOffsetMinutes = sun.utc ? 0 : BeijingZoneMinutes;
+    outages.beamwidth = beamwidthDegrees(sun.dishMetres, sun.frequencyHz);
+    outages.threshold = outageThresholdDegrees(outages.beamwidth);
+    ReceivingSite site;
+    site.longitude = report.site.longitude;
+    site.latitude = report.site.latitude;
+    SunOutageRequest request;
+    request.siteHeightM = report.site.heightMetres;
+    request.dishDiameterM = sun.dishMetres;
+    request.frequencyHz = sun.frequencyHz;
+    request.zoneOffsetMinutes = outages.zoneOffsetMinutes;
+    for (const FieldReportRow& row : report.rows) {
+        request.satelliteLongitude = row.longitude;
+        SunOutageYear year = predictSunOutages(site, sun.year, request);
+        if (year.status == SunOutageStatus::InvalidInput) {
+            // The options were checked; what is left is a site beyond a pole.
+            error = "--lat " + fixed(site.latitude, 2) +
+                    ": the sun outages need a latitude from -90 to 90";
+            return false;
+        }
+        outages.satellites.push_back({row.name, row.longitudeText, row.longitude,
+                                      year.status == SunOutageStatus::Predicted,
+                                      std::move(year.days)});
+    }
+    return true;
+}
+
+std::string zoneText(int zoneOffsetMinutes) {
+    const int minutes = std::abs(zoneOffsetMinutes);
+    char text[] = "UTC+00:00";
+    text[3] = zoneOffsetMinutes < 0 ? '-' : '+';
+    text[4] = static_cast<char>('0' + minutes / 600);
+    text[5] = static_cast<char>('0' + minutes / 60 % 10);
+    text[7] = static_cast<char>('0' + minutes % 60 / 10);
+    text[8] = static_cast<char>('0' + minutes % 10);
+    return text;
+}
+
+std::string sunOutageJson(const SunOutageReport& report) {
+    Json settings;
+    settings["year"] = report.year;
+    settings["dish_m"] = static_cast<double>(report.dishMetres);
+    settings["frequency_ghz"] = static_cast<double>(report.frequencyHz / 1e9L);
+    settings["beamwidth_deg"] = static_cast<double>(report.beamwidth);
+    settings["threshold_deg"] = static_cast<double>(report.threshold);
+    settings["time_zone"] = zoneText(report.zoneOffsetMinutes);
+    Json satellites = Json::array();
+    for (const SatelliteSunOutages& satellite : report.satellites) {
+        Json days = Json::array();
+        for (const SunOutageDay& day : satellite.days) {
+            Json outage;
+            outage["date"] = dateText(day.date);
+            outage["start"] = clock(day.startSecond);
+            outage["peak"] = clock(day.peakSecond);
+            outage["end"] = clock(day.endSecond);
+            outage["duration_s"] = day.durationSeconds;
+            outage["min_separation_deg"] = static_cast<double>(day.minSeparation);
+            days.push_back(outage);
+        }
+        Json entry;
+        entry["name"] = satellite.name;
+        entry["longitude"] = static_cast<double>(satellite.longitude);
+        entry["visible"] = satellite.visible;
+        entry["outages"] = days;
+        satellites.push_back(entry);
+    }
+    Json document;
+    document["site"] = fieldReportSiteJson(report.site);
+    document["sun_outage"] = settings;
+    document["satellites"] = satellites;
+    return document.dump(2) + "\n";
+}
+
+std::string sunOutageCsv(const SunOutageReport& report, const char* lineEnd) {
+    std::string csv = "name,longitude,date,start,peak,end,duration_s,min_separation_deg";
+    csv += lineEnd;
+    for (const SatelliteSunOutages& satellite : report.satellites) {
+        const std::string lead = csvField(satellite.name) + "," +
+                                 reportNumberText(static_cast<double>(satellite.longitude)) + ",";
+        for (const SunOutageDay& day : satellite.days) {
+            csv += lead + dateText(day.date) + "," + clock(day.startSecond) + "," +
+                   clock(day.peakSecond) + "," + clock(day.endSecond) + "," +
+                   std::to_string(day.durationSeconds) + "," +
+                   reportNumberText(static_cast<double>(day.minSeparation)) + lineEnd;
+        }
+    }
+    return csv;
+}
+
+std::string sunOutageTable(const SunOutageReport& report, const std::string& siteDescription,
+                           const char* lineEnd) {
+    std::string table;
+    // The description's own lines end in "\r\n".
+    std::size_t start = 0;
+    for (std::size_t end; (end = siteDescription.find("\r\n", start)) != std::string::npos;
+         start = end + 2)
+        table += siteDescription.substr(start, end - start) + lineEnd;
+    table += siteDescription.substr(start) + lineEnd;
+    table += lineEnd;
+    table += u8"日凌 " + std::to_string(report.year) + u8"年  天线口径" +
+             reportNumberText(static_cast<double>(report.dishMetres)) + u8"米  频率" +
+             gigahertz(report.frequencyHz) + u8"GHz  波束宽度" + fixed(report.beamwidth, 2) +
+             u8"度  门限" + fixed(report.threshold, 2) + u8"度  " +
+             zoneLine(report.zoneOffsetMinutes) + lineEnd;
+    for (const SatelliteSunOutages& satellite : report.satellites) {
+        table += lineEnd;
+        table += satellite.name + "  " + satellite.longitudeText + u8"度  ";
+        if (!satellite.visible) {
+            table += u8"卫星在地平线以下，无日凌";
+            table += lineEnd;
+            continue;
+        }
+        if (satellite.days.empty()) {
+            table += u8"无日凌";
+            table += lineEnd;
+            continue;
+        }
+        table += u8"日凌：" + seasonsText(satellite.days) + lineEnd;
+        // The headings are two characters, four columns, wide.
+        table += u8"  日期        开始      最强      结束        分钟";
+        table += lineEnd;
+        for (const SunOutageDay& day : satellite.days) {
+            table += "  " + padded(dateText(day.date), 12) + padded(clock(day.startSecond), 10) +
+                     padded(clock(day.peakSecond), 10) + padded(clock(day.endSecond), 10) +
+                     rightAligned(minutesText(day.durationSeconds), 6) + lineEnd;
+        }
+    }
+    return table;
+}
