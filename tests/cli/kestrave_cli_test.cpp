@@ -17,6 +17,7 @@
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "encoding/text_encoding.h"
+#include "fieldkit/results_export.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -298,6 +299,30 @@ TEST(KestraveCli, CurrentListGivesTheTableOfTheCompiledInList) {
     MemorySatelliteTable table = tableOfList(current.list);
     EXPECT_EQ(table.rowCount(), current.rowCount);
     EXPECT_EQ(run.out, clipboardText(table, 116.46L, 39.92L));
+}
+
+TEST(KestraveCli, CsvIsWhatTheProgramExportsWithoutItsByteOrderMarkAndCrLf) {
+    const fs::path file = scratchFile(".txt");
+    writeBytes(file, u8"134.0,亚太6C  (Apstar 6C)\n57.0,a,\"b\"\n");
+    ProgramRun run = runProgram({"--lon", "116.46", "--lat", "39.92", "--list", file.string(),
+                                 "--format", "csv", "--date", "2026-06-01"});
+    fs::remove(file);
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    MemorySatelliteTable table;
+    table.insertRow(0, cp936(u8"亚太6C  (Apstar 6C)").c_str());
+    table.setCell(0, ColumnLongitude, "134.0");
+    table.insertRow(1, "a,\"b\"");
+    table.setCell(1, ColumnLongitude, "57.0");
+    ReceivingSite site;
+    site.longitude = 116.46L;
+    site.latitude = 39.92L;
+    ChangeFlags flags = 0;
+    char description[SiteDescriptionCapacity];
+    recalculateAll("", site, table, flags, description);
+    const std::string exported = resultsCsvFile(table, site, description, {2026, 6, 1});
+    ASSERT_EQ(exported.compare(0, 3, "\xEF\xBB\xBF"), 0);
+    EXPECT_EQ(crLfToLf(exported.substr(3)), run.out);
 }
 
 TEST(KestraveCli, APlaceNameGivesTheSiteAndItsName) {
