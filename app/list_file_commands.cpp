@@ -65,7 +65,6 @@ FileDialogRequest listFileRequest(const char* caption) {
     request.caption = wideText(caption);
     request.filter =
         fileDialogFilter(wideText(ListFilter), L"*.txt", wideText(AllFilesFilter), L"*.*");
-    request.fileName = wideText(ListFileName);
     request.defaultExtension = L"txt";
     return request;
 }
@@ -122,8 +121,9 @@ void openListFile(MainWindowState& state) {
 
 void saveListFile(MainWindowState& state) {
     std::wstring path;
-    if (!state.seams.askFileToSave(state.controls.window, listFileRequest(SaveCaption), path))
-        return;
+    FileDialogRequest request = listFileRequest(SaveCaption);
+    request.fileName = wideText(ListFileName);
+    if (!state.seams.askFileToSave(state.controls.window, request, path)) return;
     std::string text;
     if (!writeSatelliteListFile(state.controls.table, text) || !replaceFileWith(path, text))
         warnAboutFile(state, CannotWrite, path);

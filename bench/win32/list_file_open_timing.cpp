@@ -3,7 +3,8 @@
 // to the repainted window, the question answered Yes at once. Each open
 // starts from the 39 built-in rows, restored in between (not timed). Prints
 // the first open and the mean, fastest and slowest of the following ones,
-// and the file's parse alone for comparison.
+// and the file's parse alone for comparison. Each open stores the list, as
+// the command does; the stored lists of both hives are put back at the end.
 //
 //   list_file_open_timing.exe [runs]     (default 20)
 
@@ -19,6 +20,7 @@
 #include <vector>
 
 #include "app/main_window.h"
+#include "app/registry_settings.h"
 #include "app/whole_files.h"
 #include "calc/satellite_list_file.h"
 #include "data/settings_store.h"
@@ -63,6 +65,47 @@ std::string largestListFile(int& rows) {
     return file;
 }
 
+// The settings key, ASCII as it is.
+const std::wstring SettingsKey(SettingsKeyPath,
+                               SettingsKeyPath + std::char_traits<char>::length(SettingsKeyPath));
+
+// The stored list of one hive, to put back after the run.
+struct StoredData {
+    HKEY root = nullptr;
+    bool present = false;
+    std::vector<BYTE> bytes;
+};
+
+StoredData readData(HKEY root) {
+    StoredData data;
+    data.root = root;
+    HKEY key;
+    if (RegOpenKeyExW(root, SettingsKey.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return data;
+    DWORD size = 0;
+    if (RegQueryValueExW(key, L"Data", nullptr, nullptr, nullptr, &size) == ERROR_SUCCESS) {
+        data.bytes.resize(size);
+        data.present = RegQueryValueExW(key, L"Data", nullptr, nullptr, data.bytes.data(), &size) ==
+                       ERROR_SUCCESS;
+    }
+    RegCloseKey(key);
+    return data;
+}
+
+void putBack(const StoredData& data) {
+    HKEY key;
+    if (RegCreateKeyExW(data.root, SettingsKey.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return;
+    if (data.present) {
+        RegSetValueExW(key, L"Data", 0, REG_BINARY, data.bytes.data(),
+                       static_cast<DWORD>(data.bytes.size()));
+    } else {
+        RegDeleteValueW(key, L"Data");
+    }
+    RegCloseKey(key);
+}
+
 double command(HWND window, int id) {
     const double begin = now();
     SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
@@ -93,6 +136,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    const StoredData userList = readData(HKEY_CURRENT_USER);
+    const StoredData machineList = readData(HKEY_LOCAL_MACHINE);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     auto state = std::make_unique<MainWindowState>();
@@ -117,6 +162,8 @@ int main(int argc, char** argv) {
     DestroyWindow(window);
     pumpMessages();
     DeleteFileW(listPath.c_str());
+    putBack(userList);
+    putBack(machineList);
 
     const double first = opens.front();
     opens.erase(opens.begin());

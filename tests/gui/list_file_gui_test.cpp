@@ -152,6 +152,7 @@ TEST_F(ListFileTest, OpeningAFileAsksWithItsNameAndCountThenReplacesTheTable) {
     EXPECT_EQ(main().state().model.changeFlags, flags);
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(utf8FromWide(requests[0].caption), u8"打开卫星列表");
+    EXPECT_EQ(requests[0].fileName, L"");
     EXPECT_EQ(requests[0].filter, wideFromUtf8(u8"卫星列表 (*.txt)") + L'\0' + L"*.txt" + L'\0' +
                                       wideFromUtf8(u8"所有文件 (*.*)") + L'\0' + L"*.*" + L'\0');
     ASSERT_EQ(messages.size(), 1u);
