@@ -253,6 +253,14 @@ TEST_F(ListFileTest, ExportingWritesTheCliCsvForTheLastSiteAndToday) {
     EXPECT_EQ(main().rowCount(), 0);
     run(IDM_EXPORT_RESULTS, {csv});
     EXPECT_EQ(readBytes(csv), Bom + lines[0] + "\r\n");
+    // And saves as the byte order mark alone; no command of the lists is greyed.
+    run(IDM_SAVE_LIST, {file("empty-saved.txt")});
+    EXPECT_EQ(readBytes(file("empty-saved.txt")), Bom);
+    main().initMenuPopup(0);
+    main().initMenuPopup(1);
+    for (int command : {IDM_OPEN_LIST, IDM_SAVE_LIST, IDM_EXPORT_RESULTS, IDM_LOAD_CURRENT_LIST,
+                        IDM_RESTORE_BUILT_IN_LIST})
+        EXPECT_TRUE(main().menuCommandEnabled(command)) << command;
 }
 
 TEST_F(ListFileTest, TheCurrentAndTheBuiltInListsReplaceTheTableAndAreStoredAtClose) {
