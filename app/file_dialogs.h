@@ -31,5 +31,9 @@ std::wstring fileDialogFilter(const std::wstring& firstDescription,
                               const std::wstring& secondDescription,
                               const std::wstring& secondPattern);
 
+// Shows a message box and answers IDYES, IDNO, IDOK...; the program shows
+// MessageBoxW.
+using MessageBoxFunction = int(WINAPI*)(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
+
 // A path's last part: the name the user knows the file by.
 std::wstring fileNameOfPath(const std::wstring& path);

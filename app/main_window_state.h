@@ -66,7 +66,7 @@ struct MainWindowSeams {
     // The list and export commands' file dialogs, questions and warnings.
     FileDialog askFileToOpen = ::askFileToOpen;
     FileDialog askFileToSave = ::askFileToSave;
-    DeletionMessageBox showMessage = MessageBoxW;
+    MessageBoxFunction showMessage = MessageBoxW;
 };
 
 struct MainWindowState {
