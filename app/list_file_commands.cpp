@@ -115,7 +115,8 @@ void openListFile(MainWindowState& state) {
         return;
     }
     const std::wstring question = wideText(UseOpen) + fileNameOfPath(path) + wideText(FromFile) +
-                                  std::to_wstring(result.rowCount) + wideText(ReplaceFromFile);
+                                  wideText(std::to_string(result.rowCount).c_str()) +
+                                  wideText(ReplaceFromFile);
     if (askYesNo(state, question)) replaceTable(state, result.list.data(), result.list.size());
 }
 
