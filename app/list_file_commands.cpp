@@ -50,12 +50,18 @@ bool askYesNo(const MainWindowState& state, const std::wstring& question) {
                                    wideText(Caption).c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
+// A message naming a file: code page 936 texts before and after its name.
+std::wstring aroundFileName(const std::string& before, const std::wstring& path,
+                            const std::string& after) {
+    return wideText(before.c_str()) + fileNameOfPath(path) + wideText(after.c_str());
+}
+
 // 无法打开“NAME”, and after a line break what is wrong when there is a reason.
 void warnAboutFile(const MainWindowState& state, const char* what, const std::wstring& path,
                    const std::string& reason = std::string()) {
-    std::wstring text =
-        wideText(what) + wideText(QuoteOpen) + fileNameOfPath(path) + wideText(QuoteClose);
-    if (!reason.empty()) text += wideText(Colon) + wideText(reason.c_str());
+    const std::wstring text =
+        aroundFileName(what + std::string(QuoteOpen), path,
+                       reason.empty() ? QuoteClose : QuoteClose + std::string(Colon) + reason);
     state.seams.showMessage(state.controls.window, text.c_str(), wideText(Caption).c_str(),
                             MB_OK | MB_ICONWARNING);
 }
@@ -114,9 +120,8 @@ void openListFile(MainWindowState& state) {
         warnAboutFile(state, CannotOpen, path, satelliteListFileMessage(result));
         return;
     }
-    const std::wstring question = wideText(UseOpen) + fileNameOfPath(path) + wideText(FromFile) +
-                                  wideText(std::to_string(result.rowCount).c_str()) +
-                                  wideText(ReplaceFromFile);
+    const std::wstring question =
+        aroundFileName(UseOpen, path, FromFile + std::to_string(result.rowCount) + ReplaceFromFile);
     if (askYesNo(state, question)) replaceTable(state, result.list.data(), result.list.size());
 }
 
