@@ -7,6 +7,7 @@
 #include "app/centre_window.h"
 #include "app/control_text.h"
 #include "app/dialog_procedure.h"
+#include "app/list_file_commands.h"
 #include "app/main_commands.h"
 #include "app/main_menus.h"
 #include "app/tooltips.h"
@@ -119,6 +120,21 @@ void onCommand(MainWindowState& state, WPARAM wParam) {
             break;
         case IDM_SATELLITE_DETAILS:
             showDetails(state, controls.table.nextSelectedRow(-1));
+            break;
+        case IDM_OPEN_LIST:
+            openListFile(state);
+            break;
+        case IDM_SAVE_LIST:
+            saveListFile(state);
+            break;
+        case IDM_EXPORT_RESULTS:
+            exportResults(state);
+            break;
+        case IDM_LOAD_CURRENT_LIST:
+            loadCurrentList(state);
+            break;
+        case IDM_RESTORE_BUILT_IN_LIST:
+            restoreBuiltInList(state);
             break;
         case IDM_ABOUT:
             showAboutBox(controls.instance, controls.window, state.seams.openLink);

@@ -10,6 +10,7 @@
 
 #include "app/city_box.h"
 #include "app/dialog_site_controls.h"
+#include "app/file_dialogs.h"
 #include "app/link_label.h"
 #include "app/list_view_table.h"
 #include "app/registry_settings.h"
@@ -66,6 +67,10 @@ struct MainWindowSeams {
     DeletionMessageBox askDeletion = MessageBoxW;
     // The opener of the about box's links.
     LinkOpener openLink = openWithShell;
+    // The list and export commands' file dialogs, questions and warnings.
+    FileDialog askFileToOpen = ::askFileToOpen;
+    FileDialog askFileToSave = ::askFileToSave;
+    MessageBoxFunction showMessage = MessageBoxW;
 };
 
 struct MainWindowState {

@@ -13,9 +13,9 @@
 #include "numtext/numtext.h"
 
 const char CliUsage[] =
-    "Usage: kestrave-cli [--city NAME | --lon DEG --lat DEG] [--list FILE] [--date DATE]\n"
-    "                    [--height METRES] [--offset DEG] [--format table|csv|json]\n"
-    "                    [--encoding utf-8|gbk] [--sky FILE.svg]\n"
+    "Usage: kestrave-cli [--city NAME | --lon DEG --lat DEG] [--list FILE | --current-list]\n"
+    "                    [--date DATE] [--height METRES] [--offset DEG]\n"
+    "                    [--format table|csv|json] [--encoding utf-8|gbk] [--sky FILE.svg]\n"
     "       kestrave-cli [site and list options] --sun-outage YEAR [--dish METRES]\n"
     "                    [--band c|ku|ka | --frequency GHZ] [--utc] [--format table|csv|json]\n"
     "       kestrave-cli --cities [--encoding utf-8|gbk]\n"
@@ -29,8 +29,11 @@ const char CliUsage[] =
     "  --city NAME       a place of the built-in gazetteer (default: 北京)\n"
     "  --lon DEG         site longitude in degrees, east positive (-180.5 to 180.5)\n"
     "  --lat DEG         site latitude in degrees, north positive (-90.5 to 90.5)\n"
-    "  --list FILE       satellites from a UTF-8 text file, one LONGITUDE,DESCRIPTION\n"
-    "                    per line (default: the 39 built-in satellites)\n"
+    "  --list FILE       satellites from a list file: one LONGITUDE,DESCRIPTION per\n"
+    "                    line, '#' comments, UTF-8 (with or without a byte order\n"
+    "                    mark) or GBK (default: the 39 built-in satellites)\n"
+    "  --current-list    the current satellite list compiled into the program, with\n"
+    "                    its date, instead of the 39 built-in satellites\n"
     "  --date DATE       YYYY-MM-DD or a decimal year such as 2027.5, for the magnetic\n"
     "                    declination (WMM2025, valid 2025.0 to 2030.0; default: today)\n"
     "  --height METRES   site height above the WGS-84 ellipsoid (-1000 to 100000, default 0)\n"
@@ -259,8 +262,10 @@ bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
         {"--dish", &options.dish},      {"--frequency", &options.frequency},
         {"--band", &options.band},      {"--sun-outage", &options.sunOutageYear},
     };
-    const FlagOption flags[] = {
-        {"--cities", &options.cities}, {"--help", &options.help}, {"--utc", &options.utc}};
+    const FlagOption flags[] = {{"--cities", &options.cities},
+                                {"--help", &options.help},
+                                {"--utc", &options.utc},
+                                {"--current-list", &options.currentList}};
     if (!readArguments(arguments, valueOptions, flags, error)) return false;
     return choose("--encoding", encoding, Encodings, "use utf-8 or gbk", options.encoding, error) &&
            choose("--format", format, Formats, "use table, csv or json", options.format, error);

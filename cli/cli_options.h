@@ -24,7 +24,8 @@ struct CliOptions {
     std::optional<std::string> skyFile;    // --sky
     OutputFormat format = OutputFormat::Table;
     OutputEncoding encoding = OutputEncoding::Utf8;
-    bool cities = false;  // --cities
+    bool cities = false;       // --cities
+    bool currentList = false;  // --current-list
     bool help = false;
 
     // The sun outages.

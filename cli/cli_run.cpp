@@ -2,13 +2,13 @@
 
 #include <cstring>
 
+#include "calc/current_satellite_list.h"
 #include "calc/recalculation.h"
 #include "calc/result_text.h"
 #include "calc/satellite_list_file.h"
 #include "cli/cli_options.h"
 #include "cli/field_report_json.h"
 #include "cli/file_access.h"
-#include "cli/satellite_list_file.h"
 #include "cli/sun_outage_output.h"
 #include "data/change_flags.h"
 #include "data/gazetteer.h"
@@ -87,28 +87,42 @@ int listCities(const CliOptions& options, std::string& out, std::string& err) {
     return ExitDone;
 }
 
-// The satellites of --list FILE, or the built-in ones.
+// A list file's refusal as the program words it, after the option and the file's name.
+std::string listFileRefusal(const std::string& path, const SatelliteListFileResult& result) {
+    std::string message;
+    if (!cp936ToUtf8(satelliteListFileMessage(result), message))
+        message = "line " + std::to_string(result.line) + ": refused";
+    return "--list \"" + path + "\": " + message;
+}
+
+// The satellites of --list FILE, of --current-list, or the built-in ones.
 bool loadSatellites(const CliOptions& options, MemorySatelliteTable& table, std::string& error) {
     insertSatelliteColumns(table);
+    if (options.listFile && options.currentList) {
+        error = "give either --list FILE or --current-list";
+        return false;
+    }
+    if (options.currentList) {
+        const SatelliteListFileResult current = parseCurrentSatelliteList();
+        fillSatelliteTable(table, current.list.data(), current.list.size());
+        return true;
+    }
     if (!options.listFile) {
         fillSatelliteTable(table, DefaultCatalogue, DefaultCatalogueSize);
         return true;
     }
-    std::string fileText;
-    std::string list;
-    if (!readFileStart(*options.listFile, SatelliteListFileLimit, fileText)) {
+    // A file over the limit shows as one from its first limit + 1 bytes.
+    std::string fileBytes;
+    if (!readFileStart(*options.listFile, SatelliteListFileLimit, fileBytes)) {
         error = "--list \"" + *options.listFile + "\": cannot be read";
         return false;
     }
-    if (fileText.size() > SatelliteListFileLimit) {
-        error = *options.listFile + ": larger than any list that fits";
+    const SatelliteListFileResult result = parseSatelliteListFile(fileBytes);
+    if (result.fault != SatelliteListFault::None) {
+        error = listFileRefusal(*options.listFile, result);
         return false;
     }
-    if (!satelliteListFromUtf8(fileText, list, error)) {
-        error = *options.listFile + ": " + error;
-        return false;
-    }
-    fillSatelliteTable(table, list.data(), list.size());
+    fillSatelliteTable(table, result.list.data(), result.list.size());
     return true;
 }
 

@@ -73,3 +73,8 @@ set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 
 include(CPack)
+
+# The current satellite list beside the programs, as the file it is compiled
+# in from: the program's 文件 menu opens it, kestrave-cli --list reads it.
+install(FILES ${PROJECT_SOURCE_DIR}/data/satellites/current.txt DESTINATION .
+        RENAME current-satellite-list.txt)

@@ -129,6 +129,9 @@ done
 pass "the zip holds the programs, README.txt, LICENSE.txt and NOTICE.txt"
 check_notice "$dir/NOTICE.txt" "the zip's NOTICE.txt"
 pass "the zip's NOTICE.txt carries the notices of nlohmann/json and winpthreads"
+cmp -s "$dir/current-satellite-list.txt" data/satellites/current.txt ||
+  fail "the zip's current-satellite-list.txt is not data/satellites/current.txt"
+pass "the zip holds the current satellite list, byte for byte"
 
 "$native_cli" --city 上海 >"$work/expected.txt"
 in_prefix "$prefix" "C:\\Kestrave-$version-win64\\kestrave-cli.exe" --city 上海 >"$work/actual.txt" ||
@@ -151,6 +154,8 @@ for file in kestrave.exe kestrave-cli.exe README.txt LICENSE.txt NOTICE.txt Unin
 done
 cmp -s "$installed/kestrave.exe" "$dir/kestrave.exe" || fail "the installed kestrave.exe is not the zip's"
 check_notice "$installed/NOTICE.txt" "the installed NOTICE.txt"
+cmp -s "$installed/current-satellite-list.txt" data/satellites/current.txt ||
+  fail "the installed current-satellite-list.txt is not data/satellites/current.txt"
 [ -f "$shortcut" ] || fail "no Start-menu shortcut: $(ls "$menu" 2>&1)"
 [ -f "$menu/卸载 Kestrave.lnk" ] || fail "no uninstall shortcut in the Start menu"
 grep -qF '[Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Kestrave]' "$prefix/system.reg" ||

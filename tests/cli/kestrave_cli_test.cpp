@@ -9,12 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "calc/current_satellite_list.h"
 #include "calc/recalculation.h"
 #include "calc/result_text.h"
+#include "calc/satellite_list_file.h"
 #include "cli/cli_options.h"
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "encoding/text_encoding.h"
+#include "fieldkit/results_export.h"
 #include "fieldkit/sun_outage.h"
 
 #ifdef _WIN32
@@ -230,6 +233,99 @@ TEST(KestraveCli, ListFileWithAWestLongitudeAndALongName) {
     EXPECT_EQ(run.out.substr(rowStart, 41), cp936(u8"A西经七十五度卫星西经七十五度卫星甲 -75.0"));
 }
 
+// A list file as the program reads it: the table its records fill.
+MemorySatelliteTable tableOfList(const std::string& list) {
+    MemorySatelliteTable table;
+    fillSatelliteTable(table, list.data(), list.size());
+    return table;
+}
+
+TEST(KestraveCli, ListFilesInEachEncodingGiveTheTableOfTheirRecords) {
+    const std::string records = u8"134.0,亚太6C  (Apstar 6C)\r\n57.0,a,b\r\n";
+    const std::string list =
+        cp936(u8"134.0,亚太6C  (Apstar 6C)") + std::string(1, '\0') + "57.0,a,b" + '\0' + '\0';
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"UTF-8 with a byte order mark", "\xEF\xBB\xBF" + records},
+        {"UTF-8 with comments", u8"# 卫星 😀\n\n" + records + "  # end\n"},
+        {"code page 936 with comments", cp936(u8"# 卫星列表\r\n") + cp936(records.c_str())},
+    };
+    const fs::path file = scratchFile(".txt");
+    for (const auto& c : cases) {
+        writeBytes(file, c.bytes);
+        ProgramRun run = runProgram(
+            {"--lon", "116.46", "--lat", "39.92", "--list", file.string(), "--encoding", "gbk"});
+        EXPECT_EQ(run.status, 0) << c.what << ": " << run.err;
+        MemorySatelliteTable table = tableOfList(list);
+        EXPECT_EQ(run.out, clipboardText(table, 116.46L, 39.92L)) << c.what;
+    }
+    fs::remove(file);
+}
+
+TEST(KestraveCli, ListFileRefusalsNameTheLineAsTheProgramDoes) {
+    const fs::path file = scratchFile(".txt");
+    const struct {
+        std::string bytes;
+        std::string message;  // after the file's name
+    } cases[] = {
+        // Once computed as longitude 0.
+        {"# c\n\n57.0,a\r\n# d\n\n60.0,b\nabc,x\n", u8"第 7 行：经度“abc”无效"},
+        {"181,x\n", u8"第 1 行：经度“181”无效"},
+        {"57.0\n", u8"第 1 行：缺少逗号"},
+        {"57.0," + std::string(120, 'd') + "\n", u8"第 1 行：说明超过 100 字节"},
+        {u8"57.0,한국\n", u8"第 1 行：含有无法用 GBK 表示的字符 U+D55C"},
+        // Never read whole.
+        {"#" + std::string(SatelliteListFileLimit, ' '), u8"文件超过 1048576 字节"},
+    };
+    for (const auto& c : cases) {
+        writeBytes(file, c.bytes);
+        expectRefused(
+            {{"--list", file.string()}, "--list \"" + file.string() + "\": " + c.message});
+    }
+    fs::remove(file);
+#ifndef _WIN32
+    // A device that never ends.
+    expectRefused({{"--list", "/dev/zero"}, u8"--list \"/dev/zero\": 文件超过 1048576 字节"});
+#endif
+}
+
+TEST(KestraveCli, CurrentListGivesTheTableOfTheCompiledInList) {
+    ProgramRun run =
+        runProgram({"--lon", "116.46", "--lat", "39.92", "--current-list", "--encoding", "gbk"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const SatelliteListFileResult current = parseCurrentSatelliteList();
+    ASSERT_EQ(current.fault, SatelliteListFault::None);
+    MemorySatelliteTable table = tableOfList(current.list);
+    EXPECT_EQ(table.rowCount(), current.rowCount);
+    EXPECT_EQ(run.out, clipboardText(table, 116.46L, 39.92L));
+}
+
+TEST(KestraveCli, CsvIsWhatTheProgramExportsWithoutItsByteOrderMarkAndCrLf) {
+    const fs::path file = scratchFile(".txt");
+    writeBytes(file, u8"134.0,亚太6C  (Apstar 6C)\n57.0,a,\"b\"\n");
+    ProgramRun run = runProgram({"--lon", "116.46", "--lat", "39.92", "--list", file.string(),
+                                 "--format", "csv", "--date", "2026-06-01"});
+    fs::remove(file);
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    MemorySatelliteTable table;
+    table.insertRow(0, cp936(u8"亚太6C  (Apstar 6C)").c_str());
+    table.setCell(0, ColumnLongitude, "134.0");
+    table.insertRow(1, "a,\"b\"");
+    table.setCell(1, ColumnLongitude, "57.0");
+    ReceivingSite site;
+    site.longitude = 116.46L;
+    site.latitude = 39.92L;
+    ChangeFlags flags = 0;
+    char description[SiteDescriptionCapacity];
+    recalculateAll("", site, table, flags, description);
+    const std::string exported = resultsCsvFile(table, site, description, {2026, 6, 1});
+    ASSERT_EQ(exported.compare(0, 3, "\xEF\xBB\xBF"), 0);
+    EXPECT_EQ(crLfToLf(exported.substr(3)), run.out);
+}
+
 TEST(KestraveCli, APlaceNameGivesTheSiteAndItsName) {
     ProgramRun run = runProgram({"--city", u8"上海"});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -300,7 +396,9 @@ TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
         {{"--lon", "1", "--lat", "1", "--list", missing},
          "--list \"" + missing + "\": cannot be read"},
         {{"--lon", "1", "--lat", "1", "--list", badList.string()},
-         badList.string() + ": line 2: longitude text longer than 20 bytes"},
+         "--list \"" + badList.string() + u8"\": 第 2 行：经度“123456789012345678901”超过 6 字节"},
+        {{"--list", badList.string(), "--current-list"},
+         "give either --list FILE or --current-list"},
     };
     for (const RefusedRun& c : cases) expectRefused(c);
     fs::remove(badList);

@@ -1,0 +1,29 @@
+#pragma once
+// The commands that take the satellite list from a file or a built-in list
+// and write the list or the results to a file: IDM_OPEN_LIST, IDM_SAVE_LIST,
+// IDM_EXPORT_RESULTS, IDM_LOAD_CURRENT_LIST and IDM_RESTORE_BUILT_IN_LIST.
+// A list replaces the table only after the user says Yes; then ListChanged
+// is set and every row recalculated. None of them is ever greyed.
+
+#include "app/main_window_state.h"
+
+// The open dialog, then the question naming the file and its number of
+// satellites; a file that is refused gives one warning naming the file and
+// the refused line, and changes nothing.
+void openListFile(MainWindowState& state);
+
+// The save dialog, then the table's rows as a list file (UTF-8 with a byte
+// order mark, CRLF), written beside the target and renamed over it; a
+// failure gives a warning naming the file.
+void saveListFile(MainWindowState& state);
+
+// The save dialog, then the results of the last recalculation's site for
+// today as kestrave-cli --format csv writes them (UTF-8 with a byte order
+// mark, CRLF).
+void exportResults(MainWindowState& state);
+
+// The dated current list, after a question naming its date and size.
+void loadCurrentList(MainWindowState& state);
+
+// The built-in DefaultCatalogue, after a question naming its size.
+void restoreBuiltInList(MainWindowState& state);

@@ -1,0 +1,44 @@
+#include "fieldkit/results_export.h"
+
+#include <cstring>
+#include <optional>
+
+#include "fieldkit/field_report.h"
+#include "fieldkit/field_survey.h"
+#include "fieldkit/magnetic_model.h"
+
+namespace {
+
+const char ResultsNameStart[] = "\xD1\xB0\xD0\xC7\xBD\xE1\xB9\xFB_";  // 寻星结果_
+
+bool fitsFileName(unsigned char byte) {
+    return byte >= 0x20 && std::strchr("\\/:*?\"<>|", byte) == nullptr;
+}
+
+}  // namespace
+
+std::string resultsCsvFile(const SatelliteTable& table, const ReceivingSite& site,
+                           const char* siteDescription, const CalendarDate& date) {
+    // As kestrave-cli reads --date YYYY-MM-DD.
+    double decimalYear = date.year;
+    decimalYearOfDate(date.year, date.month, date.day, decimalYear);
+    const FieldSurvey survey =
+        surveyField(table, site, siteDescription, dateText(date), decimalYear, 0);
+    return "\xEF\xBB\xBF" + fieldReportCsv(buildFieldReport(table, survey, std::nullopt), "\r\n");
+}
+
+std::string resultsFileName(const char* siteDescription, const CalendarDate& date) {
+    std::string name = ResultsNameStart;
+    for (const char* at = siteDescription; *at != '\0' && *at != '\r' && *at != '\n'; ++at) {
+        const auto byte = static_cast<unsigned char>(*at);
+        // A double-byte character stays whole: its trail byte may be '\\' or '|'.
+        if (byte >= 0x81 && byte <= 0xFE && at[1] != '\0') {
+            name += at[0];
+            name += at[1];
+            ++at;
+        } else {
+            name += fitsFileName(byte) ? *at : '_';
+        }
+    }
+    return name + "_" + dateText(date) + ".csv";
+}
