@@ -13,7 +13,7 @@
 const char CliUsage[] =
     "Usage: kestrave-cli [--city NAME | --lon DEG --lat DEG] [--list FILE] [--date DATE]\n"
     "                    [--height METRES] [--offset DEG] [--format table|csv|json]\n"
-    "                    [--encoding utf-8|gbk] [--sky FILE.svg]\n"
+    "                    [--encoding utf-8|gbk] [--sky FILE.svg] [--horizon FILE]\n"
     "       kestrave-cli --cities [--encoding utf-8|gbk]\n"
     "\n"
     "Prints the antenna elevation, azimuth and polarisation angle for every\n"
@@ -37,6 +37,11 @@ const char CliUsage[] =
     "                    with \\r\\n line ends, as on the clipboard)\n"
     "  --sky FILE.svg    also write a picture of the sky toward the equator with the\n"
     "                    geostationary arc and every satellite of the list\n"
+    "  --horizon FILE    obstacles around the site from a text file, one\n"
+    "                    FROM,TO,ELEVATION sector or one AZIMUTH,ELEVATION profile\n"
+    "                    point per line, in true azimuths: CSV and JSON add each\n"
+    "                    satellite's horizon_elevation, clearance and clear, and the\n"
+    "                    sky picture draws the obstacles\n"
     "  --cities          list the gazetteer's places, one per line\n"
     "  --help            show this help\n";
 
@@ -240,11 +245,12 @@ bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
     std::string encoding = "utf-8";
     // The options that take a text, each kept as typed (the last one given wins).
     const ValueOption valueOptions[] = {
-        {"--city", &options.city},      {"--lon", &options.longitude},
-        {"--lat", &options.latitude},   {"--list", &options.listFile},
-        {"--date", &options.date},      {"--height", &options.height},
-        {"--offset", &options.offset},  {"--sky", &options.skyFile},
-        {"--format", nullptr, &format}, {"--encoding", nullptr, &encoding},
+        {"--city", &options.city},           {"--lon", &options.longitude},
+        {"--lat", &options.latitude},        {"--list", &options.listFile},
+        {"--date", &options.date},           {"--height", &options.height},
+        {"--offset", &options.offset},       {"--sky", &options.skyFile},
+        {"--format", nullptr, &format},      {"--encoding", nullptr, &encoding},
+        {"--horizon", &options.horizonFile},
     };
     const FlagOption flags[] = {{"--cities", &options.cities}, {"--help", &options.help}};
     if (!readArguments(arguments, valueOptions, flags, error)) return false;

@@ -25,6 +25,8 @@ struct CliOptions {
     OutputEncoding encoding = OutputEncoding::Utf8;
     bool cities = false;  // --cities
     bool help = false;
+
+    std::optional<std::string> horizonFile;  // --horizon
 };
 
 // Reads `arguments` (without the program name). Each option takes its value

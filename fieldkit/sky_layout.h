@@ -74,6 +74,8 @@ struct SkyLayout {
     SkyText title;                           // site, coordinates, date
     SkyText note;                            // the magnetic declination
     SkyText legend;
+    // The obstacles' outline, closed along the horizon line; empty without any.
+    std::vector<SkyPoint> horizon;
 };
 
 struct SkySatelliteInput {
