@@ -7,6 +7,7 @@
 #include "app/clipboard_export.h"
 #include "app/control_text.h"
 #include "app/details_window.h"
+#include "app/obstacle_commands.h"
 #include "calc/satellite_entry.h"
 #include "res/resource_ids.h"
 
@@ -34,6 +35,7 @@ void recalculate(MainWindowState& state, RecalculationSite which) {
     }
     showSiteDescription(state);
     model.autosave.siteChanged(model.site);
+    updateObstacles(state);
 }
 
 void listChanged(MainWindowState& state) {
@@ -43,7 +45,7 @@ void listChanged(MainWindowState& state) {
 
 void saveAtClose(MainWindowState& state) {
     state.model.autosave.close(state.model.site, state.controls.table, state.model.changeFlags,
-                               state.model.offset);
+                               state.model.offset, state.model.horizon);
 }
 
 void editSatellite(MainWindowState& state, SatelliteDialogMode mode) {

@@ -9,6 +9,7 @@
 #include "app/dialog_procedure.h"
 #include "app/main_commands.h"
 #include "app/main_menus.h"
+#include "app/obstacle_commands.h"
 #include "app/tooltips.h"
 #include "calc/site_input.h"
 #include "res/resource_ids.h"
@@ -72,6 +73,7 @@ void onInitDialog(MainWindowState& state) {
                  LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     insertSatelliteColumns(controls.table);
     fillTableFromSettings(state);
+    loadObstacles(state);
     recalculate(state, RecalculationSite::Inputs);
     loadOffset(state.model.settings, state.model.offset);
 }
@@ -118,6 +120,9 @@ void onCommand(MainWindowState& state, WPARAM wParam) {
         case IDM_SATELLITE_DETAILS:
             showDetails(state, controls.table.nextSelectedRow(-1));
             break;
+        case IDM_OBSTACLES:
+            editObstacles(state);
+            break;
         case IDM_ABOUT:
             showAboutBox(controls.instance, controls.window, state.seams.openLink);
             break;
@@ -147,6 +152,10 @@ void onNotify(MainWindowState& state, const NMHDR& header) {
             break;
         case NM_DBLCLK:
             showDetails(state, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+            break;
+        case NM_CUSTOMDRAW:
+            SetWindowLongPtrW(state.controls.window, DWLP_MSGRESULT,
+                              onTableCustomDraw(state, header));
             break;
         default:
             break;

@@ -21,6 +21,7 @@
 #include "data/settings_autosave.h"
 #include "data/settings_store.h"
 #include "fieldkit/calendar_date.h"
+#include "fieldkit/horizon.h"
 
 struct MainWindowControls {
     HINSTANCE instance = nullptr;
@@ -53,6 +54,10 @@ struct MainWindowModel {
     // The site of the last recalculation, for one started after a list edit
     // while the site inputs are invalid.
     LastRecalculation lastRecalculation;
+    // The obstacles dialog's setting, kept as the value Horizon, and its
+    // obstacles in true azimuths at the site of the last recalculation.
+    HorizonSettingText horizon;
+    Horizon obstacles;
 };
 
 struct MainWindowSeams {

@@ -23,11 +23,25 @@ void SettingsAutosave::offsetChanged(const OffsetSetting& offset) {
     offsetWritten_ = true;
 }
 
+void SettingsAutosave::horizonChanged(const HorizonSettingText& horizon) {
+    if (closed_) return;
+    // What the store holds: the text read at the start, or the last one written.
+    HorizonSettingText now = horizon;
+    std::memcpy(now.stored, horizonWasWritten_ ? horizonWritten_.text : horizon.stored,
+                sizeof now.stored);
+    saveHorizon(store_, now);
+    std::memcpy(horizonWritten_.text, horizon.text, sizeof horizonWritten_.text);
+    horizonWritten_.text[sizeof horizonWritten_.text - 1] = '\0';
+    horizonWasWritten_ = true;
+}
+
 bool SettingsAutosave::close(const ReceivingSite& site, const SatelliteTable& table,
-                             ChangeFlags flags, const OffsetSetting& offset) {
+                             ChangeFlags flags, const OffsetSetting& offset,
+                             const HorizonSettingText& horizon) {
     if (closed_) return false;
     closed_ = true;
     saveSettings(store_, site, table, flags);
     saveOffset(store_, offset);
+    saveHorizon(store_, horizon);
     return true;
 }

@@ -28,11 +28,14 @@ public:
     // After the offset box changed: Offset, when it differs from what the
     // store holds now.
     void offsetChanged(const OffsetSetting& offset);
+    // After the obstacles changed: Horizon, when it differs from what the
+    // store holds now.
+    void horizonChanged(const HorizonSettingText& horizon);
 
-    // The close sequence's writes (saveSettings, then saveOffset), the first
-    // time only. True when they were written now.
+    // The close sequence's writes (saveSettings, then saveOffset, then
+    // saveHorizon), the first time only. True when they were written now.
     bool close(const ReceivingSite& site, const SatelliteTable& table, ChangeFlags flags,
-               const OffsetSetting& offset);
+               const OffsetSetting& offset, const HorizonSettingText& horizon);
     bool closed() const { return closed_; }
 
 private:
@@ -40,5 +43,8 @@ private:
     // The Offset text the store holds now; empty until one was written.
     OffsetSetting written_;
     bool offsetWritten_ = false;
+    // Likewise the Horizon text.
+    HorizonSettingText horizonWritten_;
+    bool horizonWasWritten_ = false;
     bool closed_ = false;
 };

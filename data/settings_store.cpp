@@ -108,3 +108,25 @@ void saveOffset(SettingsBackend& store, const OffsetSetting& offset) {
     if (strncmp(text, offset.stored, sizeof offset.stored) == 0) return;
     store.writeStringValue(OffsetValue, text);
 }
+
+namespace {
+
+constexpr const char* HorizonValue = "Horizon";
+
+}  // namespace
+
+void loadHorizon(SettingsBackend& store, HorizonSettingText& horizon) {
+    std::memset(horizon.text, 0, sizeof horizon.text);
+    store.readStringValue(HorizonValue, horizon.text, sizeof horizon.text);
+    if (std::memchr(horizon.text, '\0', sizeof horizon.text) == nullptr) horizon.text[0] = '\0';
+    std::memcpy(horizon.stored, horizon.text, sizeof horizon.stored);
+}
+
+void saveHorizon(SettingsBackend& store, const HorizonSettingText& horizon) {
+    char text[HorizonTextCapacity];
+    std::size_t length = strnlen(horizon.text, sizeof horizon.text - 1);
+    std::memcpy(text, horizon.text, length);
+    text[length] = '\0';
+    if (strncmp(text, horizon.stored, sizeof horizon.stored) == 0) return;
+    store.writeStringValue(HorizonValue, text);
+}

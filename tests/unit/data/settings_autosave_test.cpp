@@ -44,6 +44,7 @@ struct Session {
     TestSatelliteTable table;
     ChangeFlags flags = 0;
     OffsetSetting offset;
+    HorizonSettingText horizon;
     char description[SiteDescriptionCapacity] = {};
 
     void recalculate(const char* name, long double longitude, long double latitude) {
@@ -58,12 +59,14 @@ struct Session {
         flags |= ListChanged;
     }
     void typeOffset(const char* text) { std::strcpy(offset.text, text); }
+    void setHorizon(const char* text) { std::strcpy(horizon.text, text); }
 
     // The store as the close sequence would leave `before` now.
     MemorySettingsBackend closedFrom(const MemorySettingsBackend& before) const {
         MemorySettingsBackend closed = before;
         saveSettings(closed, site, table, flags);
         saveOffset(closed, offset);
+        saveHorizon(closed, horizon);
         return closed;
     }
 };
@@ -82,6 +85,7 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
     CountingBackend store;
     store.memory.values["City"] = {ValueType::Text, std::string("old\0", 4)};
     store.memory.values["Offset"] = {ValueType::Text, std::string("10\0", 3)};
+    store.memory.values["Horizon"] = {ValueType::Text, std::string("M\0", 2)};
     const MemorySettingsBackend start = store.memory;
 
     Session session;
@@ -89,6 +93,7 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
     session.add("105.5", "a");
     session.flags = 0;  // the list as loaded
     loadOffset(store, session.offset);
+    loadHorizon(store, session.horizon);
     SettingsAutosave autosave(store);
 
     struct Step {
@@ -141,6 +146,25 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
              autosave.offsetChanged(session.offset);
          },
          1},
+        {"an obstacle added",
+         [&] {
+             session.setHorizon("M;202.50,270.00,35.00");
+             autosave.horizonChanged(session.horizon);
+         },
+         1},
+        {"the obstacles confirmed unchanged", [&] { autosave.horizonChanged(session.horizon); }, 0},
+        {"the obstacles back to the stored ones",
+         [&] {
+             session.setHorizon("M");
+             autosave.horizonChanged(session.horizon);
+         },
+         1},
+        {"another obstacle",
+         [&] {
+             session.setHorizon("T;350.00,10.00,20.00");
+             autosave.horizonChanged(session.horizon);
+         },
+         1},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
@@ -152,12 +176,16 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
 
     // The close writes the same bytes once more; a second close writes nothing.
     const MemorySettingsBackend beforeClose = store.memory;
-    EXPECT_TRUE(autosave.close(session.site, session.table, session.flags, session.offset));
+    EXPECT_TRUE(autosave.close(session.site, session.table, session.flags, session.offset,
+                               session.horizon));
     expectSameValues(store.memory, beforeClose);
     const int afterClose = store.writes;
-    EXPECT_FALSE(autosave.close(session.site, session.table, session.flags, session.offset));
+    EXPECT_FALSE(autosave.close(session.site, session.table, session.flags, session.offset,
+                                session.horizon));
     autosave.siteChanged(session.site);
     autosave.listChanged(session.table);
+    session.setHorizon("T");
+    autosave.horizonChanged(session.horizon);
     EXPECT_EQ(store.writes, afterClose);
     EXPECT_TRUE(autosave.closed());
 }
