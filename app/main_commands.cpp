@@ -105,7 +105,7 @@ void showDetails(MainWindowState& state, int row) {
     site.latitude = state.model.lastRecalculation.latitude;
     showSatelliteDetails(state.controls.instance, state.controls.window, state.controls.table, row,
                          site, state.model.siteDescription, state.seams.today(), state.model.offset,
-                         state.model.autosave);
+                         state.model.autosave, state.model.obstacles);
 }
 
 void sortTableByColumn(MainWindowState& state, int column) {
