@@ -78,7 +78,7 @@ void onInitDialog(HWND dialog, ObstaclesContext& context) {
     context.list = ListViewTable(listView);
     for (int column = 0; column < 3; ++column)
         context.list.insertColumn(column, Columns[column].width, Columns[column].title,
-                                  ColumnAlignment::Right);
+                                  ColumnAlignment::Left);
     for (std::size_t row = 0; row < context.editing.sectors.size(); ++row) {
         context.list.insertRow(static_cast<int>(row), "");
         showRow(context, static_cast<int>(row));
