@@ -101,6 +101,8 @@ void onRowSelected(HWND dialog, ObstaclesContext& context, int row) {
 }
 
 // The buttons check again: a greyed button may still be pressed by a message.
+// Once added, the boxes are emptied for the next obstacle, so that a second
+// press adds nothing twice.
 void onAdd(HWND dialog, ObstaclesContext& context) {
     HorizonSector sector;
     if (!readBoxes(dialog, sector) || context.editing.sectors.size() >= HorizonSectorCapacity)
@@ -109,6 +111,9 @@ void onAdd(HWND dialog, ObstaclesContext& context) {
     context.editing.sectors.push_back(sector);
     context.list.insertRow(row, "");
     showRow(context, row);
+    for (int id : {IDC_OBSTACLE_FROM, IDC_OBSTACLE_TO, IDC_OBSTACLE_ELEVATION})
+        setControlText(box(dialog, id), "");
+    SetFocus(box(dialog, IDC_OBSTACLE_FROM));
     enableButtons(dialog, context);
 }
 
@@ -135,6 +140,13 @@ void onOk(HWND dialog, ObstaclesContext& context) {
     EndDialog(dialog, IDOK);
 }
 
+// Whether the focus is in one of the three boxes.
+bool typingAnObstacle(HWND dialog) {
+    HWND focus = GetFocus();
+    return focus == box(dialog, IDC_OBSTACLE_FROM) || focus == box(dialog, IDC_OBSTACLE_TO) ||
+           focus == box(dialog, IDC_OBSTACLE_ELEVATION);
+}
+
 INT_PTR onCommand(HWND dialog, WPARAM wParam, ObstaclesContext& context) {
     switch (LOWORD(wParam)) {
         case IDC_OBSTACLE_FROM:
@@ -152,7 +164,13 @@ INT_PTR onCommand(HWND dialog, WPARAM wParam, ObstaclesContext& context) {
             onDelete(dialog, context);
             return TRUE;
         case IDOK:
-            onOk(dialog, context);
+            // Enter in the boxes adds what they hold (or nothing, while
+            // they hold no obstacle) rather than closing the dialog without it.
+            if (typingAnObstacle(dialog)) {
+                onAdd(dialog, context);
+            } else {
+                onOk(dialog, context);
+            }
             return TRUE;
         case IDCANCEL:
             EndDialog(dialog, IDCANCEL);

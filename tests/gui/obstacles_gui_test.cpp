@@ -41,6 +41,17 @@ const CompassObstacle Obstacles[] = {
 };
 
 HWND item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+
+// A cell of the dialog's list, as UTF-8.
+std::string cellText(HWND list, int row, int column) {
+    wchar_t text[64] = {};
+    LVITEMW cell = {};
+    cell.iSubItem = column;
+    cell.pszText = text;
+    cell.cchTextMax = 64;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+    return utf8FromWide(text);
+}
 bool enabled(HWND dialog, int id) { return IsWindowEnabled(item(dialog, id)) != FALSE; }
 
 void click(HWND dialog, int button) {
@@ -194,8 +205,24 @@ TEST_F(ObstaclesTest, ChangeAndDeleteWorkOnTheSelectedRowAndCancelKeepsTheOld) {
             pumpDialog(dialog);
             EXPECT_FALSE(enabled(dialog, IDC_OBSTACLE_CHANGE));
             EXPECT_TRUE(enabled(dialog, IDC_OBSTACLE_DELETE));
+            // Enter in a box holding no obstacle neither adds nor closes.
+            pressDialogKey(dialog, item(dialog, IDC_OBSTACLE_ELEVATION), VK_RETURN);
+            EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
+            EXPECT_TRUE(IsWindowVisible(dialog));
+            setEditText(item(dialog, IDC_OBSTACLE_ELEVATION), "45");
+            pumpDialog(dialog);
+            click(dialog, IDC_OBSTACLE_CHANGE);
+            EXPECT_EQ(cellText(list, 0, 2), "45.00");
             click(dialog, IDC_OBSTACLE_DELETE);
             EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
+            // Enter in a box holding one adds it, and empties the boxes.
+            typeObstacle(dialog, "10", "20", "30");
+            pressDialogKey(dialog, item(dialog, IDC_OBSTACLE_ELEVATION), VK_RETURN);
+            ASSERT_TRUE(IsWindowVisible(dialog));
+            EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
+            EXPECT_EQ(cellText(list, 0, 0), "10.00");
+            EXPECT_EQ(controlText(item(dialog, IDC_OBSTACLE_FROM)), "");
+            EXPECT_FALSE(enabled(dialog, IDC_OBSTACLE_ADD));
             click(dialog, IDCANCEL);
         });
     EXPECT_EQ(greyRows(main), before);
