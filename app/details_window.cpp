@@ -9,6 +9,7 @@
 #include "app/dialog_procedure.h"
 #include "app/sky_drawing.h"
 #include "calc/recalculation.h"
+#include "fieldkit/line_of_sight_text.h"
 #include "fieldkit/satellite_details.h"
 #include "res/resource_ids.h"
 
@@ -41,12 +42,20 @@ void showTexts(HWND dialog, const DetailsInput& input) {
         setControlText(GetDlgItem(dialog, control.first), control.second);
 }
 
+// Whether the satellite clears the obstacles; it does not change with the offset.
+void showLineOfSight(HWND dialog, const SatelliteDetails& details) {
+    char text[LineOfSightTextCapacity];
+    buildLineOfSightText(details.input.numbers, details.lineOfSight, text);
+    setControlText(GetDlgItem(dialog, IDC_DETAILS_LINE_OF_SIGHT), text);
+}
+
 void onInitDialog(HWND dialog, DetailsWindowContext& context) {
     centreWindow(dialog);
     HWND offsetBox = GetDlgItem(dialog, IDC_DETAILS_OFFSET);
     limitTypingToBytes(offsetBox, OffsetBoxLimit);
     context.details.input.offsetText = context.offset->text;
     showTexts(dialog, context.details.input);
+    showLineOfSight(dialog, context.details);
     setControlText(offsetBox, context.offset->text);
     initOutageControls(dialog, context.outage, context.details.sky);
 }
@@ -105,12 +114,13 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
 void showSatelliteDetails(HINSTANCE instance, HWND owner, const SatelliteTable& table, int row,
                           const ReceivingSite& site, const char* siteDescription,
                           const CalendarDate& date, OffsetSetting& offset,
-                          SettingsAutosave& autosave, DishSetting& dish, BandSetting& band) {
+                          SettingsAutosave& autosave, DishSetting& dish, BandSetting& band,
+                          const Horizon& obstacles) {
     if (row < 0 || row >= table.rowCount()) {
         return;
     }
     DetailsWindowContext context;
-    prepareSatelliteDetails(table, row, site, siteDescription, date, context.details);
+    prepareSatelliteDetails(table, row, site, siteDescription, date, context.details, obstacles);
     context.offset = &offset;
     context.autosave = &autosave;
     context.outage.site = site;

@@ -7,6 +7,7 @@
 #include "app/clipboard_export.h"
 #include "app/control_text.h"
 #include "app/details_window.h"
+#include "app/obstacle_commands.h"
 #include "calc/satellite_entry.h"
 #include "res/resource_ids.h"
 
@@ -34,6 +35,7 @@ void recalculate(MainWindowState& state, RecalculationSite which) {
     }
     showSiteDescription(state);
     model.autosave.siteChanged(model.site);
+    updateObstacles(state);
 }
 
 void listChanged(MainWindowState& state) {
@@ -43,7 +45,8 @@ void listChanged(MainWindowState& state) {
 
 void saveAtClose(MainWindowState& state) {
     state.model.autosave.close(state.model.site, state.controls.table, state.model.changeFlags,
-                               state.model.offset, state.model.dish, state.model.band);
+                               state.model.offset, state.model.dish, state.model.band,
+                               state.model.horizon);
 }
 
 void editSatellite(MainWindowState& state, SatelliteDialogMode mode) {
@@ -103,7 +106,8 @@ void showDetails(MainWindowState& state, int row) {
     site.latitude = state.model.lastRecalculation.latitude;
     showSatelliteDetails(state.controls.instance, state.controls.window, state.controls.table, row,
                          site, state.model.siteDescription, state.seams.today(), state.model.offset,
-                         state.model.autosave, state.model.dish, state.model.band);
+                         state.model.autosave, state.model.dish, state.model.band,
+                         state.model.obstacles);
 }
 
 void sortTableByColumn(MainWindowState& state, int column) {

@@ -10,6 +10,7 @@
 #include "app/list_file_commands.h"
 #include "app/main_commands.h"
 #include "app/main_menus.h"
+#include "app/obstacle_commands.h"
 #include "app/tooltips.h"
 #include "calc/site_input.h"
 #include "res/resource_ids.h"
@@ -73,6 +74,7 @@ void onInitDialog(MainWindowState& state) {
                  LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     insertSatelliteColumns(controls.table);
     fillTableFromSettings(state);
+    loadObstacles(state);
     recalculate(state, RecalculationSite::Inputs);
     loadOffset(state.model.settings, state.model.offset);
     loadDish(state.model.settings, state.model.dish);
@@ -136,6 +138,9 @@ void onCommand(MainWindowState& state, WPARAM wParam) {
         case IDM_RESTORE_BUILT_IN_LIST:
             restoreBuiltInList(state);
             break;
+        case IDM_OBSTACLES:
+            editObstacles(state);
+            break;
         case IDM_ABOUT:
             showAboutBox(controls.instance, controls.window, state.seams.openLink);
             break;
@@ -165,6 +170,10 @@ void onNotify(MainWindowState& state, const NMHDR& header) {
             break;
         case NM_DBLCLK:
             showDetails(state, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+            break;
+        case NM_CUSTOMDRAW:
+            SetWindowLongPtrW(state.controls.window, DWLP_MSGRESULT,
+                              onTableCustomDraw(state, header));
             break;
         default:
             break;

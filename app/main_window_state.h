@@ -22,6 +22,7 @@
 #include "data/settings_autosave.h"
 #include "data/settings_store.h"
 #include "fieldkit/calendar_date.h"
+#include "fieldkit/horizon.h"
 
 struct MainWindowControls {
     HINSTANCE instance = nullptr;
@@ -58,6 +59,10 @@ struct MainWindowModel {
     // kept as the values Dish and Band.
     DishSetting dish;
     BandSetting band;
+    // The obstacles dialog's setting, kept as the value Horizon, and its
+    // obstacles in true azimuths at the site of the last recalculation.
+    HorizonSettingText horizon;
+    Horizon obstacles;
 };
 
 struct MainWindowSeams {

@@ -21,6 +21,8 @@ const COLORREF TextColour = RGB(0, 0, 0);
 const COLORREF ScaleColour = RGB(120, 130, 150);
 const COLORREF SunColour = RGB(255, 150, 0);
 const COLORREF SunEdgeColour = RGB(150, 70, 0);
+const COLORREF ObstacleColour = RGB(170, 150, 112);
+const COLORREF ObstacleEdgeColour = RGB(90, 74, 42);
 
 // Room kept free around the panorama: half a compass word at each side,
 // one line of text under the ground.
@@ -165,6 +167,19 @@ void drawSunTrackLegend(HDC dc, const RECT& panorama, const std::string& label, 
     SetBkMode(dc, TRANSPARENT);
 }
 
+// The obstacles' outline, filled, over the sky and the grid.
+void drawObstacles(HDC dc, const Mapping& map, const std::vector<SkyPoint>& outline) {
+    if (outline.size() < 3) return;
+    std::vector<POINT> points;
+    for (const SkyPoint& point : outline) points.push_back(map(point));
+    SelectedPen pen(dc, 1, ObstacleEdgeColour);
+    HBRUSH brush = CreateSolidBrush(ObstacleColour);
+    HGDIOBJ previous = SelectObject(dc, brush);
+    Polygon(dc, points.data(), static_cast<int>(points.size()));
+    SelectObject(dc, previous);
+    DeleteObject(brush);
+}
+
 }  // namespace
 
 void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selected, HFONT font) {
@@ -204,6 +219,7 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
         drawText(dc, std::to_string(step * 10), panorama.left + 2, y + 1);
     }
     SetTextColor(dc, TextColour);
+    drawObstacles(dc, map, layout.horizon);
     {
         SelectedPen pen(dc, 1, HorizonColour);
         line(dc, panorama.left, horizon, panorama.right, horizon);

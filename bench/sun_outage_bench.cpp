@@ -101,7 +101,7 @@ void detailsWindowPreparation(benchmark::State& state) {
     recalculateAll("", site, table, flags, description);
     for (auto _ : state) {
         SatelliteDetails details;
-        prepareSatelliteDetails(table, 18, site, description, {2026, 12, 8}, details);
+        prepareSatelliteDetails(table, 18, site, description, {2026, 12, 8}, details, Horizon());
         benchmark::DoNotOptimize(details.sky);
     }
 }

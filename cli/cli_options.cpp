@@ -16,6 +16,7 @@ const char CliUsage[] =
     "Usage: kestrave-cli [--city NAME | --lon DEG --lat DEG] [--list FILE | --current-list]\n"
     "                    [--date DATE] [--height METRES] [--offset DEG]\n"
     "                    [--format table|csv|json] [--encoding utf-8|gbk] [--sky FILE.svg]\n"
+    "                    [--horizon FILE]\n"
     "       kestrave-cli [site and list options] --sun-outage YEAR [--dish METRES]\n"
     "                    [--band c|ku|ka | --frequency GHZ] [--utc] [--format table|csv|json]\n"
     "       kestrave-cli --cities [--encoding utf-8|gbk]\n"
@@ -51,6 +52,11 @@ const char CliUsage[] =
     "  --band NAME       c (4 GHz), ku (12.25 GHz, default) or ka (20.2 GHz)\n"
     "  --frequency GHZ   the received frequency instead of a band (1 to 50)\n"
     "  --utc             outage times in UTC instead of Beijing time (UTC+8)\n"
+    "  --horizon FILE    obstacles around the site from a text file, one\n"
+    "                    FROM,TO,ELEVATION sector or one AZIMUTH,ELEVATION profile\n"
+    "                    point per line, in true azimuths: CSV and JSON add each\n"
+    "                    satellite's horizon_elevation, clearance and clear, and the\n"
+    "                    sky picture draws the obstacles\n"
     "  --cities          list the gazetteer's places, one per line\n"
     "  --help            show this help\n";
 
@@ -254,13 +260,14 @@ bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
     std::string encoding = "utf-8";
     // The options that take a text, each kept as typed (the last one given wins).
     const ValueOption valueOptions[] = {
-        {"--city", &options.city},      {"--lon", &options.longitude},
-        {"--lat", &options.latitude},   {"--list", &options.listFile},
-        {"--date", &options.date},      {"--height", &options.height},
-        {"--offset", &options.offset},  {"--sky", &options.skyFile},
-        {"--format", nullptr, &format}, {"--encoding", nullptr, &encoding},
-        {"--dish", &options.dish},      {"--frequency", &options.frequency},
-        {"--band", &options.band},      {"--sun-outage", &options.sunOutageYear},
+        {"--city", &options.city},           {"--lon", &options.longitude},
+        {"--lat", &options.latitude},        {"--list", &options.listFile},
+        {"--date", &options.date},           {"--height", &options.height},
+        {"--offset", &options.offset},       {"--sky", &options.skyFile},
+        {"--format", nullptr, &format},      {"--encoding", nullptr, &encoding},
+        {"--dish", &options.dish},           {"--frequency", &options.frequency},
+        {"--band", &options.band},           {"--sun-outage", &options.sunOutageYear},
+        {"--horizon", &options.horizonFile},
     };
     const FlagOption flags[] = {{"--cities", &options.cities},
                                 {"--help", &options.help},

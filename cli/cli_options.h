@@ -34,6 +34,7 @@ struct CliOptions {
     std::optional<std::string> band;           // --band
     std::optional<std::string> frequency;      // --frequency
     bool utc = false;                          // --utc
+    std::optional<std::string> horizonFile;    // --horizon
 };
 
 // Reads `arguments` (without the program name). Each option takes its value

@@ -9,6 +9,7 @@
 #include "cli/cli_options.h"
 #include "cli/field_report_json.h"
 #include "cli/file_access.h"
+#include "cli/horizon_option.h"
 #include "cli/sun_outage_output.h"
 #include "data/change_flags.h"
 #include "data/gazetteer.h"
@@ -226,6 +227,9 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
         !fieldOptionsFromOptions(options, dateText(localToday()), field, error) ||
         !sunOutageOptionsFromOptions(options, sun, error) || !loadSatellites(options, table, error))
         return fail(err, error, ExitBadInput);
+    Horizon horizon;
+    if (options.horizonFile && !loadHorizonOption(*options.horizonFile, horizon, error))
+        return fail(err, error, ExitBadInput);
 
     // The site's name stands in the city box; an empty one makes the
     // description's first line read 地名不详.
@@ -234,8 +238,9 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
     char description[SiteDescriptionCapacity];
     recalculateAll(cityBoxText.c_str(), site, table, flags, description);
 
-    const FieldSurvey survey = surveyField(table, site, description, field.dateText,
-                                           field.decimalYear, field.heightMetres);
+    FieldSurvey survey = surveyField(table, site, description, field.dateText, field.decimalYear,
+                                     field.heightMetres);
+    if (options.horizonFile) survey.horizon = horizon;
     warnOutsideModel(options, survey, err);
     if (options.skyFile &&
         !writeWholeFile(*options.skyFile, skyPictureSvg(layoutSkyPicture(survey), cp936ToUtf8)))

@@ -32,11 +32,16 @@ public:
     // differs from what the store holds now.
     void dishChanged(const DishSetting& dish);
     void bandChanged(const BandSetting& band);
+    // After the obstacles changed: Horizon, when it differs from what the
+    // store holds now.
+    void horizonChanged(const HorizonSettingText& horizon);
 
-    // The close sequence's writes (saveSettings, then saveOffset, saveDish
-    // and saveBand), the first time only. True when they were written now.
+    // The close sequence's writes (saveSettings, then saveOffset, saveDish,
+    // saveBand and saveHorizon), the first time only. True when they were
+    // written now.
     bool close(const ReceivingSite& site, const SatelliteTable& table, ChangeFlags flags,
-               const OffsetSetting& offset, const DishSetting& dish, const BandSetting& band);
+               const OffsetSetting& offset, const DishSetting& dish, const BandSetting& band,
+               const HorizonSettingText& horizon);
     bool closed() const { return closed_; }
 
 private:
@@ -49,5 +54,8 @@ private:
     bool dishWritten_ = false;
     BandSetting writtenBand_;
     bool bandWritten_ = false;
+    // Likewise the Horizon text.
+    HorizonSettingText horizonWritten_;
+    bool horizonWasWritten_ = false;
     bool closed_ = false;
 };

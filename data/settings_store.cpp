@@ -113,6 +113,7 @@ namespace {
 
 constexpr const char* DishValue = "Dish";
 constexpr const char* BandValue = "Band";
+constexpr const char* HorizonValue = "Horizon";
 
 // Reads a text value of at most capacity - 1 bytes into `text`; false,
 // leaving `text` as it was, when it is missing or does not end within them.
@@ -159,4 +160,20 @@ void saveDish(SettingsBackend& store, const DishSetting& dish) {
 
 void saveBand(SettingsBackend& store, const BandSetting& band) {
     writeChangedText(store, BandValue, band.text, band.stored, sizeof band.text);
+}
+
+void loadHorizon(SettingsBackend& store, HorizonSettingText& horizon) {
+    std::memset(horizon.text, 0, sizeof horizon.text);
+    store.readStringValue(HorizonValue, horizon.text, sizeof horizon.text);
+    if (std::memchr(horizon.text, '\0', sizeof horizon.text) == nullptr) horizon.text[0] = '\0';
+    std::memcpy(horizon.stored, horizon.text, sizeof horizon.stored);
+}
+
+void saveHorizon(SettingsBackend& store, const HorizonSettingText& horizon) {
+    char text[HorizonTextCapacity];
+    std::size_t length = strnlen(horizon.text, sizeof horizon.text - 1);
+    std::memcpy(text, horizon.text, length);
+    text[length] = '\0';
+    if (strncmp(text, horizon.stored, sizeof horizon.stored) == 0) return;
+    store.writeStringValue(HorizonValue, text);
 }

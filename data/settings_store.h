@@ -102,3 +102,21 @@ void loadBand(SettingsBackend& store, BandSetting& band);
 // Write Dish or Band when its text changed since it was loaded.
 void saveDish(SettingsBackend& store, const DishSetting& dish);
 void saveBand(SettingsBackend& store, const BandSetting& band);
+
+// The obstacles around the site, kept as one more text value, Horizon: the
+// obstacles dialog's setting as the field kit writes it ("M;120.00,150.00,
+// 12.50" and so on), at most HorizonTextCapacity bytes with its NUL.
+constexpr std::size_t HorizonTextCapacity = 1 + 64 * 20 + 1;
+
+struct HorizonSettingText {
+    char text[HorizonTextCapacity] = {};
+    // As read at the start: the close writes the value only when it differs.
+    char stored[HorizonTextCapacity] = {};
+};
+
+// Reads Horizon. A missing value, or one that does not end within the
+// field, reads as empty; whether the text is a setting is its reader's to say.
+void loadHorizon(SettingsBackend& store, HorizonSettingText& horizon);
+
+// Writes Horizon when its text changed since loadHorizon.
+void saveHorizon(SettingsBackend& store, const HorizonSettingText& horizon);

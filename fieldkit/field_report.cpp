@@ -54,6 +54,7 @@ FieldReport buildFieldReport(const SatelliteTable& table, const FieldSurvey& sur
     report.site.magneticModel = survey.modelName;
     report.site.modelValid = survey.magnetic.withinValidity;
     report.withOffset = offsetAngle.has_value();
+    report.withHorizon = survey.horizon.has_value();
     for (int row = 0; row < table.rowCount(); ++row) {
         FieldReportRow line;
         line.name = utf8Of(cellText(table, row, ColumnName));
@@ -65,6 +66,7 @@ FieldReport buildFieldReport(const SatelliteTable& table, const FieldSurvey& sur
         line.numbers = survey.satellites[static_cast<std::size_t>(row)].numbers;
         if (offsetAngle)
             line.offsetElevation = offsetDishElevation(line.numbers.elevation, *offsetAngle);
+        if (survey.horizon) line.clearance = satelliteClearance(*survey.horizon, line.numbers);
         report.rows.push_back(line);
     }
     return report;
@@ -87,6 +89,11 @@ std::vector<ReportField> satelliteFields(const FieldReportRow& row) {
         {"visible", truth(row.numbers.visible)},
     };
     if (row.offsetElevation) fields.push_back({"offset_elevation", number(*row.offsetElevation)});
+    if (row.clearance) {
+        fields.push_back({"horizon_elevation", number(row.clearance->horizonElevation)});
+        fields.push_back({"clearance", number(row.clearance->clearance)});
+        fields.push_back({"clear", truth(row.clearance->clear)});
+    }
     return fields;
 }
 
@@ -101,6 +108,7 @@ std::string reportNumberText(double value) {
 std::string fieldReportCsv(const FieldReport& report, const char* lineEnd) {
     FieldReportRow header;
     if (report.withOffset) header.offsetElevation = 0;
+    if (report.withHorizon) header.clearance = HorizonClearance();
     std::string csv;
     const char* separator = "";
     for (const ReportField& field : satelliteFields(header)) {

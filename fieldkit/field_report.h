@@ -11,6 +11,7 @@
 #include "data/satellite_table.h"
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/field_survey.h"
+#include "fieldkit/horizon.h"
 
 struct FieldReportSite {
     std::string name;  // as the site description shows it (地名不详 when none)
@@ -33,16 +34,19 @@ struct FieldReportRow {
     std::string polarisationText;
     SatelliteFieldNumbers numbers;
     std::optional<long double> offsetElevation;  // with an offset dish only
+    std::optional<HorizonClearance> clearance;   // with the obstacles only
 };
 
 struct FieldReport {
     FieldReportSite site;
     std::vector<FieldReportRow> rows;
-    bool withOffset = false;  // every row has its offset elevation
+    bool withOffset = false;   // every row has its offset elevation
+    bool withHorizon = false;  // every row has its clearance
 };
 
 // The report of every row of the recalculated `table` (code page 936 cells)
-// and its survey, with the offset-dish elevation when an offset angle is given.
+// and its survey, with the offset-dish elevation when an offset angle is given
+// and each satellite's clearance when the survey has its obstacles.
 FieldReport buildFieldReport(const SatelliteTable& table, const FieldSurvey& survey,
                              std::optional<double> offsetAngle);
 
@@ -59,7 +63,8 @@ struct ReportField {
     ReportValue value;
 };
 
-// A satellite's fields in their order: name, longitude_text, longitude, ...
+// A satellite's fields in their order: name, longitude_text, longitude, ...,
+// then offset_elevation, then horizon_elevation, clearance and clear.
 std::vector<ReportField> satelliteFields(const FieldReportRow& row);
 
 // A number as JSON writes it: the shortest text that reads back as the same

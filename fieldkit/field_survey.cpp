@@ -1,6 +1,7 @@
 #include "fieldkit/field_survey.h"
 
 #include "calc/recalculation.h"
+#include "fieldkit/sky_horizon.h"
 
 FieldSurvey surveyField(const SatelliteTable& table, const ReceivingSite& site,
                         const char* siteDescription, const std::string& dateText,
@@ -20,6 +21,9 @@ FieldSurvey surveyField(const SatelliteTable& table, const ReceivingSite& site,
 }
 
 SkyLayout layoutSkyPicture(const FieldSurvey& survey) {
-    return layoutSkyPicture(survey.site, survey.dateText, survey.magnetic.declination,
-                            survey.modelName, survey.magnetic.withinValidity, survey.satellites);
+    SkyLayout layout =
+        layoutSkyPicture(survey.site, survey.dateText, survey.magnetic.declination,
+                         survey.modelName, survey.magnetic.withinValidity, survey.satellites);
+    if (survey.horizon) addHorizonToSky(layout, *survey.horizon, survey.satellites);
+    return layout;
 }

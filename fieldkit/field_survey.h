@@ -3,11 +3,13 @@
 // the field kit's numbers for every row of the satellite table. The details
 // window and kestrave-cli both start from it.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "data/receiving_site.h"
 #include "data/satellite_table.h"
+#include "fieldkit/horizon.h"
 #include "fieldkit/magnetic_model.h"
 #include "fieldkit/sky_layout.h"
 
@@ -21,6 +23,8 @@ struct FieldSurvey {
     MagneticField magnetic;
     // Every row in table order: its name cell and its numbers.
     std::vector<SkySatelliteInput> satellites;
+    // The obstacles around the site, when they are given (maybe none).
+    std::optional<Horizon> horizon;
 };
 
 // Surveys every row of the recalculated `table` from `site` (its longitude
@@ -30,5 +34,5 @@ FieldSurvey surveyField(const SatelliteTable& table, const ReceivingSite& site,
                         const char* siteDescription, const std::string& dateText,
                         double decimalYear, double heightMetres);
 
-// The sky picture of the survey.
+// The sky picture of the survey, with its obstacles when they are given.
 SkyLayout layoutSkyPicture(const FieldSurvey& survey);

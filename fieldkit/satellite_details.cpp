@@ -5,11 +5,11 @@
 
 void prepareSatelliteDetails(const SatelliteTable& table, int row, const ReceivingSite& site,
                              const char* siteDescription, const CalendarDate& date,
-                             SatelliteDetails& details) {
+                             SatelliteDetails& details, const Horizon& obstacles) {
     double decimalYear = date.year;
     decimalYearOfDate(date.year, date.month, date.day, decimalYear);
-    const FieldSurvey survey =
-        surveyField(table, site, siteDescription, dateText(date), decimalYear, 0);
+    FieldSurvey survey = surveyField(table, site, siteDescription, dateText(date), decimalYear, 0);
+    if (!obstacles.empty()) survey.horizon = obstacles;
     details.sky = layoutSkyPicture(survey);
     details.selected = row;
 
@@ -23,4 +23,5 @@ void prepareSatelliteDetails(const SatelliteTable& table, int row, const Receivi
     input.numbers = survey.satellites[static_cast<std::size_t>(row)].numbers;
     input.magnetic = survey.magnetic;
     input.modelName = survey.modelName;
+    details.lineOfSight = satelliteClearance(obstacles, input.numbers);
 }

@@ -79,6 +79,8 @@ struct SkyLayout {
     // (太阳轨迹（2027-03-05）); empty unless asked for.
     std::vector<std::vector<SkyPoint>> sunTrack;
     std::string sunTrackLabel;
+    // The obstacles' outline, closed along the horizon line; empty without any.
+    std::vector<SkyPoint> horizon;
 };
 
 struct SkySatelliteInput {

@@ -69,6 +69,14 @@ public:
         }
         out += std::string("\" ") + style + "/>\n";
     }
+    void polygon(const std::vector<SkyPoint>& points, const char* style) {
+        out += "<polygon points=\"";
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            if (i > 0) out += ' ';
+            out += svgNumber(points[i].x) + "," + svgNumber(points[i].y);
+        }
+        out += std::string("\" ") + style + "/>\n";
+    }
     void circle(const SkyPoint& centre, double radius, const char* style) {
         out += "<circle" + attribute("cx", centre.x) + attribute("cy", centre.y) +
                attribute("r", radius) + " " + style + "/>\n";
@@ -120,6 +128,10 @@ std::string skyPictureSvg(const SkyLayout& layout, TextToUtf8 toUtf8) {
     for (const SkyText& text : layout.scale) svg.text(text, "fill=\"#4a5a6a\"");
     for (const SkyText& text : layout.compassWords)
         svg.text(text, "fill=\"#000000\" font-weight=\"bold\"");
+
+    if (!layout.horizon.empty())
+        svg.polygon(layout.horizon,
+                    "fill=\"#8a7550\" fill-opacity=\"0.55\" stroke=\"#5a4a2a\" stroke-width=\"1\"");
 
     for (const std::vector<SkyPoint>& piece : layout.arc)
         svg.polyline(piece, "fill=\"none\" stroke=\"#d0402f\" stroke-width=\"1.6\"");

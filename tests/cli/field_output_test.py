@@ -115,4 +115,43 @@ for row, (satellite, day) in zip(rows, flat):
         expect(row[key] == day[key], key)
     expect(int(row["duration_s"]) == day["duration_s"], "duration")
     expect(float(row["min_separation_deg"]) == day["min_separation_deg"], "separation")
+
+# The obstacles: a wall from south-south-west to west, 35 degrees high, and a
+# mast due south-east; every satellite gains its horizon and clearance.
+with tempfile.TemporaryDirectory() as folder:
+    horizon = os.path.join(folder, "balcony.txt")
+    with open(horizon, "w", encoding="utf-8") as file:
+        file.write("# balcony\n202.5, 270, 35\n135 135 60\n")
+    beijing = ("--city", "北京", "--date", "2026-01-01", "--horizon", horizon)
+    plain = json.loads(run("--city", "北京", "--date", "2026-01-01", "--format", "json"))
+    hidden = json.loads(run(*beijing, "--format", "json"))
+    expect(len(hidden["satellites"]) == len(plain["satellites"]), "every satellite")
+    for before, after in zip(plain["satellites"], hidden["satellites"]):
+        expect(list(after.keys()) == list(before.keys()) +
+               ["horizon_elevation", "clearance", "clear"], "horizon fields last")
+        expect(all(after[key] == before[key] for key in before), "earlier fields unchanged")
+        inside = 202.5 <= after["azimuth"] <= 270
+        expect(after["horizon_elevation"] == (35.0 if inside else 0.0),
+               f"{after['name']}: horizon {after['horizon_elevation']}")
+        expect(abs(after["clearance"] - (after["elevation"] - after["horizon_elevation"])) < 1e-9,
+               "clearance is the difference")
+        expect(after["clear"] == (after["elevation"] > after["horizon_elevation"]), "clear")
+    expect(any(not s["clear"] and s["visible"] for s in hidden["satellites"]),
+           "the wall hides a satellite above the horizon")
+    rows = list(csv.DictReader(io.StringIO(run(*beijing, "--format", "csv").decode("utf-8"),
+                                           newline="")))
+    for row, satellite in zip(rows, hidden["satellites"]):
+        expect(list(row.keys()) == list(satellite.keys()), "CSV header is the JSON keys")
+        expect(row["clear"] == ("true" if satellite["clear"] else "false"), "CSV clear")
+        expect(float(row["clearance"]) == satellite["clearance"], "CSV clearance")
+
+    svg = os.path.join(folder, "sky.svg")
+    table = run(*beijing, "--sky", svg)
+    expect(table == run("--city", "北京", "--date", "2026-01-01"), "the table is unchanged")
+    subprocess.run(["xmllint", "--noout", svg], check=True)
+    text = open(svg, encoding="utf-8").read()
+    expect(text.count("<polygon ") == 1 and "遮挡物" in text, "the obstacles drawn")
+    hollow = 'fill="#ffffff" stroke="#6b6b6b"'
+    expect(text.count(hollow) == sum(not s["clear"] for s in hidden["satellites"]),
+           "one hollow mark per hidden satellite")
 print("ok")

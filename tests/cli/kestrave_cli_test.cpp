@@ -17,6 +17,7 @@
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "encoding/text_encoding.h"
+#include "fieldkit/horizon.h"
 #include "fieldkit/results_export.h"
 #include "fieldkit/sun_outage.h"
 
@@ -437,6 +438,44 @@ TEST(KestraveCli, FieldKitOptionsAreCheckedAndTheTableStaysAsItWas) {
     EXPECT_EQ(linesOf(late.out).size(), 1 + 39 + 1u);
     EXPECT_EQ(late.err.find("kestrave-cli: warning: --date 2031.5 "), 0u);
     EXPECT_EQ(late.err.find('\n'), late.err.size() - 1);
+}
+
+TEST(KestraveCli, AHorizonFileIsReadOrRefusedWithItsLine) {
+    const fs::path mixed = scratchFile("-mixed.txt");
+    writeBytes(mixed, "120,150,12.5\r\n# a mast\r\n200,30\r\n");
+    const fs::path high = scratchFile("-high.txt");
+    writeBytes(high, "120 150 95\n");
+    const fs::path large = scratchFile("-large.txt");
+    writeBytes(large, std::string(HorizonFileLimit + 1, '\n'));
+    const std::string missing = scratchFile(".missing").string();
+    const RefusedRun cases[] = {
+        {{"--horizon", mixed.string()},
+         mixed.string() +
+             ": line 3: a profile point (2 numbers) in a file of obstacles (3 numbers each)"},
+        {{"--horizon", high.string(), "--format", "json"},
+         high.string() + ": line 1: elevation \"95\" is not within 0 to 90"},
+        {{"--horizon", large.string()}, large.string() + ": the file is larger than 65536 bytes"},
+        {{"--horizon", missing}, "--horizon \"" + missing + "\": cannot be read"},
+        {{"--horizon"}, "--horizon: 1 required TEXT missing (see --help)"},
+    };
+    for (const RefusedRun& c : cases) expectRefused(c);
+
+    // The table says nothing of the obstacles.
+    const fs::path good = scratchFile("-good.txt");
+    writeBytes(good, "0 360 80\n");
+    ProgramRun plain = runProgram({"--city", u8"上海"});
+    ProgramRun withHorizon = runProgram({"--city", u8"上海", "--horizon", good.string()});
+    ASSERT_EQ(withHorizon.status, 0) << withHorizon.err;
+    EXPECT_EQ(withHorizon.out, plain.out);
+    // Nothing stands above an 80-degree wall all round.
+    ProgramRun csv =
+        runProgram({"--city", u8"上海", "--horizon", good.string(), "--format", "csv"});
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    const std::vector<std::string> lines = linesOf(csv.out);
+    EXPECT_NE(lines[0].find(",horizon_elevation,clearance,clear"), std::string::npos);
+    for (std::size_t line = 1; line + 1 < lines.size(); ++line)
+        EXPECT_EQ(lines[line].substr(lines[line].rfind(',')), ",false") << lines[line];
+    for (const fs::path& file : {mixed, high, large, good}) fs::remove(file);
 }
 
 TEST(KestraveCli, GbkCsvIsTheUtf8CsvInCodePage936) {

@@ -346,3 +346,39 @@ TEST_F(DetailsWindowTest, SunOutagesFollowTheDishAndBandWhichAreKept) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DetailsWindowTest, TheLineOfSightSaysWhetherTheObstaclesHideTheSatellite) {
+    // In true azimuths: a wall from 200 to 280 degrees, 40 high, and a roof
+    // from 100 to 200, 20 high.
+    storeValue(HKEY_CURRENT_USER, "Horizon", REG_SZ,
+               storedTextBytes("T;200.00,280.00,40.00;100.00,200.00,20.00"));
+    storeValue(HKEY_CURRENT_USER, "Data", REG_BINARY,
+               storedList({"57.0,west", "105.5,south", "-60.0,under"}));
+    HostedMainWindow main;
+    main.state().seams.today = newYear2026;
+    main.command(IDOK);
+    struct Case {
+        const char* longitude;
+        const char* lineOfSight;
+    };
+    const Case cases[] = {
+        // 14.53 degrees high at 249.26, behind the wall.
+        {"57.0", "视线：被遮挡（遮挡物高40.00度）"},
+        // 42.45 high at 196.79, above the roof.
+        {"105.5", "视线：通畅（高出遮挡22.45度）"},
+        {"-60.0", "视线：被遮挡（在地平线以下）"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.longitude);
+        whileModalOpen(
+            main.window(), [&] { doubleClickRow(main, main.rowWithLongitude(c.longitude)); },
+            [&](HWND dialog) {
+                EXPECT_EQ(dlgText(dialog, IDC_DETAILS_LINE_OF_SIGHT), c.lineOfSight);
+                pressDialogKey(dialog, GetDlgItem(dialog, IDC_DETAILS_OFFSET), VK_ESCAPE);
+            });
+    }
+}
+
+}  // namespace

@@ -46,6 +46,7 @@ struct Session {
     OffsetSetting offset;
     DishSetting dish;
     BandSetting band;
+    HorizonSettingText horizon;
     char description[SiteDescriptionCapacity] = {};
 
     void recalculate(const char* name, long double longitude, long double latitude) {
@@ -62,6 +63,7 @@ struct Session {
     void typeOffset(const char* text) { std::strcpy(offset.text, text); }
     void typeDish(const char* text) { std::strcpy(dish.text, text); }
     void chooseBand(const char* word) { std::strcpy(band.text, word); }
+    void setHorizon(const char* text) { std::strcpy(horizon.text, text); }
 
     // The store as the close sequence would leave `before` now.
     MemorySettingsBackend closedFrom(const MemorySettingsBackend& before) const {
@@ -70,6 +72,7 @@ struct Session {
         saveOffset(closed, offset);
         saveDish(closed, dish);
         saveBand(closed, band);
+        saveHorizon(closed, horizon);
         return closed;
     }
 };
@@ -89,6 +92,7 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
     store.memory.values["City"] = {ValueType::Text, std::string("old\0", 4)};
     store.memory.values["Offset"] = {ValueType::Text, std::string("10\0", 3)};
     store.memory.values["Band"] = {ValueType::Text, std::string("C\0", 2)};
+    store.memory.values["Horizon"] = {ValueType::Text, std::string("M\0", 2)};
     const MemorySettingsBackend start = store.memory;
 
     Session session;
@@ -98,6 +102,7 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
     loadOffset(store, session.offset);
     loadDish(store, session.dish);
     loadBand(store, session.band);
+    loadHorizon(store, session.horizon);
     SettingsAutosave autosave(store);
 
     struct Step {
@@ -170,6 +175,25 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
              autosave.bandChanged(session.band);
          },
          1},
+        {"an obstacle added",
+         [&] {
+             session.setHorizon("M;202.50,270.00,35.00");
+             autosave.horizonChanged(session.horizon);
+         },
+         1},
+        {"the obstacles confirmed unchanged", [&] { autosave.horizonChanged(session.horizon); }, 0},
+        {"the obstacles back to the stored ones",
+         [&] {
+             session.setHorizon("M");
+             autosave.horizonChanged(session.horizon);
+         },
+         1},
+        {"another obstacle",
+         [&] {
+             session.setHorizon("T;350.00,10.00,20.00");
+             autosave.horizonChanged(session.horizon);
+         },
+         1},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
@@ -182,16 +206,18 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
     // The close writes the same bytes once more; a second close writes nothing.
     const MemorySettingsBackend beforeClose = store.memory;
     EXPECT_TRUE(autosave.close(session.site, session.table, session.flags, session.offset,
-                               session.dish, session.band));
+                               session.dish, session.band, session.horizon));
     expectSameValues(store.memory, beforeClose);
     const int afterClose = store.writes;
     EXPECT_FALSE(autosave.close(session.site, session.table, session.flags, session.offset,
-                                session.dish, session.band));
+                                session.dish, session.band, session.horizon));
     autosave.siteChanged(session.site);
     autosave.listChanged(session.table);
     session.typeDish("2.4");
     autosave.dishChanged(session.dish);
     autosave.bandChanged(session.band);
+    session.setHorizon("T");
+    autosave.horizonChanged(session.horizon);
     EXPECT_EQ(store.writes, afterClose);
     EXPECT_TRUE(autosave.closed());
 }
@@ -232,7 +258,8 @@ TEST(SettingsAutosave, ADishTypedBackToTheDefaultReadsAsTheDefault) {
     loadDish(store, reread);
     EXPECT_STREQ(reread.text, DefaultDishText);
     // The close leaves it: the text is the one read at the start.
-    autosave.close(ReceivingSite(), TestSatelliteTable(), 0, OffsetSetting(), dish, BandSetting());
+    autosave.close(ReceivingSite(), TestSatelliteTable(), 0, OffsetSetting(), dish, BandSetting(),
+                   HorizonSettingText());
     EXPECT_EQ(store.memory.values.at("Dish").bytes, std::string("0.6", 4));
 }
 

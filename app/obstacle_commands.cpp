@@ -1,0 +1,74 @@
+#include "app/obstacle_commands.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "app/obstacles_dialog.h"
+#include "fieldkit/magnetic_model.h"
+#include "fieldkit/site_obstacles.h"
+
+static_assert(HorizonTextCapacity == HorizonSettingCapacity,
+              "the stored Horizon value holds every setting the field kit writes");
+
+namespace {
+
+// The site of the last recalculation, whose numbers the table shows.
+ReceivingSite recalculatedSite(const MainWindowState& state) {
+    ReceivingSite site = state.model.site;
+    site.longitude = state.model.lastRecalculation.longitude;
+    site.latitude = state.model.lastRecalculation.latitude;
+    return site;
+}
+
+double decimalYearToday(const MainWindowState& state) {
+    const CalendarDate today = state.seams.today();
+    double decimalYear = today.year;
+    decimalYearOfDate(today.year, today.month, today.day, decimalYear);
+    return decimalYear;
+}
+
+}  // namespace
+
+void loadObstacles(MainWindowState& state) {
+    loadHorizon(state.model.settings, state.model.horizon);
+}
+
+void updateObstacles(MainWindowState& state) {
+    state.model.obstacles = obstacleHorizon(storedHorizonSetting(state.model.horizon.text),
+                                            recalculatedSite(state), decimalYearToday(state));
+    InvalidateRect(state.controls.tableView, nullptr, FALSE);
+}
+
+void editObstacles(MainWindowState& state) {
+    HorizonSetting setting = storedHorizonSetting(state.model.horizon.text);
+    if (!runObstaclesDialog(state.controls.instance, state.controls.window, setting)) return;
+    char text[HorizonSettingCapacity];
+    if (!formatHorizonSetting(setting, text)) return;
+    static_assert(sizeof text == sizeof state.model.horizon.text);
+    std::memcpy(state.model.horizon.text, text, sizeof text);
+    state.model.autosave.horizonChanged(state.model.horizon);
+    updateObstacles(state);
+}
+
+bool rowHiddenByObstacles(const MainWindowState& state, int row) {
+    if (row < 0 || row >= state.controls.table.rowCount()) return false;
+    return hiddenByObstacles(state.model.obstacles, rowLongitude(state.controls.table, row),
+                             recalculatedSite(state));
+}
+
+LRESULT onTableCustomDraw(const MainWindowState& state, const NMHDR& header) {
+    // The header is the start of the list view's own, writable NMLVCUSTOMDRAW.
+    auto& draw = *reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header));
+    switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return state.model.obstacles.empty() ? CDRF_DODEFAULT : CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            if (!rowHiddenByObstacles(state, static_cast<int>(draw.nmcd.dwItemSpec)))
+                return CDRF_DODEFAULT;
+            draw.clrText = GetSysColor(COLOR_GRAYTEXT);
+            return CDRF_NEWFONT;
+        default:
+            return CDRF_DODEFAULT;
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The main window's obstacles: the stored setting at start-up, the
+// obstacles dialog (IDM_OBSTACLES), and the table's rows of hidden
+// satellites drawn in grey.
+
+#include <windows.h>
+
+#include "app/main_window_state.h"
+
+// At start-up, before the first recalculation: the value Horizon.
+void loadObstacles(MainWindowState& state);
+
+// After a recalculation or a change of the obstacles: the obstacles in
+// true azimuths at the site of the last recalculation, on today's date,
+// and the table drawn again with its marks.
+void updateObstacles(MainWindowState& state);
+
+// IDM_OBSTACLES: the dialog; once confirmed, Horizon written when it changed
+// and the marks updated.
+void editObstacles(MainWindowState& state);
+
+// Whether the satellite of `row` stands above the horizon but is hidden by
+// an obstacle, from the site of the last recalculation.
+bool rowHiddenByObstacles(const MainWindowState& state, int row);
+
+// The table's NM_CUSTOMDRAW: the rows of hidden satellites in the grey of
+// disabled text. Returns the value for DWLP_MSGRESULT.
+LRESULT onTableCustomDraw(const MainWindowState& state, const NMHDR& header);

@@ -1,0 +1,220 @@
+#include "app/obstacles_dialog.h"
+
+#include <commctrl.h>
+
+#include "app/byte_limited_edit.h"
+#include "app/centre_window.h"
+#include "app/control_text.h"
+#include "app/dialog_procedure.h"
+#include "app/list_view_table.h"
+#include "fieldkit/site_obstacles.h"
+#include "res/resource_ids.h"
+
+namespace {
+
+// The list's columns (code page 936 titles), widths at 96 pixels per inch.
+struct ObstacleColumn {
+    const char* title;
+    int width;
+};
+const ObstacleColumn Columns[] = {
+    {"\xC6\xF0\xCA\xBC\xB7\xBD\xCE\xBB", 80},  // 起始方位
+    {"\xD6\xD5\xD6\xB9\xB7\xBD\xCE\xBB", 80},  // 终止方位
+    {"\xB8\xDF\xB6\xC8\xBD\xC7", 70},          // 高度角
+};
+enum ObstacleColumnIndex { FromColumn = 0, ToColumn = 1, ElevationColumn = 2 };
+
+// "360.00" and room for a sign or a blank more.
+constexpr std::size_t ObstacleBoxLimit = 8;
+constexpr std::size_t BoxCapacity = ObstacleBoxLimit + 1;
+
+// The dialog's context in DWLP_USER: the setting it edits, and its list.
+struct ObstaclesContext {
+    HorizonSetting* result = nullptr;
+    HorizonSetting editing;
+    ListViewTable list;
+};
+
+HWND box(HWND dialog, int id) { return GetDlgItem(dialog, id); }
+
+int selectedRow(const ObstaclesContext& context) { return context.list.nextSelectedRow(-1); }
+
+// The boxes as one obstacle; false while they do not hold one.
+bool readBoxes(HWND dialog, HorizonSector& sector) {
+    char from[BoxCapacity];
+    char to[BoxCapacity];
+    char elevation[BoxCapacity];
+    readControlText(box(dialog, IDC_OBSTACLE_FROM), from, sizeof from);
+    readControlText(box(dialog, IDC_OBSTACLE_TO), to, sizeof to);
+    readControlText(box(dialog, IDC_OBSTACLE_ELEVATION), elevation, sizeof elevation);
+    return readObstacleEntry(from, to, elevation, sector);
+}
+
+// Add and change need an obstacle in the boxes (and add room for one
+// more); change and delete a selected row.
+void enableButtons(HWND dialog, const ObstaclesContext& context) {
+    HorizonSector sector;
+    const bool entry = readBoxes(dialog, sector);
+    const bool selected = selectedRow(context) != -1;
+    const bool room = context.editing.sectors.size() < HorizonSectorCapacity;
+    EnableWindow(box(dialog, IDC_OBSTACLE_ADD), entry && room);
+    EnableWindow(box(dialog, IDC_OBSTACLE_CHANGE), entry && selected);
+    EnableWindow(box(dialog, IDC_OBSTACLE_DELETE), selected);
+}
+
+void showRow(ObstaclesContext& context, int row) {
+    const ObstacleCells cells =
+        obstacleCells(context.editing.sectors[static_cast<std::size_t>(row)]);
+    context.list.setCell(row, FromColumn, cells.from);
+    context.list.setCell(row, ToColumn, cells.to);
+    context.list.setCell(row, ElevationColumn, cells.elevation);
+}
+
+void onInitDialog(HWND dialog, ObstaclesContext& context) {
+    centreWindow(dialog);
+    HWND listView = box(dialog, IDC_OBSTACLE_LIST);
+    SendMessageW(listView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                 LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    context.list = ListViewTable(listView);
+    for (int column = 0; column < 3; ++column)
+        context.list.insertColumn(column, Columns[column].width, Columns[column].title,
+                                  ColumnAlignment::Left);
+    for (std::size_t row = 0; row < context.editing.sectors.size(); ++row) {
+        context.list.insertRow(static_cast<int>(row), "");
+        showRow(context, static_cast<int>(row));
+    }
+    for (int id : {IDC_OBSTACLE_FROM, IDC_OBSTACLE_TO, IDC_OBSTACLE_ELEVATION})
+        limitTypingToBytes(box(dialog, id), ObstacleBoxLimit);
+    CheckDlgButton(dialog, IDC_OBSTACLE_COMPASS,
+                   context.editing.compassBearings ? BST_CHECKED : BST_UNCHECKED);
+    enableButtons(dialog, context);
+}
+
+// A row chosen in the list: its numbers into the boxes, to change them.
+void onRowSelected(HWND dialog, ObstaclesContext& context, int row) {
+    const ObstacleCells cells =
+        obstacleCells(context.editing.sectors[static_cast<std::size_t>(row)]);
+    setControlText(box(dialog, IDC_OBSTACLE_FROM), cells.from);
+    setControlText(box(dialog, IDC_OBSTACLE_TO), cells.to);
+    setControlText(box(dialog, IDC_OBSTACLE_ELEVATION), cells.elevation);
+    enableButtons(dialog, context);
+}
+
+// The buttons check again: a greyed button may still be pressed by a message.
+// Once added, the boxes are emptied for the next obstacle, so that a second
+// press adds nothing twice.
+void onAdd(HWND dialog, ObstaclesContext& context) {
+    HorizonSector sector;
+    if (!readBoxes(dialog, sector) || context.editing.sectors.size() >= HorizonSectorCapacity)
+        return;
+    const int row = static_cast<int>(context.editing.sectors.size());
+    context.editing.sectors.push_back(sector);
+    context.list.insertRow(row, "");
+    showRow(context, row);
+    for (int id : {IDC_OBSTACLE_FROM, IDC_OBSTACLE_TO, IDC_OBSTACLE_ELEVATION})
+        setControlText(box(dialog, id), "");
+    SetFocus(box(dialog, IDC_OBSTACLE_FROM));
+    enableButtons(dialog, context);
+}
+
+void onChange(HWND dialog, ObstaclesContext& context) {
+    HorizonSector sector;
+    const int row = selectedRow(context);
+    if (row == -1 || !readBoxes(dialog, sector)) return;
+    context.editing.sectors[static_cast<std::size_t>(row)] = sector;
+    showRow(context, row);
+}
+
+void onDelete(HWND dialog, ObstaclesContext& context) {
+    const int row = selectedRow(context);
+    if (row == -1) return;
+    context.editing.sectors.erase(context.editing.sectors.begin() + row);
+    context.list.deleteRow(row);
+    enableButtons(dialog, context);
+}
+
+void onOk(HWND dialog, ObstaclesContext& context) {
+    context.editing.compassBearings =
+        IsDlgButtonChecked(dialog, IDC_OBSTACLE_COMPASS) == BST_CHECKED;
+    *context.result = context.editing;
+    EndDialog(dialog, IDOK);
+}
+
+// Whether the focus is in one of the three boxes.
+bool typingAnObstacle(HWND dialog) {
+    HWND focus = GetFocus();
+    return focus == box(dialog, IDC_OBSTACLE_FROM) || focus == box(dialog, IDC_OBSTACLE_TO) ||
+           focus == box(dialog, IDC_OBSTACLE_ELEVATION);
+}
+
+INT_PTR onCommand(HWND dialog, WPARAM wParam, ObstaclesContext& context) {
+    switch (LOWORD(wParam)) {
+        case IDC_OBSTACLE_FROM:
+        case IDC_OBSTACLE_TO:
+        case IDC_OBSTACLE_ELEVATION:
+            if (HIWORD(wParam) == EN_CHANGE) enableButtons(dialog, context);
+            return TRUE;
+        case IDC_OBSTACLE_ADD:
+            onAdd(dialog, context);
+            return TRUE;
+        case IDC_OBSTACLE_CHANGE:
+            onChange(dialog, context);
+            return TRUE;
+        case IDC_OBSTACLE_DELETE:
+            onDelete(dialog, context);
+            return TRUE;
+        case IDOK:
+            // Enter in the boxes adds what they hold (or nothing, while
+            // they hold no obstacle) rather than closing the dialog without it.
+            if (typingAnObstacle(dialog)) {
+                onAdd(dialog, context);
+            } else {
+                onOk(dialog, context);
+            }
+            return TRUE;
+        case IDCANCEL:
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+INT_PTR onNotify(HWND dialog, const NMHDR& header, ObstaclesContext& context) {
+    if (header.idFrom != IDC_OBSTACLE_LIST || header.code != LVN_ITEMCHANGED) return FALSE;
+    const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+    if (change.iItem < 0 || change.iItem >= static_cast<int>(context.editing.sectors.size()))
+        return TRUE;
+    const bool selectedNow = (change.uNewState & LVIS_SELECTED) != 0;
+    const bool selectedBefore = (change.uOldState & LVIS_SELECTED) != 0;
+    if (selectedNow && !selectedBefore) {
+        onRowSelected(dialog, context, change.iItem);
+    } else if (selectedBefore != selectedNow) {
+        enableButtons(dialog, context);
+    }
+    return TRUE;
+}
+
+INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, ObstaclesContext& context) {
+    switch (message) {
+        case WM_INITDIALOG:
+            onInitDialog(dialog, context);
+            return TRUE;
+        case WM_COMMAND:
+            return onCommand(dialog, wParam, context);
+        case WM_NOTIFY:
+            return onNotify(dialog, *reinterpret_cast<const NMHDR*>(lParam), context);
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace
+
+bool runObstaclesDialog(HINSTANCE instance, HWND owner, HorizonSetting& setting) {
+    ObstaclesContext context;
+    context.result = &setting;
+    context.editing = setting;
+    return runModalDialog<ObstaclesContext, handle>(instance, IDD_OBSTACLES, owner, context) ==
+           IDOK;
+}

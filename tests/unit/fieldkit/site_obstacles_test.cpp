@@ -1,0 +1,136 @@
+#include "fieldkit/site_obstacles.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "encoding/text_encoding.h"
+#include "fieldkit/line_of_sight_text.h"
+
+namespace {
+
+ReceivingSite siteAt(long double longitude, long double latitude) {
+    ReceivingSite site;
+    site.longitude = longitude;
+    site.latitude = latitude;
+    return site;
+}
+
+TEST(ObstacleEntry, ReadsThreeNumbersWithinTheirRanges) {
+    struct Case {
+        const char* from;
+        const char* to;
+        const char* elevation;
+        bool accepted;
+        HorizonSector sector;
+    };
+    const Case cases[] = {
+        {"202.5", "270", "35", true, {202.5L, 270, 35}},
+        {"350", "10", "20", true, {350, 10, 20}},  // through north
+        {"0", "360", "5", true, {0, 360, 5}},      // the whole circle
+        {" 12 ", "1e2", "+7", true, {12, 100, 7}},
+        {"12.345", "20.004", "0", true, {12.35L, 20, 0}},  // hundredths, as stored
+        {"359.999", "0", "90", true, {360, 0, 90}},
+        {"", "10", "5", false, {}},
+        {"10", "", "5", false, {}},
+        {"10", "20", "", false, {}},
+        {".", "20", "5", false, {}},
+        {"abc", "20", "5", false, {}},
+        {"12abc", "20", "5", false, {}},
+        {"1e", "20", "5", false, {}},
+        {"-1", "20", "5", false, {}},
+        {"10", "360.01", "5", false, {}},
+        {"10", "20", "90.01", false, {}},
+        {"10", "20", "-0.5", false, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.from) + "|" + c.to + "|" + c.elevation);
+        HorizonSector sector{1, 2, 3};
+        EXPECT_EQ(readObstacleEntry(c.from, c.to, c.elevation, sector), c.accepted);
+        const HorizonSector expected = c.accepted ? c.sector : HorizonSector{1, 2, 3};
+        EXPECT_EQ(sector.from, expected.from);
+        EXPECT_EQ(sector.to, expected.to);
+        EXPECT_EQ(sector.elevation, expected.elevation);
+    }
+}
+
+TEST(ObstacleEntry, CellsShowTwoDecimals) {
+    const ObstacleCells cells = obstacleCells({202.5L, 0, 35});
+    EXPECT_STREQ(cells.from, "202.50");
+    EXPECT_STREQ(cells.to, "0");
+    EXPECT_STREQ(cells.elevation, "35.00");
+}
+
+TEST(SiteObstacles, AStoredTextThatIsNoSettingGivesTheFirstStart) {
+    const char* const unreadable[] = {"", "X;1,2,3", "M;1,2", "M;400,2,3", "T;1,2,3;"};
+    for (const char* text : unreadable) {
+        SCOPED_TRACE(text);
+        const HorizonSetting setting = storedHorizonSetting(text);
+        EXPECT_TRUE(setting.compassBearings);
+        EXPECT_TRUE(setting.sectors.empty());
+    }
+    const HorizonSetting read = storedHorizonSetting("T;350.00,10.00,20.00");
+    EXPECT_FALSE(read.compassBearings);
+    ASSERT_EQ(read.sectors.size(), 1u);
+    EXPECT_EQ(read.sectors[0].from, 350);
+}
+
+TEST(SiteObstacles, CompassBearingsTurnWithTheDeclinationAtTheSite) {
+    // Beijing: about 7.6 degrees west in 2026, so a compass bearing of 210
+    // is about 202.4 true; true azimuths stay as typed.
+    const ReceivingSite beijing = siteAt(116.46L, 39.92L);
+    HorizonSetting setting;
+    setting.sectors = {{210, 280, 35}};
+    setting.compassBearings = false;
+    const Horizon asTyped = obstacleHorizon(setting, beijing, 2026.0);
+    EXPECT_EQ(asTyped.sectors()[0].from, 210);
+    setting.compassBearings = true;
+    const Horizon turned = obstacleHorizon(setting, beijing, 2026.0);
+    ASSERT_EQ(turned.sectors().size(), 1u);
+    EXPECT_NEAR(static_cast<double>(turned.sectors()[0].from), 202.45, 0.1);
+    EXPECT_NEAR(static_cast<double>(turned.sectors()[0].to), 272.45, 0.1);
+    EXPECT_EQ(turned.sectors()[0].elevation, 35);
+}
+
+TEST(SiteObstacles, HiddenMeansAboveTheHorizonButBelowAnObstacle) {
+    const ReceivingSite beijing = siteAt(116.46L, 39.92L);
+    Horizon wall;
+    ASSERT_TRUE(wall.setSectors({{202.5L, 270, 35}}));
+    struct Case {
+        long double longitude;
+        bool hidden;
+    };
+    // 57 east: low in the west-south-west, behind the wall; 105.5 east:
+    // south-south-west, beside it; 180: below the horizon, not the wall's doing.
+    const Case cases[] = {{57, true}, {105.5L, false}, {200, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<double>(c.longitude));
+        EXPECT_EQ(hiddenByObstacles(wall, c.longitude, beijing), c.hidden);
+        EXPECT_FALSE(hiddenByObstacles(Horizon(), c.longitude, beijing));
+    }
+}
+
+TEST(LineOfSightText, SaysClearHiddenOrBelowTheHorizon) {
+    struct Case {
+        bool visible;
+        HorizonClearance clearance;
+        const char* text;
+    };
+    const Case cases[] = {
+        {true, {30.15L, 12.3L, true}, u8"视线：通畅（高出遮挡12.30度）"},
+        {true, {35, -20.47L, false}, u8"视线：被遮挡（遮挡物高35.00度）"},
+        {true, {0, 42.45L, true}, u8"视线：通畅（高出遮挡42.45度）"},
+        {false, {0, -5, false}, u8"视线：被遮挡（在地平线以下）"},
+        {false, {20, -25, false}, u8"视线：被遮挡（在地平线以下）"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        SatelliteFieldNumbers numbers;
+        numbers.visible = c.visible;
+        char text[LineOfSightTextCapacity];
+        buildLineOfSightText(numbers, c.clearance, text);
+        EXPECT_EQ(utf8FromCp936(text), c.text);
+    }
+}
+
+}  // namespace
