@@ -185,10 +185,14 @@ grep -qF '[Software\\Orlek Software\\Kestrave]' "$prefix/system.reg" ||
   fail "the uninstaller removed the settings in HKEY_LOCAL_MACHINE"
 pass "uninstalled: files, shortcuts and uninstall entry gone, settings kept"
 
-# Last, so that an oversized build still has its packages tried.
+# Last, so that an oversized build still has its packages tried. The limits
+# catch a library pulled in by accident (iostreams, a printf family, a
+# demangler: each tens or hundreds of KB); the program's own features (the
+# list files and export, the sun outages, the obstacles) took kestrave.exe
+# from 276 KB to 433 KB.
 echo "== program sizes =="
 oversized=()
-for program_and_limit in kestrave-cli.exe:614400 kestrave.exe:307200; do
+for program_and_limit in kestrave-cli.exe:614400 kestrave.exe:491520; do
   program=${program_and_limit%%:*}
   limit=${program_and_limit#*:}
   size=$(stat -c %s "build/release/bin/$program")

@@ -269,7 +269,7 @@ private:
 std::vector<StoredValue> storedSettings() {
     std::vector<StoredValue> values;
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
-        for (const char* name : {"City", "X", "Y", "Data", "Offset"}) {
+        for (const char* name : {"City", "X", "Y", "Data", "Offset", "Dish", "Band", "Horizon"}) {
             values.push_back(readStoredValue(root, name));
         }
     }
