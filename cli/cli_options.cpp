@@ -117,9 +117,11 @@ bool placeSite(const std::string& cityUtf8, ReceivingSite& site, std::string& er
     return true;
 }
 
-// A number read as TextToNumber reads it, non-empty, within low..high.
-bool readNumber(const char* option, const std::string& given, double low, double high,
-                double& value, std::string& error) {
+// A number read as TextToNumber reads it, non-empty, within low..high,
+// `range` naming the bounds in the message.
+bool readBoundedNumber(const char* option, const std::string& given, long double low,
+                       long double high, const char* range, long double& value,
+                       std::string& error) {
     std::string text = given;
     long double read = 0;
     if (text.empty() || TextToNumber(text.data(), &read) != 1) {
@@ -127,10 +129,19 @@ bool readNumber(const char* option, const std::string& given, double low, double
         return false;
     }
     if (!(read >= low && read <= high)) {
-        error = quotedValue(option, given) + "out of range (" + std::to_string(int(low)) + " to " +
-                std::to_string(int(high)) + ")";
+        error = quotedValue(option, given) + "out of range (" + range + ")";
         return false;
     }
+    value = read;
+    return true;
+}
+
+// The same, the bounds whole numbers named as they are.
+bool readNumber(const char* option, const std::string& given, double low, double high,
+                double& value, std::string& error) {
+    const std::string range = std::to_string(int(low)) + " to " + std::to_string(int(high));
+    long double read = 0;
+    if (!readBoundedNumber(option, given, low, high, range.c_str(), read, error)) return false;
     value = static_cast<double>(read);
     return true;
 }
@@ -309,24 +320,6 @@ bool fieldOptionsFromOptions(const CliOptions& options, const std::string& today
 namespace {
 
 constexpr Choice<Band> Bands[] = {{"c", Band::C}, {"ku", Band::Ku}, {"ka", Band::Ka}};
-
-// A number within low..high, `range` naming the bounds in the message.
-bool readBoundedNumber(const char* option, const std::string& given, long double low,
-                       long double high, const char* range, long double& value,
-                       std::string& error) {
-    std::string text = given;
-    long double read = 0;
-    if (text.empty() || TextToNumber(text.data(), &read) != 1) {
-        error = quotedValue(option, given) + "not a number";
-        return false;
-    }
-    if (!(read >= low && read <= high)) {
-        error = quotedValue(option, given) + "out of range (" + range + ")";
-        return false;
-    }
-    value = read;
-    return true;
-}
 
 // Options that mean something only with --sun-outage.
 bool onlyWithSunOutage(const CliOptions& options, std::string& error) {

@@ -92,28 +92,19 @@ void saveSettings(SettingsBackend& store, const ReceivingSite& site, const Satel
     if (flags & ListChanged) saveSatelliteList(store, table);
 }
 
-void loadOffset(SettingsBackend& store, OffsetSetting& offset) {
-    // As the site texts: a value that does not end within the field is not a text.
-    std::memset(offset.text, 0, sizeof offset.text);
-    store.readStringValue(OffsetValue, offset.text, sizeof offset.text);
-    if (std::memchr(offset.text, '\0', sizeof offset.text) == nullptr) offset.text[0] = '\0';
-    std::memcpy(offset.stored, offset.text, sizeof offset.stored);
-}
-
-void saveOffset(SettingsBackend& store, const OffsetSetting& offset) {
-    char text[OffsetTextCapacity];
-    std::size_t length = strnlen(offset.text, sizeof offset.text - 1);
-    std::memcpy(text, offset.text, length);
-    text[length] = '\0';
-    if (strncmp(text, offset.stored, sizeof offset.stored) == 0) return;
-    store.writeStringValue(OffsetValue, text);
-}
-
 namespace {
 
 constexpr const char* DishValue = "Dish";
 constexpr const char* BandValue = "Band";
 constexpr const char* HorizonValue = "Horizon";
+
+// Reads a text value into `text`, zero-filled first; as the site texts, a
+// value that does not end within the field is not a text and reads as empty.
+void readTextOrEmpty(SettingsBackend& store, const char* name, char* text, std::size_t capacity) {
+    std::memset(text, 0, capacity);
+    store.readStringValue(name, text, capacity);
+    if (std::memchr(text, '\0', capacity) == nullptr) text[0] = '\0';
+}
 
 // Reads a text value of at most capacity - 1 bytes into `text`; false,
 // leaving `text` as it was, when it is missing or does not end within them.
@@ -142,6 +133,15 @@ bool isBandWord(const char* text) {
 
 }  // namespace
 
+void loadOffset(SettingsBackend& store, OffsetSetting& offset) {
+    readTextOrEmpty(store, OffsetValue, offset.text, sizeof offset.text);
+    std::memcpy(offset.stored, offset.text, sizeof offset.stored);
+}
+
+void saveOffset(SettingsBackend& store, const OffsetSetting& offset) {
+    writeChangedText(store, OffsetValue, offset.text, offset.stored, sizeof offset.text);
+}
+
 void loadDish(SettingsBackend& store, DishSetting& dish) {
     readShortText(store, DishValue, dish.text, sizeof dish.text);
     std::memcpy(dish.stored, dish.text, sizeof dish.stored);
@@ -163,17 +163,10 @@ void saveBand(SettingsBackend& store, const BandSetting& band) {
 }
 
 void loadHorizon(SettingsBackend& store, HorizonSettingText& horizon) {
-    std::memset(horizon.text, 0, sizeof horizon.text);
-    store.readStringValue(HorizonValue, horizon.text, sizeof horizon.text);
-    if (std::memchr(horizon.text, '\0', sizeof horizon.text) == nullptr) horizon.text[0] = '\0';
+    readTextOrEmpty(store, HorizonValue, horizon.text, sizeof horizon.text);
     std::memcpy(horizon.stored, horizon.text, sizeof horizon.stored);
 }
 
 void saveHorizon(SettingsBackend& store, const HorizonSettingText& horizon) {
-    char text[HorizonTextCapacity];
-    std::size_t length = strnlen(horizon.text, sizeof horizon.text - 1);
-    std::memcpy(text, horizon.text, length);
-    text[length] = '\0';
-    if (strncmp(text, horizon.stored, sizeof horizon.stored) == 0) return;
-    store.writeStringValue(HorizonValue, text);
+    writeChangedText(store, HorizonValue, horizon.text, horizon.stored, sizeof horizon.text);
 }
