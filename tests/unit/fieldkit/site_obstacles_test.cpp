@@ -6,15 +6,9 @@
 
 #include "encoding/text_encoding.h"
 #include "fieldkit/line_of_sight_text.h"
+#include "tests/support/sites.h"
 
 namespace {
-
-ReceivingSite siteAt(long double longitude, long double latitude) {
-    ReceivingSite site;
-    site.longitude = longitude;
-    site.latitude = latitude;
-    return site;
-}
 
 TEST(ObstacleEntry, ReadsThreeNumbersWithinTheirRanges) {
     struct Case {

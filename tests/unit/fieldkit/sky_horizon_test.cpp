@@ -8,15 +8,9 @@
 
 #include "encoding/text_encoding.h"
 #include "fieldkit/sky_svg.h"
+#include "tests/support/sites.h"
 
 namespace {
-
-ReceivingSite siteAt(long double longitude, long double latitude) {
-    ReceivingSite site;
-    site.longitude = longitude;
-    site.latitude = latitude;
-    return site;
-}
 
 SkyLayout pictureOf(const ReceivingSite& site, const std::vector<SkySatelliteInput>& satellites) {
     return layoutSkyPicture(site, "2026-01-01", 0, "WMM2025", true, satellites);
