@@ -12,12 +12,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-std::string clock(int secondOfDay) {
-    char text[TimeTextCapacity];
-    formatTimeOfDay(secondOfDay, text);
-    return text;
-}
-
 // Minutes to a tenth: 809 s is "13.5".
 std::string minutesText(int seconds) {
     const int tenths = (seconds * 10 + 30) / 60;
@@ -40,14 +34,6 @@ std::string padded(const std::string& text, std::size_t width) {
 
 std::string rightAligned(const std::string& text, std::size_t width) {
     return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
-}
-
-// A field quoted when it holds a comma, a quote or a line end.
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
 }
 
 // 2027-02-28 至 2027-03-09，2027-10-05 至 2027-10-13
@@ -127,9 +113,9 @@ std::string sunOutageJson(const SunOutageReport& report) {
         for (const SunOutageDay& day : satellite.days) {
             Json outage;
             outage["date"] = dateText(day.date);
-            outage["start"] = clock(day.startSecond);
-            outage["peak"] = clock(day.peakSecond);
-            outage["end"] = clock(day.endSecond);
+            outage["start"] = timeOfDayText(day.startSecond);
+            outage["peak"] = timeOfDayText(day.peakSecond);
+            outage["end"] = timeOfDayText(day.endSecond);
             outage["duration_s"] = day.durationSeconds;
             outage["min_separation_deg"] = static_cast<double>(day.minSeparation);
             days.push_back(outage);
@@ -155,8 +141,8 @@ std::string sunOutageCsv(const SunOutageReport& report, const char* lineEnd) {
         const std::string lead = csvField(satellite.name) + "," +
                                  reportNumberText(static_cast<double>(satellite.longitude)) + ",";
         for (const SunOutageDay& day : satellite.days) {
-            csv += lead + dateText(day.date) + "," + clock(day.startSecond) + "," +
-                   clock(day.peakSecond) + "," + clock(day.endSecond) + "," +
+            csv += lead + dateText(day.date) + "," + timeOfDayText(day.startSecond) + "," +
+                   timeOfDayText(day.peakSecond) + "," + timeOfDayText(day.endSecond) + "," +
                    std::to_string(day.durationSeconds) + "," +
                    reportNumberText(static_cast<double>(day.minSeparation)) + lineEnd;
         }
@@ -197,8 +183,10 @@ std::string sunOutageTable(const SunOutageReport& report, const std::string& sit
         table += u8"  日期        开始      最强      结束        分钟";
         table += lineEnd;
         for (const SunOutageDay& day : satellite.days) {
-            table += "  " + padded(dateText(day.date), 12) + padded(clock(day.startSecond), 10) +
-                     padded(clock(day.peakSecond), 10) + padded(clock(day.endSecond), 10) +
+            table += "  " + padded(dateText(day.date), 12) +
+                     padded(timeOfDayText(day.startSecond), 10) +
+                     padded(timeOfDayText(day.peakSecond), 10) +
+                     padded(timeOfDayText(day.endSecond), 10) +
                      rightAligned(minutesText(day.durationSeconds), 6) + lineEnd;
         }
     }

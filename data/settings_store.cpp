@@ -17,13 +17,17 @@ constexpr const char* OffsetValue = "Offset";
 // 北京
 constexpr char DefaultSiteName[] = "\xB1\xB1\xBE\xA9";
 
-// Reads one site text. The field is zero-filled first, so that a value
-// stored without its NUL still ends inside the field; a value that fills
-// the whole field without a NUL is not a text and reads as empty.
+// Reads a text value into `text`. The field is zero-filled first, so that a
+// value stored without its NUL still ends inside the field; a value that
+// fills the whole field without a NUL is not a text and reads as empty.
+void readTextOrEmpty(SettingsBackend& store, const char* name, char* text, std::size_t capacity) {
+    std::memset(text, 0, capacity);
+    store.readStringValue(name, text, capacity);
+    if (std::memchr(text, '\0', capacity) == nullptr) text[0] = '\0';
+}
+
 void readSiteText(SettingsBackend& store, const char* name, char (&field)[SiteTextCapacity]) {
-    std::memset(field, 0, sizeof field);
-    store.readStringValue(name, field, sizeof field);
-    if (std::memchr(field, '\0', sizeof field) == nullptr) field[0] = '\0';
+    readTextOrEmpty(store, name, field, sizeof field);
 }
 
 // Writes one site text, never reading past its field.
@@ -97,14 +101,6 @@ namespace {
 constexpr const char* DishValue = "Dish";
 constexpr const char* BandValue = "Band";
 constexpr const char* HorizonValue = "Horizon";
-
-// Reads a text value into `text`, zero-filled first; as the site texts, a
-// value that does not end within the field is not a text and reads as empty.
-void readTextOrEmpty(SettingsBackend& store, const char* name, char* text, std::size_t capacity) {
-    std::memset(text, 0, capacity);
-    store.readStringValue(name, text, capacity);
-    if (std::memchr(text, '\0', capacity) == nullptr) text[0] = '\0';
-}
 
 // Reads a text value of at most capacity - 1 bytes into `text`; false,
 // leaving `text` as it was, when it is missing or does not end within them.

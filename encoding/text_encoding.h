@@ -16,8 +16,8 @@ bool utf16ToUtf8(const std::u16string& utf16, std::string& out);
 bool cp936ToUtf16(const std::string& cp936, std::u16string& out);
 bool utf16ToCp936(const std::u16string& utf16, std::string& out);
 
-// For fixed texts known to convert (tests, literals): the converted text, or
-// an empty string when the conversion fails.
+// The converted text, or an empty string when the conversion fails (fixed
+// texts, or texts already checked, such as the table's cells).
 std::string cp936FromUtf8(const std::string& utf8);
 std::string utf8FromCp936(const std::string& cp936);
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "encoding/text_builder.h"
+#include "fieldkit/details_text.h"
 #include "numtext/numtext.h"
 
 namespace {
@@ -55,19 +56,7 @@ int bandChoiceOfWord(const char* word) {
 }
 
 bool readDishDiameter(const char* text, long double* metres) {
-    *metres = 0;
-    // As the offset box: TextToNumber takes an empty text, a lone sign or
-    // point as zero; a diameter the user gave has a digit, and nothing
-    // after the number.
-    const std::size_t length = std::strlen(text);
-    if (std::strpbrk(text, "0123456789") == nullptr) return false;
-    if (std::strspn(text, "0123456789.+-e ") != length) return false;
-    std::string copy(text, length);  // TextToNumber removes blanks in place
-    long double value = 0;
-    if (TextToNumber(copy.data(), &value) != 1) return false;
-    if (!(value >= SmallestDish && value <= LargestDish)) return false;
-    *metres = value;
-    return true;
+    return readBoxNumber(text, SmallestDish, LargestDish, metres);
 }
 
 void formatOutageSeason(const SunOutageSeason& season, char (&text)[OutageTextCapacity]) {

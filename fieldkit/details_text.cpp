@@ -102,20 +102,24 @@ void buildRange(const DetailsInput& input, TextBuilder text) {
 
 }  // namespace
 
-bool readOffsetAngle(const char* text, long double* degrees) {
-    *degrees = 0;
-    // TextToNumber takes an empty text, a lone sign or point as zero; an
-    // angle the user gave has a digit.
+bool readBoxNumber(const char* text, long double low, long double high, long double* value) {
+    *value = 0;
+    // TextToNumber takes an empty text, a lone sign or point as zero; a
+    // number the user gave has a digit.
     const std::size_t length = std::strlen(text);
     if (std::strpbrk(text, "0123456789") == nullptr) return false;
     // Nothing after the number either (TextToNumber stops looking after an exponent).
     if (std::strspn(text, "0123456789.+-e ") != length) return false;
     std::vector<char> copy(text, text + length + 1);  // TextToNumber removes blanks in place
-    long double value = 0;
-    if (TextToNumber(copy.data(), &value) != 1) return false;
-    if (!(value >= 0 && value <= LargestOffset)) return false;
-    *degrees = value;
+    long double read = 0;
+    if (TextToNumber(copy.data(), &read) != 1) return false;
+    if (!(read >= low && read <= high)) return false;
+    *value = read;
     return true;
+}
+
+bool readOffsetAngle(const char* text, long double* degrees) {
+    return readBoxNumber(text, 0, LargestOffset, degrees);
 }
 
 void formBearingText(long double bearing, bool southernSite, char* text, std::size_t capacity) {

@@ -8,24 +8,11 @@
 
 namespace {
 
-std::string utf8Of(const std::string& cp936) {
-    std::string utf8;
-    return cp936ToUtf8(cp936, utf8) ? utf8 : std::string();
-}
-
 ReportValue text(const std::string& value) { return {ReportValue::Kind::Text, value, 0, false}; }
 ReportValue number(long double value) {
     return {ReportValue::Kind::Number, "", static_cast<double>(value), false};
 }
 ReportValue truth(bool value) { return {ReportValue::Kind::Truth, "", 0, value}; }
-
-// A field quoted when it holds a comma, a quote or a line end.
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
 
 std::string csvValue(const ReportValue& value) {
     switch (value.kind) {
@@ -41,10 +28,18 @@ std::string csvValue(const ReportValue& value) {
 
 }  // namespace
 
+// A field quoted when it holds a comma, a quote or a line end.
+std::string csvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
 FieldReport buildFieldReport(const SatelliteTable& table, const FieldSurvey& survey,
                              std::optional<double> offsetAngle) {
     FieldReport report;
-    report.site.name = utf8Of(survey.siteName);
+    report.site.name = utf8FromCp936(survey.siteName);
     report.site.longitude = survey.site.longitude;
     report.site.latitude = survey.site.latitude;
     report.site.heightMetres = survey.heightMetres;
@@ -57,12 +52,12 @@ FieldReport buildFieldReport(const SatelliteTable& table, const FieldSurvey& sur
     report.withHorizon = survey.horizon.has_value();
     for (int row = 0; row < table.rowCount(); ++row) {
         FieldReportRow line;
-        line.name = utf8Of(cellText(table, row, ColumnName));
-        line.longitudeText = utf8Of(cellText(table, row, ColumnLongitude));
+        line.name = utf8FromCp936(cellText(table, row, ColumnName));
+        line.longitudeText = utf8FromCp936(cellText(table, row, ColumnLongitude));
         line.longitude = rowLongitude(table, row);
-        line.elevationText = utf8Of(cellText(table, row, ColumnElevation));
-        line.azimuthText = utf8Of(cellText(table, row, ColumnAzimuth));
-        line.polarisationText = utf8Of(cellText(table, row, ColumnPolarisation));
+        line.elevationText = utf8FromCp936(cellText(table, row, ColumnElevation));
+        line.azimuthText = utf8FromCp936(cellText(table, row, ColumnAzimuth));
+        line.polarisationText = utf8FromCp936(cellText(table, row, ColumnPolarisation));
         line.numbers = survey.satellites[static_cast<std::size_t>(row)].numbers;
         if (offsetAngle)
             line.offsetElevation = offsetDishElevation(line.numbers.elevation, *offsetAngle);

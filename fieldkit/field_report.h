@@ -71,5 +71,9 @@ std::vector<ReportField> satelliteFields(const FieldReportRow& row);
 // double ("42.0" for a whole number, "1e-05"), "null" when not finite.
 std::string reportNumberText(double value);
 
+// A CSV field: quoted, its quotes doubled, when it holds a comma, a quote or
+// a line end.
+std::string csvField(const std::string& text);
+
 // RFC 4180: a header row and one row per satellite, each ended by `lineEnd`.
 std::string fieldReportCsv(const FieldReport& report, const char* lineEnd);

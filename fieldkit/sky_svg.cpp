@@ -62,15 +62,14 @@ public:
                attribute("y2", y2) + " " + style + "/>\n";
     }
     void polyline(const std::vector<SkyPoint>& points, const char* style) {
-        out += "<polyline points=\"";
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            if (i > 0) out += ' ';
-            out += svgNumber(points[i].x) + "," + svgNumber(points[i].y);
-        }
-        out += std::string("\" ") + style + "/>\n";
+        pointsElement("polyline", points, style);
     }
     void polygon(const std::vector<SkyPoint>& points, const char* style) {
-        out += "<polygon points=\"";
+        pointsElement("polygon", points, style);
+    }
+    void pointsElement(const char* element, const std::vector<SkyPoint>& points,
+                       const char* style) {
+        out += std::string("<") + element + " points=\"";
         for (std::size_t i = 0; i < points.size(); ++i) {
             if (i > 0) out += ' ';
             out += svgNumber(points[i].x) + "," + svgNumber(points[i].y);

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "calc/trig.h"
+#include "fieldkit/field_numbers.h"
 #include "numtext/decimal_power.h"
 
 namespace {
@@ -183,14 +184,6 @@ long double vsopVariable(const Series (&variable)[N], long double tau) {
     return value * 1e-8L;
 }
 
-// `angle` brought into 0 <= a < 360.
-long double fullCircle(long double angle) {
-    long double a = std::fmod(angle, 360.0L);
-    if (a < 0) a += 360;
-    if (a >= 360) a -= 360;
-    return a + 0.0L;
-}
-
 long double dot(const Vector3& a, const Vector3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
 }  // namespace
@@ -281,8 +274,8 @@ ApparentSun apparentSun(long double julianDayTt) {
     const long double b = beta * RadiansPerDegree;
 
     ApparentSun sun;
-    sun.longitude = fullCircle(lambda / RadiansPerDegree);
-    sun.rightAscension = fullCircle(
+    sun.longitude = bearingWithinCircle(lambda / RadiansPerDegree);
+    sun.rightAscension = bearingWithinCircle(
         std::atan2(std::sin(lambda) * std::cos(epsilon) - std::tan(b) * std::sin(epsilon),
                    std::cos(lambda)) /
         RadiansPerDegree);
@@ -298,8 +291,8 @@ long double meanSiderealTime(long double julianDayUt) {
     ExtendedPrecisionScope precision;
     const long double days = julianDayUt - J2000JulianDay;
     const long double T = days / (100 * DaysPerJulianYear);
-    return fullCircle(280.46061837L + 360.98564736629L * days +
-                      T * T * (0.000387933L - T / 38710000));
+    return bearingWithinCircle(280.46061837L + 360.98564736629L * days +
+                               T * T * (0.000387933L - T / 38710000));
 }
 
 Vector3 siteEarthFixed(const GeodeticSite& site) {
@@ -356,7 +349,7 @@ HorizontalDirection horizontalDirection(const GeodeticSite& site, const Vector3&
     const long double e = dot(east, siteToTarget);
     const long double n = dot(north, siteToTarget);
     HorizontalDirection direction;
-    direction.azimuth = fullCircle(std::atan2(e, n) / RadiansPerDegree);
+    direction.azimuth = bearingWithinCircle(std::atan2(e, n) / RadiansPerDegree);
     direction.elevation = std::atan2(dot(up, siteToTarget), std::hypot(e, n)) / RadiansPerDegree;
     return direction;
 }

@@ -533,3 +533,9 @@ void formatHourMinute(int secondOfDay, char (&text)[TimeTextCapacity]) {
     writeTwoDigits(minute % 60, text + 3);
     text[5] = '\0';
 }
+
+std::string timeOfDayText(int secondOfDay) {
+    char text[TimeTextCapacity];
+    formatTimeOfDay(secondOfDay, text);
+    return text;
+}

@@ -17,6 +17,7 @@
 // the rounded end less the rounded start.
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "data/receiving_site.h"
@@ -135,3 +136,5 @@ std::vector<SunTrackPoint> sunTrack(const ReceivingSite& site, long double heigh
 constexpr std::size_t TimeTextCapacity = 9;
 void formatTimeOfDay(int secondOfDay, char (&text)[TimeTextCapacity]);
 void formatHourMinute(int secondOfDay, char (&text)[TimeTextCapacity]);
+// formatTimeOfDay as a string.
+std::string timeOfDayText(int secondOfDay);

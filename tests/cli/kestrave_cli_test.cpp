@@ -491,12 +491,6 @@ TEST(KestraveCli, GbkCsvIsTheUtf8CsvInCodePage936) {
 
 // --- Sun outages -----------------------------------------------------------------
 
-std::string clockText(int second) {
-    char text[TimeTextCapacity];
-    formatTimeOfDay(second, text);
-    return text;
-}
-
 TEST(KestraveCli, SunOutageTablePrintsEveryDayOfThePrediction) {
     const fs::path list = scratchFile(".txt");
     writeBytes(list, u8"105.5,亚洲3号  (AsiaSat-3S)\n-60.0,西方\n");
@@ -534,8 +528,8 @@ TEST(KestraveCli, SunOutageTablePrintsEveryDayOfThePrediction) {
         SCOPED_TRACE(dateText(day.date));
         const std::string& line = lines[8 + i];
         EXPECT_EQ(line.substr(0, 44),
-                  "  " + dateText(day.date) + "  " + clockText(day.startSecond) + "  " +
-                      clockText(day.peakSecond) + "  " + clockText(day.endSecond) + "  ");
+                  "  " + dateText(day.date) + "  " + timeOfDayText(day.startSecond) + "  " +
+                      timeOfDayText(day.peakSecond) + "  " + timeOfDayText(day.endSecond) + "  ");
         // Minutes to a tenth, right-aligned under their heading.
         EXPECT_NEAR(std::stod(line.substr(44)), day.durationSeconds / 60.0, 0.05);
         EXPECT_EQ(line.size(), 50u);
@@ -556,7 +550,7 @@ TEST(KestraveCli, SunOutageTablePrintsEveryDayOfThePrediction) {
     for (std::size_t i = 0; i < year.days.size(); ++i) {
         const SunOutageDay& day = year.days[i];
         EXPECT_EQ(utcLines[8 + i].substr(0, 22),
-                  "  " + dateText(day.date) + "  " + clockText(day.startSecond - 8 * 3600));
+                  "  " + dateText(day.date) + "  " + timeOfDayText(day.startSecond - 8 * 3600));
     }
 }
 
