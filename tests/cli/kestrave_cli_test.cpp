@@ -20,6 +20,7 @@
 #include "fieldkit/horizon.h"
 #include "fieldkit/results_export.h"
 #include "fieldkit/sun_outage.h"
+#include "tests/support/file_bytes.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -73,16 +74,6 @@ fs::path scratchFile(const std::string& suffix) {
 #endif
     return fs::temp_directory_path() / ("kestrave-cli-" + std::to_string(process) + "-" +
                                         test->test_suite_name() + "-" + test->name() + suffix);
-}
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary);
-    file << bytes;
 }
 
 std::string crLfToLf(std::string text) {

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
+#include "data/satellite_catalogue.h"
 #include "tests/gui/registry_fixture.h"
 
 class GuiTest : public ::testing::Test {
@@ -24,4 +26,14 @@ inline std::string storedList(const std::vector<std::string>& records) {
         bytes += record + '\0';
     }
     return bytes + std::string(2, '\0');
+}
+
+// The records of the built-in catalogue (code page 936), in their stored order.
+inline std::vector<std::string> catalogueRecords() {
+    std::vector<std::string> records;
+    for (const char* record = DefaultCatalogue; *record != '\0';
+         record += std::strlen(record) + 1) {
+        records.emplace_back(record);
+    }
+    return records;
 }

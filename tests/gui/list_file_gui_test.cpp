@@ -25,6 +25,7 @@
 #include "tests/gui/gui_fixture.h"
 #include "tests/gui/hosted_main_window.h"
 #include "tests/gui/modal_window.h"
+#include "tests/support/file_bytes.h"
 
 namespace {
 
@@ -62,16 +63,6 @@ bool chooseFromTheTest(HWND, const FileDialogRequest& request, std::wstring& pat
     return true;
 }
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream file(path, std::ios::binary);
-    file << bytes;
-}
-
 const std::string Bom = "\xEF\xBB\xBF";
 const UINT Question = MB_YESNO | MB_ICONQUESTION;
 const UINT Warning = MB_OK | MB_ICONWARNING;
@@ -79,14 +70,6 @@ const UINT Warning = MB_OK | MB_ICONWARNING;
 // Two satellites as the program writes them: UTF-8, a byte order mark, CRLF.
 const std::string TwoSatellites =
     Bom + u8"115.5,中星6E  (ChinaSat 6E)\r\n122.0,亚洲9号  (AsiaSat 9)\r\n";
-
-// The built-in catalogue's records, code page 936.
-std::vector<std::string> catalogueRecords() {
-    std::vector<std::string> records;
-    for (const char* record = DefaultCatalogue; *record != '\0'; record += std::strlen(record) + 1)
-        records.push_back(record);
-    return records;
-}
 
 class ListFileTest : public GuiTest {
 protected:

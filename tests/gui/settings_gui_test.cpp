@@ -22,16 +22,6 @@ using SettingsTest = GuiTest;
 
 const char* const ShanghaiDescription = "上海\r\n经度：东经121.48度\r\n纬度：北纬31.22度";
 
-// The records of the built-in catalogue, in their stored order.
-std::vector<std::string> catalogueRecords() {
-    std::vector<std::string> records;
-    for (const char* record = DefaultCatalogue; *record != '\0';
-         record += std::strlen(record) + 1) {
-        records.emplace_back(record);
-    }
-    return records;
-}
-
 TEST_F(SettingsTest, SecondStartReadsBackTheSiteAndTheResortedList) {
     {
         HostedMainWindow first;
