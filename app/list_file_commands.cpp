@@ -148,11 +148,9 @@ void exportResults(MainWindowState& state) {
     if (!state.seams.askFileToSave(state.controls.window, request, path)) return;
 
     // The site the table's numbers and its description are for.
-    ReceivingSite site = model.site;
-    site.longitude = model.lastRecalculation.longitude;
-    site.latitude = model.lastRecalculation.latitude;
-    const std::string csv =
-        resultsCsvFile(state.controls.table, site, model.siteDescription, today);
+    const std::string csv = resultsCsvFile(
+        state.controls.table, lastRecalculatedSite(model.site, model.lastRecalculation),
+        model.siteDescription, today);
     if (!replaceFileWith(path, csv)) warnAboutFile(state, CannotWrite, path);
 }
 

@@ -101,9 +101,8 @@ void copyResults(const MainWindowState& state) {
 }
 
 void showDetails(MainWindowState& state, int row) {
-    ReceivingSite site = state.model.site;
-    site.longitude = state.model.lastRecalculation.longitude;
-    site.latitude = state.model.lastRecalculation.latitude;
+    const ReceivingSite site =
+        lastRecalculatedSite(state.model.site, state.model.lastRecalculation);
     showSatelliteDetails(state.controls.instance, state.controls.window, state.controls.table, row,
                          site, state.model.siteDescription, state.seams.today(), state.model.offset,
                          state.model.autosave, state.model.dish, state.model.band,

@@ -74,7 +74,7 @@ void onInitDialog(MainWindowState& state) {
                  LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     insertSatelliteColumns(controls.table);
     fillTableFromSettings(state);
-    loadObstacles(state);
+    loadHorizon(state.model.settings, state.model.horizon);
     recalculate(state, RecalculationSite::Inputs);
     loadOffset(state.model.settings, state.model.offset);
     loadDish(state.model.settings, state.model.dish);

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the modal dialog (IDD_MAIN_WINDOW) that is the whole
 // program. This file wires its controls and dispatches its messages; what
-// each command does lives beside it (main_commands, main_menus, city_box).
+// each command does lives beside it (main_commands, main_menus, city_box,
+// tooltips, list_file_commands, obstacle_commands).
 
 #include <windows.h>
 

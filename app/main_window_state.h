@@ -89,4 +89,4 @@ constexpr std::size_t SiteNameReadCapacity = SiteNameLimit + 1;
 
 // Typing limits in bytes: coordinate boxes 6, city box 18.
 constexpr std::size_t CoordinateBoxLimit = 6;
-constexpr std::size_t CityBoxLimit = 18;
+constexpr std::size_t CityBoxLimit = SiteNameLimit;

@@ -15,24 +15,12 @@ namespace {
 
 // The site of the last recalculation, whose numbers the table shows.
 ReceivingSite recalculatedSite(const MainWindowState& state) {
-    ReceivingSite site = state.model.site;
-    site.longitude = state.model.lastRecalculation.longitude;
-    site.latitude = state.model.lastRecalculation.latitude;
-    return site;
+    return lastRecalculatedSite(state.model.site, state.model.lastRecalculation);
 }
 
-double decimalYearToday(const MainWindowState& state) {
-    const CalendarDate today = state.seams.today();
-    double decimalYear = today.year;
-    decimalYearOfDate(today.year, today.month, today.day, decimalYear);
-    return decimalYear;
-}
+double decimalYearToday(const MainWindowState& state) { return decimalYearOf(state.seams.today()); }
 
 }  // namespace
-
-void loadObstacles(MainWindowState& state) {
-    loadHorizon(state.model.settings, state.model.horizon);
-}
 
 void updateObstacles(MainWindowState& state) {
     state.model.obstacles = obstacleHorizon(storedHorizonSetting(state.model.horizon.text),

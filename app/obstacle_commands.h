@@ -7,9 +7,6 @@
 
 #include "app/main_window_state.h"
 
-// At start-up, before the first recalculation: the value Horizon.
-void loadObstacles(MainWindowState& state);
-
 // After a recalculation or a change of the obstacles: the obstacles in
 // true azimuths at the site of the last recalculation, on today's date,
 // and the table drawn again with its marks.

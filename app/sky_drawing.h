@@ -1,8 +1,9 @@
 #pragma once
 // The sky picture drawn with GDI into a window's area: the panorama toward
 // the equator with the horizon, the ground, a 10 degree grid, the
-// geostationary arc, every satellite of the list as a dot, one of them
-// marked and labelled, and the compass words under the horizon.
+// geostationary arc, the obstacles filled, the sun's track dotted, every
+// satellite of the list as a dot (hollow where hidden), one of them marked
+// and labelled, and the compass words under the horizon.
 
 #include <windows.h>
 

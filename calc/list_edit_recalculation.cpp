@@ -30,3 +30,10 @@ void recalculateAfterListEdit(bool siteInputsUsable, const char* cityBoxText, Re
     site.longitude = typedLongitude;
     site.latitude = typedLatitude;
 }
+
+ReceivingSite lastRecalculatedSite(const ReceivingSite& site, const LastRecalculation& last) {
+    ReceivingSite recalculated = site;
+    recalculated.longitude = last.longitude;
+    recalculated.latitude = last.latitude;
+    return recalculated;
+}

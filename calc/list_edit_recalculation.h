@@ -10,6 +10,9 @@ struct LastRecalculation {
     long double latitude = 0;
 };
 
+// The site the table's numbers are for: `site` at the last recalculation's coordinates.
+ReceivingSite lastRecalculatedSite(const ReceivingSite& site, const LastRecalculation& last);
+
 // recalculateAll with the city box's text, remembering the coordinates it computed for.
 void recalculateForSite(const char* cityBoxText, ReceivingSite& site, SatelliteTable& table,
                         ChangeFlags& flags, char (&description)[SiteDescriptionCapacity],

@@ -133,3 +133,9 @@ bool decimalYearOfDate(int year, int month, int day, double& decimalYear) {
     decimalYear = year + (dayOfYear - 1) / (isLeapYear(year) ? 366.0 : 365.0);
     return true;
 }
+
+double decimalYearOf(const CalendarDate& date) {
+    double decimalYear = date.year;
+    decimalYearOfDate(date.year, date.month, date.day, decimalYear);
+    return decimalYear;
+}

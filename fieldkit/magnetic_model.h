@@ -5,6 +5,8 @@
 
 #include <cstddef>
 
+#include "fieldkit/calendar_date.h"
+
 // One row of a coefficient file: degree n, order m, the Gauss coefficients
 // g and h at the epoch (nT) and their secular variation (nT per year).
 struct MagneticCoefficient {
@@ -54,3 +56,6 @@ MagneticField evaluateMagneticField(const MagneticModel& model, double latitude,
 // Decimal year of a calendar date: year + (day of year - 1) / days in the
 // year, 1 January being day 1. Returns false for a date that does not exist.
 bool decimalYearOfDate(int year, int month, int day, double& decimalYear);
+
+// The same for a date; the plain year for a date that does not exist.
+double decimalYearOf(const CalendarDate& date);

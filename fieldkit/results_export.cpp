@@ -20,10 +20,8 @@ bool fitsFileName(unsigned char byte) {
 std::string resultsCsvFile(const SatelliteTable& table, const ReceivingSite& site,
                            const char* siteDescription, const CalendarDate& date) {
     // As kestrave-cli reads --date YYYY-MM-DD.
-    double decimalYear = date.year;
-    decimalYearOfDate(date.year, date.month, date.day, decimalYear);
     const FieldSurvey survey =
-        surveyField(table, site, siteDescription, dateText(date), decimalYear, 0);
+        surveyField(table, site, siteDescription, dateText(date), decimalYearOf(date), 0);
     return "\xEF\xBB\xBF" + fieldReportCsv(buildFieldReport(table, survey, std::nullopt), "\r\n");
 }
 

@@ -6,9 +6,8 @@
 void prepareSatelliteDetails(const SatelliteTable& table, int row, const ReceivingSite& site,
                              const char* siteDescription, const CalendarDate& date,
                              SatelliteDetails& details, const Horizon& obstacles) {
-    double decimalYear = date.year;
-    decimalYearOfDate(date.year, date.month, date.day, decimalYear);
-    FieldSurvey survey = surveyField(table, site, siteDescription, dateText(date), decimalYear, 0);
+    FieldSurvey survey =
+        surveyField(table, site, siteDescription, dateText(date), decimalYearOf(date), 0);
     if (!obstacles.empty()) survey.horizon = obstacles;
     details.sky = layoutSkyPicture(survey);
     details.selected = row;
