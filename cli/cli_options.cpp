@@ -11,6 +11,7 @@
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/magnetic_model.h"
 #include "numtext/numtext.h"
+#include "numtext/strict_number.h"
 
 const char CliUsage[] =
     "Usage: kestrave-cli [--city NAME | --lon DEG --lat DEG] [--list FILE | --current-list]\n"
@@ -117,19 +118,18 @@ bool placeSite(const std::string& cityUtf8, ReceivingSite& site, std::string& er
     return true;
 }
 
-// A number read as TextToNumber reads it, non-empty, within low..high,
-// `range` naming the bounds in the message.
-bool readBoundedNumber(const char* option, const std::string& given, long double low,
-                       long double high, const char* range, long double& value,
-                       std::string& error) {
-    std::string text = given;
+// A number that is the whole text (readStrictNumber) within `range`,
+// `bounds` naming it in the message.
+bool readBoundedNumber(const char* option, const std::string& given, NumberRange range,
+                       const char* bounds, long double& value, std::string& error) {
     long double read = 0;
-    if (text.empty() || TextToNumber(text.data(), &read) != 1) {
-        error = quotedValue(option, given) + "not a number";
+    const NumberRefusal refusal = readStrictNumber(given, range, &read);
+    if (refusal == NumberRefusal::OutOfRange) {
+        error = quotedValue(option, given) + "out of range (" + bounds + ")";
         return false;
     }
-    if (!(read >= low && read <= high)) {
-        error = quotedValue(option, given) + "out of range (" + range + ")";
+    if (refusal != NumberRefusal::None) {
+        error = quotedValue(option, given) + "not a number";
         return false;
     }
     value = read;
@@ -139,9 +139,9 @@ bool readBoundedNumber(const char* option, const std::string& given, long double
 // The same, the bounds whole numbers named as they are.
 bool readNumber(const char* option, const std::string& given, double low, double high,
                 double& value, std::string& error) {
-    const std::string range = std::to_string(int(low)) + " to " + std::to_string(int(high));
+    const std::string bounds = std::to_string(int(low)) + " to " + std::to_string(int(high));
     long double read = 0;
-    if (!readBoundedNumber(option, given, low, high, range.c_str(), read, error)) return false;
+    if (!readBoundedNumber(option, given, {low, high}, bounds.c_str(), read, error)) return false;
     value = static_cast<double>(read);
     return true;
 }
@@ -342,8 +342,8 @@ bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& su
     if (!options.sunOutageYear) return onlyWithSunOutage(options, error);
     sun.wanted = true;
     long double year = 0;
-    if (!readBoundedNumber("--sun-outage", *options.sunOutageYear, FirstOutageYear, LastOutageYear,
-                           "2000 to 2100", year, error))
+    if (!readBoundedNumber("--sun-outage", *options.sunOutageYear,
+                           {FirstOutageYear, LastOutageYear}, "2000 to 2100", year, error))
         return false;
     if (year != std::floor(year)) {
         error = quotedValue("--sun-outage", *options.sunOutageYear) + "not a whole year";
@@ -355,7 +355,7 @@ bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& su
         return false;
     }
     if (options.dish &&
-        !readBoundedNumber("--dish", *options.dish, 0.1L, 30, "0.1 to 30", sun.dishMetres, error))
+        !readBoundedNumber("--dish", *options.dish, {0.1L, 30}, "0.1 to 30", sun.dishMetres, error))
         return false;
     Band band = Band::Ku;
     if (options.band && !choose("--band", *options.band, Bands, "use c, ku or ka", band, error))
@@ -363,7 +363,7 @@ bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& su
     sun.frequencyHz = bandFrequencyHz(band);
     long double gigahertz = 0;
     if (options.frequency) {
-        if (!readBoundedNumber("--frequency", *options.frequency, 1, 50, "1 to 50", gigahertz,
+        if (!readBoundedNumber("--frequency", *options.frequency, {1, 50}, "1 to 50", gigahertz,
                                error))
             return false;
         sun.frequencyHz = gigahertz * 1e9L;

@@ -7,6 +7,7 @@
 #include "encoding/text_builder.h"
 #include "fieldkit/details_text.h"
 #include "numtext/numtext.h"
+#include "numtext/strict_number.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ int bandChoiceOfWord(const char* word) {
 }
 
 bool readDishDiameter(const char* text, long double* metres) {
-    return readBoxNumber(text, SmallestDish, LargestDish, metres);
+    return readStrictNumber(text, {SmallestDish, LargestDish}, metres) == NumberRefusal::None;
 }
 
 void formatOutageSeason(const SunOutageSeason& season, char (&text)[OutageTextCapacity]) {

@@ -415,6 +415,8 @@ TEST(KestraveCli, FieldKitOptionsAreCheckedAndTheTableStaysAsItWas) {
         {{"--height", "100001"}, "--height \"100001\": out of range (-1000 to 100000)"},
         {{"--height", "-1000.5"}, "--height \"-1000.5\": out of range (-1000 to 100000)"},
         {{"--height", "tall"}, "--height \"tall\": not a number"},
+        {{"--height", " "}, "--height \" \": not a number"},
+        {{"--offset", "-"}, "--offset \"-\": not a number"},
         {{"--offset", "60.1"}, "--offset \"60.1\": out of range (0 to 60)"},
         {{"--offset", ""}, "--offset \"\": not a number"},
         {{"--format", "xml"}, "--format \"xml\": use table, csv or json (see --help)"},
