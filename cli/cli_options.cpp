@@ -7,6 +7,7 @@
 
 #include "calc/memory_site_controls.h"
 #include "calc/site_input.h"
+#include "cli/argument_reader.h"
 #include "encoding/text_encoding.h"
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/magnetic_model.h"
@@ -163,81 +164,41 @@ bool readDate(const std::string& given, FieldOptions& field, std::string& error)
     return false;
 }
 
-// An option that takes a value: kept in `given` (absent until given) or,
-// for one with a default, in `text`.
-struct ValueOption {
+// One row per option: its name and the member of CliOptions that keeps
+// what was given, as typed.
+struct OptionRow {
+    constexpr OptionRow(const char* name, std::optional<std::string> CliOptions::*text)
+        : name(name), text(text) {}
+    constexpr OptionRow(const char* name, bool CliOptions::*flag) : name(name), flag(flag) {}
+
     const char* name;
-    std::optional<std::string>* given;
-    std::string* text = nullptr;
+    std::optional<std::string> CliOptions::*text = nullptr;  // an option with a value
+    bool CliOptions::*flag = nullptr;                        // or a flag
 };
 
-struct FlagOption {
-    const char* name;
-    bool* set;
+// Every option of kestrave-cli. A new option is a row here, its member in
+// CliOptions and one function giving that member its meaning.
+constexpr OptionRow OptionRows[] = {
+    {"--city", &CliOptions::city},
+    {"--lon", &CliOptions::longitude},
+    {"--lat", &CliOptions::latitude},
+    {"--list", &CliOptions::listFile},
+    {"--current-list", &CliOptions::currentList},
+    {"--date", &CliOptions::date},
+    {"--height", &CliOptions::height},
+    {"--offset", &CliOptions::offset},
+    {"--format", &CliOptions::formatName},
+    {"--encoding", &CliOptions::encodingName},
+    {"--sky", &CliOptions::skyFile},
+    {"--horizon", &CliOptions::horizonFile},
+    {"--sun-outage", &CliOptions::sunOutageYear},
+    {"--dish", &CliOptions::dish},
+    {"--band", &CliOptions::band},
+    {"--frequency", &CliOptions::frequency},
+    {"--utc", &CliOptions::utc},
+    {"--cities", &CliOptions::cities},
+    {"--help", &CliOptions::help},
 };
-
-// What comes after an option as its value: anything but another option. A
-// negative number ("-70.5") is a value.
-bool looksLikeOption(const std::string& argument) {
-    if (argument.size() < 2 || argument[0] != '-') return false;
-    const char next = argument[1];
-    return !((next >= '0' && next <= '9') || next == '.');
-}
-
-// Reads "--name value", "--name=value" ("--lat=" gives an empty value) and
-// flags. A value that is missing is reported first, then the first argument
-// that is no known option, then the rest are left alone.
-template <std::size_t ValueCount, std::size_t FlagCount>
-bool readArguments(const std::vector<std::string>& arguments,
-                   const ValueOption (&valueOptions)[ValueCount],
-                   const FlagOption (&flags)[FlagCount], std::string& error) {
-    bool missing[ValueCount] = {};
-    std::optional<std::string> firstStray;
-    for (std::size_t at = 0; at < arguments.size(); ++at) {
-        const std::string& argument = arguments[at];
-        const std::size_t equals =
-            argument.compare(0, 2, "--") == 0 ? argument.find('=') : std::string::npos;
-        const std::string name = argument.substr(0, equals);
-        bool known = false;
-        for (const FlagOption& flag : flags) {
-            if (name != flag.name) continue;
-            if (equals != std::string::npos) {
-                error = name.substr(2) + " was given a disallowed flag override";
-                return false;
-            }
-            *flag.set = known = true;
-        }
-        for (std::size_t i = 0; i < ValueCount && !known; ++i) {
-            if (name != valueOptions[i].name) continue;
-            known = true;
-            std::string value;
-            if (equals != std::string::npos) {
-                value = argument.substr(equals + 1);
-            } else if (at + 1 < arguments.size() && !looksLikeOption(arguments[at + 1])) {
-                value = arguments[++at];
-            } else {
-                missing[i] = true;
-                continue;
-            }
-            missing[i] = false;
-            if (valueOptions[i].given) *valueOptions[i].given = value;
-            if (valueOptions[i].text) *valueOptions[i].text = value;
-        }
-        if (!known && !firstStray) firstStray = argument;
-    }
-    for (std::size_t i = 0; i < ValueCount; ++i) {
-        if (missing[i]) {
-            error = std::string(valueOptions[i].name) + ": 1 required TEXT missing";
-            return false;
-        }
-    }
-    if (!firstStray) return true;
-    const std::string& stray = *firstStray;
-    error = stray.compare(0, 1, "-") == 0
-                ? "unknown option \"" + stray.substr(0, stray.find('=')) + "\""
-                : "unexpected argument \"" + stray + "\"";
-    return false;
-}
 
 template <typename Value>
 struct Choice {
@@ -267,26 +228,22 @@ bool choose(const char* option, const std::string& given, const Choice<Value> (&
 
 bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& options,
                      std::string& error) {
-    std::string format = "table";
-    std::string encoding = "utf-8";
-    // The options that take a text, each kept as typed (the last one given wins).
-    const ValueOption valueOptions[] = {
-        {"--city", &options.city},           {"--lon", &options.longitude},
-        {"--lat", &options.latitude},        {"--list", &options.listFile},
-        {"--date", &options.date},           {"--height", &options.height},
-        {"--offset", &options.offset},       {"--sky", &options.skyFile},
-        {"--format", nullptr, &format},      {"--encoding", nullptr, &encoding},
-        {"--dish", &options.dish},           {"--frequency", &options.frequency},
-        {"--band", &options.band},           {"--sun-outage", &options.sunOutageYear},
-        {"--horizon", &options.horizonFile},
-    };
-    const FlagOption flags[] = {{"--cities", &options.cities},
-                                {"--help", &options.help},
-                                {"--utc", &options.utc},
-                                {"--current-list", &options.currentList}};
-    if (!readArguments(arguments, valueOptions, flags, error)) return false;
-    return choose("--encoding", encoding, Encodings, "use utf-8 or gbk", options.encoding, error) &&
-           choose("--format", format, Formats, "use table, csv or json", options.format, error);
+    std::vector<ArgumentOption> names;
+    for (const OptionRow& row : OptionRows) names.push_back({row.name, row.text != nullptr});
+    std::vector<GivenOption> given;
+    if (!readArguments(arguments, names, given, error)) return false;
+    for (const GivenOption& option : given) {
+        const OptionRow& row = OptionRows[option.option];
+        if (row.text) {
+            options.*row.text = option.value;  // the last one given wins
+        } else {
+            options.*row.flag = true;
+        }
+    }
+    return (!options.encodingName || choose("--encoding", *options.encodingName, Encodings,
+                                            "use utf-8 or gbk", options.encoding, error)) &&
+           (!options.formatName || choose("--format", *options.formatName, Formats,
+                                          "use table, csv or json", options.format, error));
 }
 
 bool siteFromOptions(const CliOptions& options, ReceivingSite& site, std::string& error) {

@@ -384,7 +384,7 @@ TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
          "unknown option \"--frobnicate\" (see --help)"},
         {{"--lon", "1", "--lat", "1", "--encoding", "latin1"},
          "--encoding \"latin1\": use utf-8 or gbk (see --help)"},
-        {{"--lon", "1", "--lat"}, "--lat: 1 required TEXT missing (see --help)"},
+        {{"--lon", "1", "--lat"}, "--lat: no value given (see --help)"},
         {{"--lon", "1", "--lat", "1", "--list", missing},
          "--list \"" + missing + "\": cannot be read"},
         {{"--lon", "1", "--lat", "1", "--list", badList.string()},
@@ -449,7 +449,7 @@ TEST(KestraveCli, AHorizonFileIsReadOrRefusedWithItsLine) {
          high.string() + ": line 1: elevation \"95\" is not within 0 to 90"},
         {{"--horizon", large.string()}, large.string() + ": the file is larger than 65536 bytes"},
         {{"--horizon", missing}, "--horizon \"" + missing + "\": cannot be read"},
-        {{"--horizon"}, "--horizon: 1 required TEXT missing (see --help)"},
+        {{"--horizon"}, "--horizon: no value given (see --help)"},
     };
     for (const RefusedRun& c : cases) expectRefused(c);
 
