@@ -70,9 +70,6 @@ struct FieldOptions {
 bool fieldOptionsFromOptions(const CliOptions& options, const std::string& today,
                              FieldOptions& field, std::string& error);
 
-// The --help text.
-extern const char CliUsage[];
-
 // What --sun-outage asks for.
 struct SunOutageOptions {
     bool wanted = false;  // --sun-outage was given

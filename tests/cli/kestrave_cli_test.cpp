@@ -14,6 +14,7 @@
 #include "calc/result_text.h"
 #include "calc/satellite_list_file.h"
 #include "cli/cli_options.h"
+#include "cli/cli_usage.h"
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "encoding/text_encoding.h"
