@@ -78,7 +78,7 @@ void onInitDialog(MainWindowState& state) {
     recalculate(state, RecalculationSite::Inputs);
     loadOffset(state.model.settings, state.model.offset);
     loadDish(state.model.settings, state.model.dish);
-    loadBand(state.model.settings, state.model.band);
+    loadBandSetting(state.model.settings, state.model.band);
 }
 
 void closeMainWindow(MainWindowState& state) {

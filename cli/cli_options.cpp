@@ -1,5 +1,6 @@
 #include "cli/cli_options.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstring>
 #include <iterator>
@@ -10,6 +11,7 @@
 #include "cli/argument_reader.h"
 #include "encoding/text_encoding.h"
 #include "fieldkit/calendar_date.h"
+#include "fieldkit/field_limits.h"
 #include "fieldkit/magnetic_model.h"
 #include "numtext/numtext.h"
 #include "numtext/strict_number.h"
@@ -71,14 +73,18 @@ bool placeSite(const std::string& cityUtf8, ReceivingSite& site, std::string& er
     return true;
 }
 
-// A number that is the whole text (readStrictNumber) within `range`,
-// `bounds` naming it in the message.
-bool readBoundedNumber(const char* option, const std::string& given, NumberRange range,
-                       const char* bounds, long double& value, std::string& error) {
+// A number that is the whole text (readStrictNumber) within `range`, the
+// message naming the range's ends as they are ("0.1 to 30").
+bool readNumber(const char* option, const std::string& given, NumberRange range, long double& value,
+                std::string& error) {
     long double read = 0;
     const NumberRefusal refusal = readStrictNumber(given, range, &read);
     if (refusal == NumberRefusal::OutOfRange) {
-        error = quotedValue(option, given) + "out of range (" + bounds + ")";
+        char low[NumberTextCapacity];
+        char high[NumberTextCapacity];
+        NumberToText(range.low, low, 0, -1);
+        NumberToText(range.high, high, 0, -1);
+        error = quotedValue(option, given) + "out of range (" + low + " to " + high + ")";
         return false;
     }
     if (refusal != NumberRefusal::None) {
@@ -89,12 +95,11 @@ bool readBoundedNumber(const char* option, const std::string& given, NumberRange
     return true;
 }
 
-// The same, the bounds whole numbers named as they are.
-bool readNumber(const char* option, const std::string& given, double low, double high,
-                double& value, std::string& error) {
-    const std::string bounds = std::to_string(int(low)) + " to " + std::to_string(int(high));
+// The same as a double.
+bool readNumber(const char* option, const std::string& given, NumberRange range, double& value,
+                std::string& error) {
     long double read = 0;
-    if (!readBoundedNumber(option, given, {low, high}, bounds.c_str(), read, error)) return false;
+    if (!readNumber(option, given, range, read, error)) return false;
     value = static_cast<double>(read);
     return true;
 }
@@ -110,7 +115,7 @@ bool readDate(const std::string& given, FieldOptions& field, std::string& error)
     field.dateText = given;
     if (readCalendarDate(given, field.decimalYear)) return true;
     if (given.find('-') == std::string::npos &&
-        readNumber("--date", given, 1900, 2100, field.decimalYear, error))
+        readNumber("--date", given, {1900, 2100}, field.decimalYear, error))
         return true;
     error = quotedValue("--date", given) + "use YYYY-MM-DD or a decimal year from 1900 to 2100";
     return false;
@@ -216,11 +221,12 @@ bool fieldOptionsFromOptions(const CliOptions& options, const std::string& today
                              FieldOptions& field, std::string& error) {
     if (!readDate(options.date ? *options.date : today, field, error)) return false;
     if (options.height &&
-        !readNumber("--height", *options.height, -1000, 100000, field.heightMetres, error))
+        !readNumber("--height", *options.height, SiteHeightRangeMetres, field.heightMetres, error))
         return false;
     if (options.offset) {
         double offset = 0;
-        if (!readNumber("--offset", *options.offset, 0, 60, offset, error)) return false;
+        if (!readNumber("--offset", *options.offset, OffsetRangeDegrees, offset, error))
+            return false;
         field.offset = offset;
     }
     return true;
@@ -228,7 +234,18 @@ bool fieldOptionsFromOptions(const CliOptions& options, const std::string& today
 
 namespace {
 
-constexpr Choice<Band> Bands[] = {{"c", Band::C}, {"ku", Band::Ku}, {"ka", Band::Ka}};
+// A band by its word in lower case: "c", "ku" or "ka".
+bool readBand(const std::string& given, Band& band, std::string& error) {
+    for (const BandWord& word : BandWords) {
+        std::string lower = word.word;
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (given != lower) continue;
+        band = word.band;
+        return true;
+    }
+    error = quotedValue("--band", given) + "use c, ku or ka";
+    return false;
+}
 
 // Options that mean something only with --sun-outage.
 bool onlyWithSunOutage(const CliOptions& options, std::string& error) {
@@ -251,8 +268,8 @@ bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& su
     if (!options.sunOutageYear) return onlyWithSunOutage(options, error);
     sun.wanted = true;
     long double year = 0;
-    if (!readBoundedNumber("--sun-outage", *options.sunOutageYear,
-                           {FirstOutageYear, LastOutageYear}, "2000 to 2100", year, error))
+    if (!readNumber("--sun-outage", *options.sunOutageYear, {FirstOutageYear, LastOutageYear}, year,
+                    error))
         return false;
     if (year != std::floor(year)) {
         error = quotedValue("--sun-outage", *options.sunOutageYear) + "not a whole year";
@@ -264,16 +281,14 @@ bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& su
         return false;
     }
     if (options.dish &&
-        !readBoundedNumber("--dish", *options.dish, {0.1L, 30}, "0.1 to 30", sun.dishMetres, error))
+        !readNumber("--dish", *options.dish, DishRangeMetres, sun.dishMetres, error))
         return false;
     Band band = Band::Ku;
-    if (options.band && !choose("--band", *options.band, Bands, "use c, ku or ka", band, error))
-        return false;
+    if (options.band && !readBand(*options.band, band, error)) return false;
     sun.frequencyHz = bandFrequencyHz(band);
     long double gigahertz = 0;
     if (options.frequency) {
-        if (!readBoundedNumber("--frequency", *options.frequency, {1, 50}, "1 to 50", gigahertz,
-                               error))
+        if (!readNumber("--frequency", *options.frequency, FrequencyRangeGHz, gigahertz, error))
             return false;
         sun.frequencyHz = gigahertz * 1e9L;
     }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "encoding/text_builder.h"
+#include "fieldkit/field_limits.h"
 #include "numtext/numtext.h"
 #include "numtext/strict_number.h"
 
@@ -33,7 +34,6 @@ const char Unknown[] = "-";
 const char TwoBlanks[] = "  ";
 const char LineBreak[] = "\r\n";
 
-constexpr long double LargestOffset = 60;
 struct Number {
     char text[NumberTextCapacity];
     Number(long double value, int decimals) { NumberToText(value, text, 0, decimals); }
@@ -102,7 +102,7 @@ void buildRange(const DetailsInput& input, TextBuilder text) {
 }  // namespace
 
 bool readOffsetAngle(const char* text, long double* degrees) {
-    return readStrictNumber(text, {0, LargestOffset}, degrees) == NumberRefusal::None;
+    return readStrictNumber(text, OffsetRangeDegrees, degrees) == NumberRefusal::None;
 }
 
 void formBearingText(long double bearing, bool southernSite, char* text, std::size_t capacity) {

@@ -11,7 +11,7 @@ struct NumberRange {
     long double low = -LDBL_MAX;
     long double high = LDBL_MAX;
 
-    bool contains(long double value) const { return value >= low && value <= high; }
+    constexpr bool contains(long double value) const { return value >= low && value <= high; }
 };
 
 // Why a text gives no number.
