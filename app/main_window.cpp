@@ -13,6 +13,7 @@
 #include "app/obstacle_commands.h"
 #include "app/tooltips.h"
 #include "calc/site_input.h"
+#include "fieldkit/details_outage.h"
 #include "res/resource_ids.h"
 
 namespace {
