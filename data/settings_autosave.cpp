@@ -19,33 +19,25 @@ void saveAsChanged(SettingsBackend& store, const Setting& setting, Setting& writ
 
 }  // namespace
 
-void SettingsAutosave::siteChanged(const ReceivingSite& site) {
-    if (closed_) return;
-    saveSite(store_, site);
-}
+void SettingsAutosave::siteChanged(const ReceivingSite& site) { saveSite(store_, site); }
 
 void SettingsAutosave::listChanged(const SatelliteTable& table) {
-    if (closed_) return;
     saveSatelliteList(store_, table);
 }
 
 void SettingsAutosave::offsetChanged(const OffsetSetting& offset) {
-    if (closed_) return;
     saveAsChanged(store_, offset, written_, offsetWritten_, saveOffset);
 }
 
 void SettingsAutosave::dishChanged(const DishSetting& dish) {
-    if (closed_) return;
     saveAsChanged(store_, dish, writtenDish_, dishWritten_, saveDish);
 }
 
 void SettingsAutosave::bandChanged(const BandSetting& band) {
-    if (closed_) return;
     saveAsChanged(store_, band, writtenBand_, bandWritten_, saveBand);
 }
 
 void SettingsAutosave::horizonChanged(const HorizonSettingText& horizon) {
-    if (closed_) return;
     saveAsChanged(store_, horizon, horizonWritten_, horizonWasWritten_, saveHorizon);
 }
 
