@@ -2,8 +2,9 @@
 // The commands that take the satellite list from a file or a built-in list
 // and write the list or the results to a file: IDM_OPEN_LIST, IDM_SAVE_LIST,
 // IDM_EXPORT_RESULTS, IDM_LOAD_CURRENT_LIST and IDM_RESTORE_BUILT_IN_LIST.
-// A list replaces the table only after the user says Yes; then ListChanged
-// is set and every row recalculated. None of them is ever greyed.
+// A list replaces the table only after the user says Yes; the list it
+// replaces is kept first as the settings' PreviousData, then ListChanged is
+// set and every row recalculated. None of them is ever greyed.
 
 #include "app/main_window_state.h"
 
@@ -27,3 +28,11 @@ void loadCurrentList(MainWindowState& state);
 
 // The built-in DefaultCatalogue, after a question naming its size.
 void restoreBuiltInList(MainWindowState& state);
+
+// IDM_RESTORE_PREVIOUS_LIST: the list the last replacement replaced, after a
+// question naming its size; the list it replaces is kept in its turn, so
+// that the command swaps the two. Nothing without a previous list.
+void restorePreviousList(MainWindowState& state);
+
+// Whether the settings keep a previous list, for the start.
+bool previousListKept(SettingsBackend& settings);

@@ -12,18 +12,13 @@ void TrackedText::writeAtClose(SettingsBackend& store, TextValue value) const {
     saveChangedText(store, name_, value);
 }
 
-void SettingsAutosave::siteChanged(const ReceivingSite& site) {
-    if (closed_) return;
-    saveSite(store_, site);
-}
+void SettingsAutosave::siteChanged(const ReceivingSite& site) { saveSite(store_, site); }
 
 void SettingsAutosave::listChanged(const SatelliteTable& table) {
-    if (closed_) return;
     saveSatelliteList(store_, table);
 }
 
 void SettingsAutosave::changed(TrackedText& tracked, TextValue value) {
-    if (closed_) return;
     tracked.write(store_, value);
 }
 

@@ -6,8 +6,10 @@
 // After each change that sets a flag, the value the close sequence would
 // write for that flag is written at once, whole (one value operation per
 // value), so that the store holds at every moment what a close at that
-// moment would leave in it. The close sequence itself writes once more, the
-// same bytes, and only once: a close after the session's end writes nothing.
+// moment would leave in it, until the process ends: a session's end that
+// does not end it leaves the window open, and later changes count as much.
+// The close sequence itself writes once more, the same bytes, and only
+// once: a close after the session's end writes nothing.
 
 #include <optional>
 #include <string>

@@ -12,6 +12,7 @@ constexpr const char* CityValue = "City";
 constexpr const char* LongitudeValue = "X";
 constexpr const char* LatitudeValue = "Y";
 constexpr const char* ListValue = "Data";
+constexpr const char* PreviousListValue = "PreviousData";
 
 // 北京
 constexpr char DefaultSiteName[] = "\xB1\xB1\xBE\xA9";
@@ -73,20 +74,43 @@ void saveSite(SettingsBackend& store, const ReceivingSite& site) {
     writeSiteText(store, LatitudeValue, site.latitudeText);
 }
 
-void saveSatelliteList(SettingsBackend& store, const SatelliteTable& table) {
+namespace {
+
+// The table as Data's bytes under `name`. A list the reader would refuse is
+// not written: the stored list keeps the last one that can be read back.
+void writeList(SettingsBackend& store, const char* name, const SatelliteTable& table) {
     std::vector<char> data;
     data.reserve(StoredListCapacity);
     char record[MaxRecordLength + 1];
     for (int row = 0; row < table.rowCount(); ++row) {
         std::size_t length = formSatelliteRecord(table, row, record, sizeof record);
-        // A list the reader would refuse is not written: the stored list
-        // keeps the last one that can be read back.
         if (data.size() + length + 1 + 2 > StoredListCapacity) return;
         data.insert(data.end(), record, record + length + 1);
     }
     data.push_back('\0');
     data.push_back('\0');
-    store.writeBinaryValue(ListValue, data.data(), data.size());
+    store.writeBinaryValue(name, data.data(), data.size());
+}
+
+}  // namespace
+
+void saveSatelliteList(SettingsBackend& store, const SatelliteTable& table) {
+    writeList(store, ListValue, table);
+}
+
+void savePreviousSatelliteList(SettingsBackend& store, const SatelliteTable& table) {
+    writeList(store, PreviousListValue, table);
+}
+
+bool loadPreviousSatelliteList(SettingsBackend& store, std::vector<char>& list) {
+    list.assign(StoredListCapacity, '\0');
+    std::size_t size = 0;
+    if (!store.readBinaryValue(PreviousListValue, list.data(), list.size(), &size)) {
+        list.clear();
+        return false;
+    }
+    list.resize(size);
+    return true;
 }
 
 void saveSettings(SettingsBackend& store, const ReceivingSite& site, const SatelliteTable& table,

@@ -5,6 +5,7 @@
 // keep them in memory (tests/support).
 
 #include <cstddef>
+#include <vector>
 
 #include "data/change_flags.h"
 #include "data/receiving_site.h"
@@ -55,6 +56,13 @@ void saveSettings(SettingsBackend& store, const ReceivingSite& site, const Satel
 // StoredListCapacity).
 void saveSite(SettingsBackend& store, const ReceivingSite& site);
 void saveSatelliteList(SettingsBackend& store, const SatelliteTable& table);
+
+// The list a replacement of the whole list (a file, the current or the
+// built-in list) replaced, kept as one more value, PreviousData, in Data's
+// layout, so that one wrong Yes can be taken back.
+void savePreviousSatelliteList(SettingsBackend& store, const SatelliteTable& table);
+// Reads PreviousData as Data is read; false when there is none that can be read.
+bool loadPreviousSatelliteList(SettingsBackend& store, std::vector<char>& list);
 
 // The offset angle the details window's box holds, kept as one more text
 // value, Offset, which the earlier readers of the key never look at.

@@ -72,6 +72,7 @@
 #define IDM_LOAD_CURRENT_LIST 3016
 #define IDM_RESTORE_BUILT_IN_LIST 3017
 #define IDM_OBSTACLES 3018
+#define IDM_RESTORE_PREVIOUS_LIST 3019
 #define IDM_ABOUT 3021
 
 // About box, its two link labels and the hand cursor shown over them

@@ -89,7 +89,8 @@ beamwidth = 70 * (299792458 / 12.25e9) / 0.6
 expect(abs(settings["beamwidth_deg"] - beamwidth) < 1e-12, f"beamwidth {settings['beamwidth_deg']}")
 expect(abs(settings["threshold_deg"] - (beamwidth / 2 + 0.25)) < 1e-12, "threshold")
 expect(len(outages["satellites"]) == 39, "every satellite of the list")
-day_keys = ["date", "start", "peak", "end", "duration_s", "min_separation_deg"]
+day_keys = ["date", "start", "peak", "end", "duration_s", "min_separation_deg",
+            "start_date", "end_date"]
 for satellite in outages["satellites"]:
     expect(list(satellite.keys()) == ["name", "longitude", "visible", "outages"],
            "satellite keys")
@@ -97,6 +98,7 @@ for satellite in outages["satellites"]:
     for day in satellite["outages"]:
         expect(list(day.keys()) == day_keys, "outage keys")
         expect(day["date"].startswith("2027-"), "days of the year asked for")
+        expect(day["start_date"] <= day["date"] <= day["end_date"], "the start's and end's days")
         expect(day["start"] <= day["peak"] <= day["end"], "start, peak, end in order")
         expect(0 <= day["min_separation_deg"] < settings["threshold_deg"], "within the threshold")
 asiasat = next(s for s in outages["satellites"] if s["longitude"] == 105.5)
@@ -111,7 +113,7 @@ for row, (satellite, day) in zip(rows, flat):
     expect(list(row.keys()) == ["name", "longitude"] + day_keys, "CSV header")
     expect(row["name"] == satellite["name"] and float(row["longitude"]) == satellite["longitude"],
            "CSV satellite")
-    for key in ("date", "start", "peak", "end"):
+    for key in ("date", "start", "peak", "end", "start_date", "end_date"):
         expect(row[key] == day[key], key)
     expect(int(row["duration_s"]) == day["duration_s"], "duration")
     expect(float(row["min_separation_deg"]) == day["min_separation_deg"], "separation")

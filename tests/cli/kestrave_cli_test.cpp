@@ -521,12 +521,12 @@ TEST(KestraveCli, SunOutageTablePrintsEveryDayOfThePrediction) {
         const SunOutageDay& day = year.days[i];
         SCOPED_TRACE(dateText(day.date));
         const std::string& line = lines[8 + i];
-        EXPECT_EQ(line.substr(0, 44),
-                  "  " + dateText(day.date) + "  " + timeOfDayText(day.startSecond) + "  " +
-                      timeOfDayText(day.peakSecond) + "  " + timeOfDayText(day.endSecond) + "  ");
+        EXPECT_EQ(line.substr(0, 48),
+                  "  " + dateText(day.date) + "  " + timeOfDayText(day.startSecond) + "    " +
+                      timeOfDayText(day.peakSecond) + "  " + timeOfDayText(day.endSecond) + "    ");
         // Minutes to a tenth, right-aligned under their heading.
-        EXPECT_NEAR(std::stod(line.substr(44)), day.durationSeconds / 60.0, 0.05);
-        EXPECT_EQ(line.size(), 50u);
+        EXPECT_NEAR(std::stod(line.substr(48)), day.durationSeconds / 60.0, 0.05);
+        EXPECT_EQ(line.size(), 54u);
     }
     EXPECT_EQ(lines[lines.size() - 3], "");
     EXPECT_EQ(lines[lines.size() - 2], u8"西方  -60.0度  卫星在地平线以下，无日凌");

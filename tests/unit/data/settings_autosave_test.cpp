@@ -214,6 +214,12 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
     const int afterClose = store.writes;
     EXPECT_FALSE(autosave.close(session.site, session.table, session.flags,
                                 {session.offset, session.dish, session.band, session.horizon}));
+    EXPECT_EQ(store.writes, afterClose);
+    EXPECT_TRUE(autosave.closed());
+
+    // A session's end that does not end the process (the close's writes
+    // done, the window still open): every later change is still written.
+    const MemorySettingsBackend afterSessionEnd = store.memory;
     autosave.siteChanged(session.site);
     autosave.listChanged(session.table);
     session.typeDish("2.4");
@@ -221,8 +227,8 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
     autosave.bandChanged(session.band);
     session.setHorizon("T");
     autosave.horizonChanged(session.horizon);
-    EXPECT_EQ(store.writes, afterClose);
-    EXPECT_TRUE(autosave.closed());
+    EXPECT_GT(store.writes, afterClose);
+    expectSameValues(store.memory, session.closedFrom(afterSessionEnd));
 }
 
 TEST(SettingsAutosave, ANewListTooLongForTheStoreIsNotWritten) {
