@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "fieldkit/horizon.h"
+#include "fieldkit/horizon_setting.h"
 
 // Shows the dialog modally to `owner` with `setting`. True when the user
 // confirmed it with OK (the edited setting is then in `setting`), false when

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calc/pointing.h"
+#include "fieldkit/compass_bearings.h"
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/magnetic_model.h"
 

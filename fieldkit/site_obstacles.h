@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "data/receiving_site.h"
-#include "fieldkit/horizon.h"
+#include "fieldkit/horizon_setting.h"
 #include "numtext/numtext.h"
 
 // The stored setting's text read back. A text that is not a setting (none
