@@ -72,6 +72,12 @@ bool sectorCovers(const HorizonSector& sector, long double azimuth) {
     return from <= to ? (from <= azimuth && azimuth <= to) : (azimuth >= from || azimuth <= to);
 }
 
+long double sectorWidth(const HorizonSector& sector) {
+    if (sector.from == 0 && sector.to == FullTurn) return FullTurn;
+    const long double width = direction(sector.to) - direction(sector.from);
+    return width < 0 ? width + FullTurn : width;
+}
+
 bool Horizon::setSectors(std::vector<HorizonSector> sectors) {
     if (sectors.size() > HorizonSectorCapacity) return false;
     if (!std::all_of(sectors.begin(), sectors.end(), isValidSector)) return false;

@@ -46,6 +46,10 @@ bool isValidPoint(const HorizonPoint& point);
 // Whether the valid `sector` covers `azimuth` (0 <= azimuth < 360).
 bool sectorCovers(const HorizonSector& sector, long double azimuth);
 
+// The valid `sector`'s width clockwise from `from` to `to`: 0 for one
+// azimuth, 360 for the whole circle 0 to 360; 210 to 150 is 300.
+long double sectorWidth(const HorizonSector& sector);
+
 // The horizon at a site: sectors, a profile, both or neither. Its elevation
 // at an azimuth is the highest of every sector covering that azimuth and of
 // the profile there; 0 where nothing is.
