@@ -76,6 +76,7 @@ void onInitDialog(MainWindowState& state) {
     fillTableFromSettings(state);
     loadHorizon(state.model.settings, state.model.horizon);
     recalculate(state, RecalculationSite::Inputs);
+    keepOlderObstacles(state);
     loadOffset(state.model.settings, state.model.offset);
     loadDish(state.model.settings, state.model.dish);
     loadBand(state.model.settings, state.model.band);

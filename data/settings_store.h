@@ -103,10 +103,10 @@ void loadBand(SettingsBackend& store, BandSetting& band);
 void saveDish(SettingsBackend& store, const DishSetting& dish);
 void saveBand(SettingsBackend& store, const BandSetting& band);
 
-// The obstacles around the site, kept as one more text value, Horizon: the
-// obstacles dialog's setting as the field kit writes it ("M;120.00,150.00,
+// The obstacles of the sites measured, kept as one more text value, Horizon:
+// the sets as the field kit writes them ("S116.40,39.90,4:..M;120.00,150.00,
 // 12.50" and so on), at most HorizonTextCapacity bytes with its NUL.
-constexpr std::size_t HorizonTextCapacity = 1 + 64 * 20 + 1;
+constexpr std::size_t HorizonTextCapacity = 8 * 1024;
 
 struct HorizonSettingText {
     char text[HorizonTextCapacity] = {};
