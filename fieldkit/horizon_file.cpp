@@ -3,8 +3,8 @@
 #include <utility>
 #include <vector>
 
-#include "fieldkit/horizon_number.h"
 #include "numtext/decimal_power.h"
+#include "numtext/strict_number.h"
 
 namespace {
 
@@ -40,10 +40,11 @@ std::vector<std::string> splitNumbers(const std::string& line) {
 bool readField(const std::string& text, HorizonField field, long double highest, long double& value,
                HorizonFileError& error) {
     HorizonFileProblem problem = HorizonFileProblem::None;
-    if (!readHorizonNumber(text, value)) {
-        problem = HorizonFileProblem::NotANumber;
-    } else if (!(value >= 0 && value <= highest)) {
+    const NumberRefusal refusal = readStrictNumber(text, {0, highest}, &value);
+    if (refusal == NumberRefusal::OutOfRange) {
         problem = HorizonFileProblem::OutOfRange;
+    } else if (refusal != NumberRefusal::None) {
+        problem = HorizonFileProblem::NotANumber;
     }
     if (problem == HorizonFileProblem::None) return true;
     error.problem = problem;

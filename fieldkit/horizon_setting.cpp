@@ -7,9 +7,9 @@
 #include <utility>
 
 #include "encoding/bounded_text.h"
-#include "fieldkit/horizon_number.h"
 #include "numtext/decimal_power.h"
 #include "numtext/numtext.h"
+#include "numtext/strict_number.h"
 
 namespace {
 
@@ -28,7 +28,8 @@ bool readStoredSector(const std::string& text, HorizonSector& sector) {
         const bool last = k == 2;
         if ((comma == std::string::npos) != last) return false;
         const std::size_t end = last ? text.size() : comma;
-        if (!readHorizonNumber(text.substr(start, end - start), *numbers[k])) return false;
+        if (!readStoredNumber(text.substr(start, end - start), NumberRange{}, *numbers[k]))
+            return false;
         start = end + 1;
     }
     if (!isValidSector(sector)) return false;
@@ -37,6 +38,11 @@ bool readStoredSector(const std::string& text, HorizonSector& sector) {
 }
 
 }  // namespace
+
+bool readStoredNumber(const std::string& text, NumberRange range, long double& value) {
+    if (text.find(' ') != std::string::npos) return false;
+    return readStrictNumber(text, range, &value) == NumberRefusal::None;
+}
 
 long double roundToHundredths(long double value) { return std::round(value * 100) / 100 + 0.0L; }
 

@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "encoding/whole_characters.h"
-#include "fieldkit/horizon_number.h"
 #include "numtext/decimal_power.h"
 #include "numtext/numtext.h"
 
@@ -14,8 +13,11 @@ namespace {
 
 constexpr char SetMark = 'S';
 
+constexpr NumberRange Longitudes{-180, 180};
+constexpr NumberRange Latitudes{-90, 90};
+
 bool validCoordinates(long double longitude, long double latitude) {
-    return longitude >= -180 && longitude <= 180 && latitude >= -90 && latitude <= 90;
+    return Longitudes.contains(longitude) && Latitudes.contains(latitude);
 }
 
 // The site's name as kept: its whole characters within SiteNameLimit bytes.
@@ -69,10 +71,9 @@ bool readSet(const std::string& stored, std::size_t& at, SiteObstacles& set) {
     long double longitude = 0;
     long double latitude = 0;
     std::size_t nameLength = 0;
-    if (!readHorizonNumber(stored.substr(at + 1, longitudeEnd - at - 1), longitude) ||
-        !readHorizonNumber(stored.substr(longitudeEnd + 1, latitudeEnd - longitudeEnd - 1),
-                           latitude) ||
-        !validCoordinates(longitude, latitude) ||
+    if (!readStoredNumber(stored.substr(at + 1, longitudeEnd - at - 1), Longitudes, longitude) ||
+        !readStoredNumber(stored.substr(longitudeEnd + 1, latitudeEnd - longitudeEnd - 1),
+                          Latitudes, latitude) ||
         !readNameLength(stored.substr(latitudeEnd + 1, lengthEnd - latitudeEnd - 1), nameLength) ||
         lengthEnd + 1 + nameLength > stored.size()) {
         return false;
