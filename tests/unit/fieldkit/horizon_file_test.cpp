@@ -6,15 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/horizons.h"
 #include "tests/support/repeated_text.h"
 
 namespace {
-
-Horizon sectorHorizon(std::vector<HorizonSector> sectors) {
-    Horizon horizon;
-    EXPECT_TRUE(horizon.setSectors(std::move(sectors)));
-    return horizon;
-}
 
 TEST(HorizonFile, ReadsBothForms) {
     Horizon horizon;

@@ -6,23 +6,12 @@
 #include <limits>
 #include <vector>
 
+#include "tests/support/horizons.h"
 #include "tests/support/sites.h"
 
 namespace {
 
 const long double NaN = std::numeric_limits<long double>::quiet_NaN();
-
-Horizon sectorHorizon(std::vector<HorizonSector> sectors) {
-    Horizon horizon;
-    EXPECT_TRUE(horizon.setSectors(std::move(sectors)));
-    return horizon;
-}
-
-Horizon profileHorizon(std::vector<HorizonPoint> points) {
-    Horizon horizon;
-    EXPECT_TRUE(horizon.setProfile(std::move(points)));
-    return horizon;
-}
 
 TEST(Horizon, SectorEndsWrapAndNorth) {
     struct Case {
