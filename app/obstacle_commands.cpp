@@ -9,9 +9,6 @@
 #include "fieldkit/magnetic_model.h"
 #include "fieldkit/site_obstacles.h"
 
-static_assert(HorizonTextCapacity == ObstacleSitesCapacity,
-              "the stored Horizon value holds every set of obstacles the field kit writes");
-
 namespace {
 
 // The site of the last recalculation, whose numbers the table shows.

@@ -6,9 +6,14 @@
 
 #include "calc/recalculation.h"
 #include "data/receiving_site.h"
+#include "data/settings_store.h"
 #include "fieldkit/horizon_setting.h"
 #include "fieldkit/obstacle_sites.h"
 #include "numtext/numtext.h"
+
+// The stored value Horizon as the settings store keeps it: every site's
+// obstacles, of the capacity formatObstacleSites writes.
+using HorizonSettingText = StoredText<ObstacleSitesCapacity>;
 
 // WMM2025's declination at the site in `decimalYear` (degrees, east
 // positive): what turns the site's compass bearings into true azimuths.
@@ -33,9 +38,9 @@ bool hiddenByObstacles(const Horizon& horizon, long double satelliteLongitude,
 // ---- The obstacles dialog's boxes ----
 
 // The three boxes' texts as one obstacle: from and to 0 to 360, elevation 0
-// to 90, each a number as TextToNumber reads it (blanks allowed), none
-// empty or without a digit; every number rounded to hundredths, as the
-// stored setting keeps it. False (and `sector` unchanged) otherwise.
+// to 90, each the whole text of its box as readStrictNumber reads it
+// (blanks around it allowed); every number rounded to hundredths, as the
+// stored setting keeps it, before its range is checked. False (and `sector` unchanged) otherwise.
 //   accepted: "202.5" "270" "35"; "350" "10" "20" (through north); "0" "360" "5"
 //   refused:  "" "10" "5"; "abc" ...; "361" ...; "10" "20" "90.01"; "1e" ...
 bool readObstacleEntry(const char* from, const char* to, const char* elevation,
