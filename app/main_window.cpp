@@ -78,6 +78,7 @@ void onInitDialog(MainWindowState& state) {
     state.model.previousListKept = previousListKept(state.model.settings);
     loadHorizon(state.model.settings, state.model.horizon);
     recalculate(state, RecalculationSite::Inputs);
+    keepOlderObstacles(state);
     loadOffset(state.model.settings, state.model.offset);
     loadDish(state.model.settings, state.model.dish);
     loadBandSetting(state.model.settings, state.model.band);

@@ -56,6 +56,7 @@
 #define IDC_OBSTACLE_CHANGE 2806
 #define IDC_OBSTACLE_DELETE 2807
 #define IDC_OBSTACLE_COMPASS 2808
+#define IDC_OBSTACLE_SITE 2809
 
 // Main menu and its commands
 #define IDM_MAIN_MENU 3000

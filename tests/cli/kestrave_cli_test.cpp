@@ -18,7 +18,7 @@
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "encoding/text_encoding.h"
-#include "fieldkit/horizon.h"
+#include "fieldkit/horizon_file.h"
 #include "fieldkit/results_export.h"
 #include "fieldkit/sun_outage.h"
 #include "tests/support/file_bytes.h"
