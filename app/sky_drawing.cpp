@@ -18,7 +18,6 @@ const COLORREF ArcColour = RGB(208, 40, 40);
 const COLORREF DotColour = RGB(32, 64, 160);
 const COLORREF MarkColour = RGB(208, 40, 40);
 const COLORREF TextColour = RGB(0, 0, 0);
-const COLORREF ScaleColour = RGB(120, 130, 150);
 const COLORREF SunColour = RGB(255, 150, 0);
 const COLORREF SunEdgeColour = RGB(150, 70, 0);
 const COLORREF ObstacleColour = RGB(170, 150, 112);
@@ -211,14 +210,14 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
         for (double x : layout.gridX) line(dc, map.x(x), panorama.top, map.x(x), horizon);
         for (double y : layout.gridY) line(dc, panorama.left, map.y(y), panorama.right, map.y(y));
     }
-    // Elevations every 30 degrees along the left edge (gridY starts at the horizon).
-    SetTextColor(dc, ScaleColour);
+    // Elevations every 30 degrees along the left edge (gridY starts at the
+    // horizon), in the text colour: the sky is lighter than the window, so
+    // they read at least as well as the window's own texts.
     SetTextAlign(dc, TA_LEFT | TA_TOP);
     for (std::size_t step = 3; step < layout.gridY.size(); step += 3) {
         const int y = map.y(layout.gridY[step]);
         drawText(dc, std::to_string(step * 10), panorama.left + 2, y + 1);
     }
-    SetTextColor(dc, TextColour);
     drawObstacles(dc, map, layout.horizon);
     {
         SelectedPen pen(dc, 1, HorizonColour);
