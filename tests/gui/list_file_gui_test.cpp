@@ -3,9 +3,10 @@
 // the results for Excel, the current and the built-in list; each list
 // change stored in Data.
 
+#include <windows.h>
+// commctrl.h needs windows.h first
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <cstring>
 #include <deque>
