@@ -23,6 +23,7 @@
 #include "data/settings_store.h"
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/horizon.h"
+#include "fieldkit/site_obstacles.h"
 
 struct MainWindowControls {
     HINSTANCE instance = nullptr;

@@ -8,9 +8,6 @@
 #include "fieldkit/magnetic_model.h"
 #include "fieldkit/site_obstacles.h"
 
-static_assert(HorizonTextCapacity == HorizonSettingCapacity,
-              "the stored Horizon value holds every setting the field kit writes");
-
 namespace {
 
 // The site of the last recalculation, whose numbers the table shows.

@@ -64,6 +64,8 @@ struct OffsetSetting {
     char stored[OffsetTextCapacity] = {};
 };
 
+constexpr char OffsetValueName[] = "Offset";
+
 // Reads Offset. A missing value, or one that does not end within the field,
 // reads as empty.
 void loadOffset(SettingsBackend& store, OffsetSetting& offset);
@@ -77,6 +79,8 @@ void saveOffset(SettingsBackend& store, const OffsetSetting& offset);
 // words are the field kit's; here it is a text of BandTextCapacity bytes.
 constexpr std::size_t DishTextCapacity = 7;
 constexpr std::size_t BandTextCapacity = 3;
+constexpr char DishValueName[] = "Dish";
+constexpr char BandValueName[] = "Band";
 // The diameter the box shows before one was kept.
 constexpr char DefaultDishText[] = "0.6";
 
@@ -101,20 +105,42 @@ void loadBand(SettingsBackend& store, BandSetting& band, bool (*isWord)(const ch
 void saveDish(SettingsBackend& store, const DishSetting& dish);
 void saveBand(SettingsBackend& store, const BandSetting& band);
 
-// The obstacles around the site, kept as one more text value, Horizon: the
-// obstacles dialog's setting as the field kit writes it ("M;120.00,150.00,
-// 12.50" and so on), at most HorizonTextCapacity bytes with its NUL.
-constexpr std::size_t HorizonTextCapacity = 1 + 64 * 20 + 1;
-
-struct HorizonSettingText {
-    char text[HorizonTextCapacity] = {};
+// A text value of Capacity bytes with its NUL, as the program holds it.
+template <std::size_t Capacity>
+struct StoredText {
+    char text[Capacity] = {};
     // As read at the start: the close writes the value only when it differs.
-    char stored[HorizonTextCapacity] = {};
+    char stored[Capacity] = {};
 };
+
+// Any of the text values above, seen as its two texts of `capacity` bytes.
+struct TextValue {
+    template <typename Setting>
+    TextValue(const Setting& setting)
+        : text(setting.text), stored(setting.stored), capacity(sizeof setting.text) {}
+
+    const char* text;
+    const char* stored;
+    std::size_t capacity;
+};
+
+// Writes the value `name` when its text differs from its stored one.
+void saveChangedText(SettingsBackend& store, const char* name, TextValue value);
+
+// The obstacles around the site, kept as one more text value, Horizon: the
+// text its owner keeps there (the obstacles dialog's setting as the field
+// kit writes it, of the field kit's capacity).
+constexpr char HorizonValueName[] = "Horizon";
 
 // Reads Horizon. A missing value, or one that does not end within the
 // field, reads as empty; whether the text is a setting is its reader's to say.
-void loadHorizon(SettingsBackend& store, HorizonSettingText& horizon);
+void loadHorizon(SettingsBackend& store, char* text, char* stored, std::size_t capacity);
+template <std::size_t Capacity>
+void loadHorizon(SettingsBackend& store, StoredText<Capacity>& horizon) {
+    loadHorizon(store, horizon.text, horizon.stored, Capacity);
+}
 
 // Writes Horizon when its text changed since loadHorizon.
-void saveHorizon(SettingsBackend& store, const HorizonSettingText& horizon);
+inline void saveHorizon(SettingsBackend& store, TextValue horizon) {
+    saveChangedText(store, HorizonValueName, horizon);
+}

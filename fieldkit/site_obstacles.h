@@ -5,8 +5,13 @@
 #include <cstddef>
 
 #include "data/receiving_site.h"
+#include "data/settings_store.h"
 #include "fieldkit/horizon.h"
 #include "numtext/numtext.h"
+
+// The setting's text as the settings store keeps it (Horizon), of the
+// capacity formatHorizonSetting writes.
+using HorizonSettingText = StoredText<HorizonSettingCapacity>;
 
 // The stored setting's text read back. A text that is not a setting (none
 // at all, or one the program cannot read) gives the setting of a first
@@ -26,9 +31,9 @@ bool hiddenByObstacles(const Horizon& horizon, long double satelliteLongitude,
 // ---- The obstacles dialog's boxes ----
 
 // The three boxes' texts as one obstacle: from and to 0 to 360, elevation 0
-// to 90, each a number as TextToNumber reads it (blanks allowed), none
-// empty or without a digit; every number rounded to hundredths, as the
-// stored setting keeps it. False (and `sector` unchanged) otherwise.
+// to 90, each the whole text of its box as readStrictNumber reads it
+// (blanks around it allowed); every number rounded to hundredths, as the
+// stored setting keeps it, before its range is checked. False (and `sector` unchanged) otherwise.
 //   accepted: "202.5" "270" "35"; "350" "10" "20" (through north); "0" "360" "5"
 //   refused:  "" "10" "5"; "abc" ...; "361" ...; "10" "20" "90.01"; "1e" ...
 bool readObstacleEntry(const char* from, const char* to, const char* elevation,
