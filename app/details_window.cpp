@@ -45,7 +45,7 @@ void showTexts(HWND dialog, const DetailsInput& input) {
 // Whether the satellite clears the obstacles; it does not change with the offset.
 void showLineOfSight(HWND dialog, const SatelliteDetails& details) {
     char text[LineOfSightTextCapacity];
-    buildLineOfSightText(details.input.numbers, details.lineOfSight, text);
+    buildLineOfSightText(details.input.numbers, details.lineOfSight, details.anyObstacle, text);
     setControlText(GetDlgItem(dialog, IDC_DETAILS_LINE_OF_SIGHT), text);
 }
 

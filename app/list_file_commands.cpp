@@ -13,6 +13,7 @@
 #include "calc/satellite_list_file.h"
 #include "data/satellite_catalogue.h"
 #include "fieldkit/results_export.h"
+#include "res/resource_ids.h"
 
 namespace {
 
@@ -167,6 +168,16 @@ void loadCurrentList(MainWindowState& state) {
                        UseDated + std::string(CurrentSatelliteListDate) + CurrentListOf +
                            std::to_string(current.rowCount) + ReplaceWithList,
                        current.list.data(), current.list.size());
+}
+
+void showCurrentListDate(HMENU menu) {
+    wchar_t item[128] = {};
+    const int length = GetMenuStringW(menu, IDM_LOAD_CURRENT_LIST, item, 128, MF_BYCOMMAND);
+    if (length <= 0) return;
+    const std::string dated =
+        withCurrentListDate(cp936Text(item, static_cast<std::size_t>(length)));
+    ModifyMenuW(menu, IDM_LOAD_CURRENT_LIST, MF_BYCOMMAND | MF_STRING, IDM_LOAD_CURRENT_LIST,
+                wideText(dated.c_str()).c_str());
 }
 
 void restoreBuiltInList(MainWindowState& state) {

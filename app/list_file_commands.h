@@ -26,6 +26,10 @@ void exportResults(MainWindowState& state);
 // The dated current list, after a question naming its date and size.
 void loadCurrentList(MainWindowState& state);
 
+// At the window's start: the compiled-in list's date in the text of the
+// IDM_LOAD_CURRENT_LIST item of `menu`.
+void showCurrentListDate(HMENU menu);
+
 // The built-in DefaultCatalogue, after a question naming its size.
 void restoreBuiltInList(MainWindowState& state);
 

@@ -69,6 +69,7 @@ void onInitDialog(MainWindowState& state) {
     fillCityBox(controls.city.box);
     limitSiteBoxes(controls);
     controls.tooltip = addTooltips(controls.instance, controls.window);
+    showCurrentListDate(controls.satelliteMenu);
     showSavedSite(state);
 
     SendMessageW(controls.tableView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,

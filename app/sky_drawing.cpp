@@ -18,9 +18,7 @@ const COLORREF ArcColour = RGB(208, 40, 40);
 const COLORREF DotColour = RGB(32, 64, 160);
 const COLORREF MarkColour = RGB(208, 40, 40);
 const COLORREF TextColour = RGB(0, 0, 0);
-const COLORREF ScaleColour = RGB(120, 130, 150);
 const COLORREF SunColour = RGB(255, 150, 0);
-const COLORREF SunEdgeColour = RGB(150, 70, 0);
 const COLORREF ObstacleColour = RGB(170, 150, 112);
 const COLORREF ObstacleEdgeColour = RGB(90, 74, 42);
 
@@ -125,7 +123,7 @@ void drawLabel(HDC dc, const RECT& area, POINT dot, int markRadius, const std::s
 // The sun's track as a dotted line: dots `spacing` pixels apart along it.
 void drawSunTrack(HDC dc, const Mapping& map, const std::vector<std::vector<SkyPoint>>& track,
                   int spacing, int radius) {
-    SelectedPen pen(dc, 1, SunEdgeColour);
+    SelectedPen pen(dc, 1, SunColour);
     for (const std::vector<SkyPoint>& piece : track) {
         double left = 0;  // the way to the next dot
         for (std::size_t i = 0; i < piece.size(); ++i) {
@@ -157,7 +155,7 @@ void drawSunTrackLegend(HDC dc, const RECT& panorama, const std::string& label, 
     const int x = panorama.right - 4 - size.cx;
     const int y = panorama.top + 3;
     {
-        SelectedPen pen(dc, 1, SunEdgeColour);
+        SelectedPen pen(dc, 1, SunColour);
         for (int k = 1; k <= 3; ++k)
             circle(dc, {x - 4 - k * spacing, y + size.cy / 2}, radius, SunColour, true);
     }
@@ -211,14 +209,14 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
         for (double x : layout.gridX) line(dc, map.x(x), panorama.top, map.x(x), horizon);
         for (double y : layout.gridY) line(dc, panorama.left, map.y(y), panorama.right, map.y(y));
     }
-    // Elevations every 30 degrees along the left edge (gridY starts at the horizon).
-    SetTextColor(dc, ScaleColour);
+    // Elevations every 30 degrees along the left edge (gridY starts at the
+    // horizon), in the text colour: the sky is lighter than the window, so
+    // they read at least as well as the window's own texts.
     SetTextAlign(dc, TA_LEFT | TA_TOP);
     for (std::size_t step = 3; step < layout.gridY.size(); step += 3) {
         const int y = map.y(layout.gridY[step]);
         drawText(dc, std::to_string(step * 10), panorama.left + 2, y + 1);
     }
-    SetTextColor(dc, TextColour);
     drawObstacles(dc, map, layout.horizon);
     {
         SelectedPen pen(dc, 1, HorizonColour);
@@ -233,7 +231,9 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
         }
     }
     // The sun's track on the longest outage day, over the arc it runs close
-    // to, under the satellites' dots.
+    // to, under the satellites' dots. Its dots have no dark edge, so that
+    // near an equinox, where it runs along the arc, the satellites' dark
+    // dots stand out from it.
     const int sunSpacing = std::max(6, lineHeight / 2);
     drawSunTrack(dc, map, layout.sunTrack, sunSpacing, dotRadius);
     if (!layout.sunTrack.empty())

@@ -23,4 +23,5 @@ void prepareSatelliteDetails(const SatelliteTable& table, int row, const Receivi
     input.magnetic = survey.magnetic;
     input.modelName = survey.modelName;
     details.lineOfSight = satelliteClearance(obstacles, input.numbers);
+    details.anyObstacle = !obstacles.empty();
 }

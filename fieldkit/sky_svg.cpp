@@ -124,7 +124,9 @@ std::string skyPictureSvg(const SkyLayout& layout, TextToUtf8 toUtf8) {
         svg.line(sky.left, y, sky.right, y, "stroke=\"#b9cbe0\" stroke-width=\"0.7\"");
     svg.line(sky.left, sky.bottom, sky.right, sky.bottom,
              "stroke=\"#6b5a32\" stroke-width=\"1.5\"");
-    for (const SkyText& text : layout.scale) svg.text(text, "fill=\"#4a5a6a\"");
+    // The degree numbers in the title's black: on the white margin and the
+    // light ground they read as well as the picture's other texts.
+    for (const SkyText& text : layout.scale) svg.text(text, "fill=\"#000000\"");
     for (const SkyText& text : layout.compassWords)
         svg.text(text, "fill=\"#000000\" font-weight=\"bold\"");
 

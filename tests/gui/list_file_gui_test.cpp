@@ -3,8 +3,10 @@
 // the results for Excel, the current and the built-in list; each list
 // change stored in Data.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+// commctrl.h needs windows.h first
+#include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <deque>
@@ -289,6 +291,13 @@ TEST_F(ListFileTest, TheCurrentAndTheBuiltInListsReplaceTheTableAndAreStoredAtCl
     EXPECT_EQ(main().rowCount(), current.rowCount);
     EXPECT_EQ(main().cell(0, ColumnName),
               utf8(current.list.substr(current.list.find(',') + 1).c_str()));
+    // Every name shows whole in the first column at its first width: the
+    // width that fits the longest one is no wider.
+    HWND table = main().item(IDC_SATELLITE_TABLE);
+    const LRESULT firstWidth = SendMessageW(table, LVM_GETCOLUMNWIDTH, ColumnName, 0);
+    SendMessageW(table, LVM_SETCOLUMNWIDTH, ColumnName, LVSCW_AUTOSIZE);
+    EXPECT_LE(SendMessageW(table, LVM_GETCOLUMNWIDTH, ColumnName, 0), firstWidth);
+    SendMessageW(table, LVM_SETCOLUMNWIDTH, ColumnName, firstWidth);
 
     run(IDM_RESTORE_BUILT_IN_LIST, {}, {IDNO});
     EXPECT_EQ(messages[1].text, u8"用内置卫星列表（39 颗卫星）替换当前的卫星列表？");
