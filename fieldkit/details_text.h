@@ -46,11 +46,6 @@ struct DetailsTexts {
     char polarMount[DetailsTextCapacity];  // 极轴座：极轴仰角39.92度，偏置角6.27度，天线仰角43.81度
 };
 
-// The number in a box of the details window, from `low` to `high`: an
-// empty text, one without a digit, one with anything after the number, or
-// one out of range gives false (and *value 0).
-bool readBoxNumber(const char* text, long double low, long double high, long double* value);
-
 // The offset angle of an offset dish, from the text of the offset box: a
 // number from 0 to 60 degrees.
 bool readOffsetAngle(const char* text, long double* degrees);
