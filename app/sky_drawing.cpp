@@ -21,6 +21,8 @@ const COLORREF TextColour = RGB(0, 0, 0);
 const COLORREF SunColour = RGB(255, 150, 0);
 const COLORREF ObstacleColour = RGB(170, 150, 112);
 const COLORREF ObstacleEdgeColour = RGB(90, 74, 42);
+const COLORREF MeridianColour = RGB(58, 90, 122);
+const COLORREF ArcEndColour = RGB(138, 42, 26);
 
 // Room kept free around the panorama: half a compass word at each side,
 // one line of text under the ground.
@@ -62,8 +64,8 @@ void fill(HDC dc, const RECT& rect, COLORREF colour) {
 // A pen selected for as long as it lives.
 class SelectedPen {
 public:
-    SelectedPen(HDC dc, int width, COLORREF colour)
-        : dc_(dc), pen_(CreatePen(PS_SOLID, width, colour)) {
+    SelectedPen(HDC dc, int width, COLORREF colour, int style = PS_SOLID)
+        : dc_(dc), pen_(CreatePen(style, width, colour)) {
         previous_ = SelectObject(dc_, pen_);
     }
     ~SelectedPen() {
@@ -178,6 +180,37 @@ void drawObstacles(HDC dc, const Mapping& map, const std::vector<SkyPoint>& outl
     DeleteObject(brush);
 }
 
+// The meridian, dotted and named at its top, where a motor stands at 0; the
+// visible arc's ends marked on the horizon and named by their longitudes
+// just under it, each toward the middle of the picture.
+void drawMeridianAndArcEnds(HDC dc, const Mapping& map, const RECT& panorama, int horizon,
+                            const SkyLayout& layout) {
+    const int x = map.x(layout.meridianX);
+    {
+        SelectedPen pen(dc, 1, MeridianColour, PS_DOT);
+        line(dc, x, panorama.top, x, horizon);
+    }
+    SetTextColor(dc, MeridianColour);
+    drawText(dc, layout.meridianLabel.text, x + 3, panorama.top + 1);
+    SetTextColor(dc, ArcEndColour);
+    const std::size_t ends = std::min(layout.arcEnds.size(), layout.arcEndLabels.size());
+    for (std::size_t i = 0; i < ends; ++i) {
+        const POINT end = map(layout.arcEnds[i]);
+        {
+            SelectedPen pen(dc, 2, ArcColour);
+            line(dc, end.x, end.y - 4, end.x, end.y + 4);
+        }
+        const SkyText& label = layout.arcEndLabels[i];
+        const int width = textSize(dc, label.text).cx;
+        const int left = label.anchor == SkyAnchor::End ? end.x - 2 - width : end.x + 2;
+        // Inside the picture, its left edge first where it is too narrow.
+        const int inside = std::max(static_cast<int>(panorama.left),
+                                    std::min(left, static_cast<int>(panorama.right) - width));
+        drawText(dc, label.text, inside, horizon + 1);
+    }
+    SetTextColor(dc, TextColour);
+}
+
 }  // namespace
 
 void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selected, HFONT font) {
@@ -230,6 +263,7 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
             if (points.size() > 1) Polyline(dc, points.data(), static_cast<int>(points.size()));
         }
     }
+    drawMeridianAndArcEnds(dc, map, panorama, horizon, layout);
     // The sun's track on the longest outage day, over the arc it runs close
     // to, under the satellites' dots. Its dots have no dark edge, so that
     // near an equinox, where it runs along the arc, the satellites' dark

@@ -41,6 +41,17 @@ expect(abs(asiasat["magnetic_azimuth"] - 204.34) < 0.01, "magnetic azimuth")
 expect(all("offset_elevation" not in s for s in satellites), "no offset without --offset")
 expect(all(0 <= s["azimuth"] < 360 and 0 <= s["magnetic_azimuth"] < 360 for s in satellites),
        "azimuths within the circle")
+# A motor or polar mount: the site's three numbers, the arc's ends, each satellite's angle.
+expect(list(site["polar_mount"].keys()) == ["axis_elevation", "declination_offset",
+                                            "meridian_elevation"], "polar_mount keys")
+expect(abs(site["polar_mount"]["axis_elevation"] - 39.92) < 1e-9 and
+       abs(site["polar_mount"]["declination_offset"] - 6.2666) < 1e-4 and
+       abs(site["polar_mount"]["meridian_elevation"] - 43.8134) < 1e-4, f"{site['polar_mount']}")
+expect(abs(site["visible_arc"]["west"] - 37.8354) < 1e-4 and
+       abs(site["visible_arc"]["east"] - -164.9154) < 1e-4, f"{site['visible_arc']}")
+expect(abs(asiasat["motor_angle"] - -12.386) < 1e-3, "motor angle west of the meridian")
+expect(all(s["motor_angle"] is not None and list(s.keys())[-1] == "motor_angle"
+           for s in satellites), "every satellite of the list within the arc, its angle last")
 
 arguments = ("--lon", "-70.5", "--lat", "-33.45", "--date", "2027.5", "--offset", "22.6")
 unnamed = json.loads(run(*arguments, "--format", "json"))
@@ -52,7 +63,9 @@ expect(len(rows) == len(unnamed["satellites"]), "one CSV row per satellite")
 for row, satellite in zip(rows, unnamed["satellites"]):
     expect(list(row.keys()) == list(satellite.keys()), "CSV header is the JSON keys")
     for key, value in satellite.items():
-        if isinstance(value, bool):
+        if value is None:
+            expect(row[key] == "", f"{key}: empty in CSV for null")
+        elif isinstance(value, bool):
             expect(row[key] == ("true" if value else "false"), key)
         elif isinstance(value, (int, float)):
             expect(float(row[key]) == value, f"{key}: {row[key]} != {value}")
@@ -60,6 +73,8 @@ for row, satellite in zip(rows, unnamed["satellites"]):
             expect(row[key] == value, key)
     expect(abs(satellite["offset_elevation"] - (satellite["elevation"] - 22.6)) < 1e-9,
            "offset elevation")
+# Santiago sees the arc from 150.05 W to 9.05 E: none of the list's satellites.
+expect(all(s["motor_angle"] is None for s in unnamed["satellites"]), "no angle outside the arc")
 
 with tempfile.TemporaryDirectory() as folder:
     svg = os.path.join(folder, "sky.svg")
@@ -68,6 +83,8 @@ with tempfile.TemporaryDirectory() as folder:
     subprocess.run(["xmllint", "--noout", svg], check=True)
     text = open(svg, encoding="utf-8").read()
     expect("亚洲3号  (AsiaSat-3S)" in text and "磁偏角：偏西7.55度" in text, "SVG texts")
+    expect("子午线" in text and "东经37.84度" in text and "西经164.92度" in text,
+           "the meridian and the arc's ends")
     if shutil.which("rsvg-convert"):
         png = os.path.join(folder, "sky.png")
         subprocess.run(["rsvg-convert", "-o", png, svg], check=True)
@@ -129,8 +146,9 @@ with tempfile.TemporaryDirectory() as folder:
     hidden = json.loads(run(*beijing, "--format", "json"))
     expect(len(hidden["satellites"]) == len(plain["satellites"]), "every satellite")
     for before, after in zip(plain["satellites"], hidden["satellites"]):
-        expect(list(after.keys()) == list(before.keys()) +
-               ["horizon_elevation", "clearance", "clear"], "horizon fields last")
+        expect(list(after.keys()) == list(before.keys())[:-1] +
+               ["horizon_elevation", "clearance", "clear", "motor_angle"],
+               "horizon fields last but the motor angle")
         expect(all(after[key] == before[key] for key in before), "earlier fields unchanged")
         inside = 202.5 <= after["azimuth"] <= 270
         expect(after["horizon_elevation"] == (35.0 if inside else 0.0),
