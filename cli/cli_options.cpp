@@ -10,6 +10,7 @@
 #include "encoding/text_encoding.h"
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/magnetic_model.h"
+#include "fieldkit/sun_aim.h"
 #include "numtext/numtext.h"
 
 const char CliUsage[] =
@@ -19,6 +20,8 @@ const char CliUsage[] =
     "                    [--horizon FILE]\n"
     "       kestrave-cli [site and list options] --sun-outage YEAR [--dish METRES]\n"
     "                    [--band c|ku|ka | --frequency GHZ] [--utc] [--format table|csv|json]\n"
+    "       kestrave-cli [site and list options] --sun-aim [--date YYYY-MM-DD] [--utc]\n"
+    "                    [--format table|csv|json]\n"
     "       kestrave-cli --cities [--encoding utf-8|gbk]\n"
     "\n"
     "Prints the antenna elevation, azimuth and polarisation angle for every\n"
@@ -51,7 +54,11 @@ const char CliUsage[] =
     "  --dish METRES     the dish's diameter for --sun-outage (0.1 to 30, default 0.6)\n"
     "  --band NAME       c (4 GHz), ku (12.25 GHz, default) or ka (20.2 GHz)\n"
     "  --frequency GHZ   the received frequency instead of a band (1 to 50)\n"
-    "  --utc             outage times in UTC instead of Beijing time (UTC+8)\n"
+    "  --sun-aim         print, instead of the pointing table, the moments of the day\n"
+    "                    (--date, 2000 to 2100, default today) when the sun stands in\n"
+    "                    each satellite's direction or opposite it (对日寻星): then a\n"
+    "                    plumb line's shadow lies along the line to the satellite\n"
+    "  --utc             outage and sun-aim times in UTC instead of Beijing time (UTC+8)\n"
     "  --horizon FILE    obstacles around the site from a text file, one\n"
     "                    FROM,TO,ELEVATION sector or one AZIMUTH,ELEVATION profile\n"
     "                    point per line, in true azimuths: CSV and JSON add each\n"
@@ -283,7 +290,8 @@ bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
     const FlagOption flags[] = {{"--cities", &options.cities},
                                 {"--help", &options.help},
                                 {"--utc", &options.utc},
-                                {"--current-list", &options.currentList}};
+                                {"--current-list", &options.currentList},
+                                {"--sun-aim", &options.sunAim}};
     if (!readArguments(arguments, valueOptions, flags, error)) return false;
     return choose("--encoding", encoding, Encodings, "use utf-8 or gbk", options.encoding, error) &&
            choose("--format", format, Formats, "use table, csv or json", options.format, error);
@@ -326,7 +334,7 @@ bool onlyWithSunOutage(const CliOptions& options, std::string& error) {
     const std::pair<bool, const char*> given[] = {{options.dish.has_value(), "--dish"},
                                                   {options.band.has_value(), "--band"},
                                                   {options.frequency.has_value(), "--frequency"},
-                                                  {options.utc, "--utc"}};
+                                                  {options.utc && !options.sunAim, "--utc"}};
     for (const auto& option : given) {
         if (!option.first) continue;
         error = std::string(option.second) + " needs --sun-outage YEAR";
@@ -379,5 +387,24 @@ bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& su
         return false;
     }
     sun.utc = options.utc;
+    return true;
+}
+
+bool sunAimOptionsFromOptions(const CliOptions& options, const std::string& today,
+                              SunAimOptions& aim, std::string& error) {
+    if (!options.sunAim) return true;
+    if (options.sunOutageYear) {
+        error = "give either --sun-outage or --sun-aim, not both";
+        return false;
+    }
+    const std::string given = options.date ? *options.date : today;
+    if (!parseCalendarDate(given, aim.date) || aim.date.year < FirstSunAimYear ||
+        aim.date.year > LastSunAimYear) {
+        error = quotedValue("--date", given) +
+                "--sun-aim needs a day YYYY-MM-DD from 2000-01-01 to 2100-12-31";
+        return false;
+    }
+    aim.wanted = true;
+    aim.utc = options.utc;
     return true;
 }
