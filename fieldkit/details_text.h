@@ -11,6 +11,7 @@
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/magnetic_model.h"
+#include "fieldkit/sun_aim.h"
 
 struct DetailsInput {
     std::string satelliteName;  // the row's name cell
@@ -23,6 +24,7 @@ struct DetailsInput {
     MagneticField magnetic;         // at the site on the date
     const char* modelName = "";     // the magnetic model, e.g. WMM2025
     std::string offsetText;         // the offset box: degrees, or empty
+    SunAimResult sunAim;            // today's moments of aiming by the sun, Beijing time
 };
 
 // Room for the longest text: a name and a longitude cell of 127 bytes each.
@@ -38,6 +40,8 @@ struct DetailsTexts {
     char compass[DetailsTextCapacity];       // 罗盘方位角：204.39度（南偏西24.39度）
     char polarisation[DetailsTextCapacity];  // 极化角：-12.80度
     char range[DetailsTextCapacity];         // 距离：37597公里　单程时延：125.4毫秒
+    // 对日寻星：今天 12:43 太阳在卫星方向（影子背向卫星），16:05 太阳在卫星反方向（影子指向卫星）
+    char sunAim[DetailsTextCapacity];
 };
 
 // The number in a box of the details window, from `low` to `high`: an

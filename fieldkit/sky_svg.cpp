@@ -135,6 +135,18 @@ std::string skyPictureSvg(const SkyLayout& layout, TextToUtf8 toUtf8) {
     for (const std::vector<SkyPoint>& piece : layout.arc)
         svg.polyline(piece, "fill=\"none\" stroke=\"#d0402f\" stroke-width=\"1.6\"");
 
+    // Today's sun and the moments of aiming by it: a sun for "toward", a ring
+    // for "away".
+    for (const std::vector<SkyPoint>& piece : layout.sunAimTrack)
+        svg.polyline(piece, "fill=\"none\" stroke=\"#e08a00\" stroke-width=\"1.2\"");
+    for (const SkySunAimMark& mark : layout.sunAimMarks) {
+        svg.circle(mark.at, 4,
+                   mark.kind == SunAimKind::Toward
+                       ? "fill=\"#ff9600\" stroke=\"#964600\" stroke-width=\"1\""
+                       : "fill=\"#ffffff\" stroke=\"#964600\" stroke-width=\"1.5\"");
+        svg.text(mark.time, "fill=\"#964600\"");
+    }
+
     for (const SkySatellite& mark : layout.satellites)
         if (mark.leader)
             svg.line(mark.dot.x, mark.dot.y, mark.leaderEnd.x, mark.leaderEnd.y,
