@@ -37,6 +37,7 @@ void showTexts(HWND dialog, const DetailsInput& input) {
         {IDC_DETAILS_COMPASS, texts.compass},
         {IDC_DETAILS_POLARISATION, texts.polarisation},
         {IDC_DETAILS_RANGE, texts.range},
+        {IDC_DETAILS_SUN_AIM, texts.sunAim},
     };
     for (const auto& control : controls)
         setControlText(GetDlgItem(dialog, control.first), control.second);

@@ -44,6 +44,7 @@
 #define IDC_DETAILS_NEXT_OUTAGE 2713
 #define IDC_DETAILS_LATER_OUTAGE 2714
 #define IDC_DETAILS_LINE_OF_SIGHT 2715
+#define IDC_DETAILS_SUN_AIM 2716
 #define IDC_DETAILS_SKY 2720
 
 // Obstacles dialog: the sectors of the horizon that buildings and trees hide

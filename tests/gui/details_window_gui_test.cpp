@@ -14,6 +14,7 @@
 #include "data/satellite_table.h"
 #include "encoding/text_encoding.h"
 #include "fieldkit/details_outage.h"
+#include "fieldkit/sun_aim.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/gui/hosted_main_window.h"
@@ -30,6 +31,19 @@ CalendarDate newYear2026() { return {2026, 1, 1}; }
 CalendarDate newYear2031() { return {2031, 1, 1}; }
 
 std::string dlgText(HWND dialog, int id) { return controlText(GetDlgItem(dialog, id)); }
+
+// The one moment of aiming by the sun at the satellite from 北京 on `date`,
+// Beijing time, to the minute.
+std::string sunAimMinute(long double satelliteLongitude, const CalendarDate& date) {
+    ReceivingSite beijing;
+    beijing.longitude = 116.46L;
+    beijing.latitude = 39.92L;
+    const SunAimResult aim = sunAimMoments(beijing, satelliteLongitude, date, BeijingZoneMinutes);
+    if (aim.moments.size() != 1) return "?";
+    char time[TimeTextCapacity];
+    formatHourMinute(aim.moments[0].second, time);
+    return time;
+}
 
 // Everything the main window shows, to compare before and after.
 struct MainWindowView {
@@ -102,6 +116,10 @@ TEST_F(DetailsWindowTest, OpensForTheSelectedRowWithEveryTextAndChangesNothing) 
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_POLARISATION), "极化角：-12.80度");
             // sqrt(R^2 + r^2 - 2Rr cos 39.92 cos 10.96) = 37596.6 km, / c = 125.41 ms.
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_RANGE), "距离：37597公里　单程时延：125.4毫秒");
+            // At 196.79 degrees the January sun passes once, in the afternoon.
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_SUN_AIM),
+                      "对日寻星：今天 " + sunAimMinute(105.5L, newYear2026()) +
+                          " 太阳在卫星方向（影子背向卫星）");
             HWND sky = GetDlgItem(dialog, IDC_DETAILS_SKY);
             ASSERT_NE(sky, nullptr);
             EXPECT_EQ(GetWindowLongA(sky, GWL_STYLE) & SS_TYPEMASK, SS_OWNERDRAW);
@@ -151,6 +169,7 @@ TEST_F(DetailsWindowTest, OpensForTheSelectedRowWithEveryTextAndChangesNothing) 
         [&](HWND dialog) {
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_SATELLITE), "西方  -60.0度");
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_RANGE), "卫星在地平线以下");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_SUN_AIM), "对日寻星：无（卫星在地平线下）");
             SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
             pumpDialog(dialog);
         });
