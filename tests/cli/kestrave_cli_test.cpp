@@ -14,6 +14,7 @@
 #include "calc/result_text.h"
 #include "calc/satellite_list_file.h"
 #include "cli/cli_options.h"
+#include "cli/cli_usage.h"
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "encoding/text_encoding.h"
@@ -386,7 +387,7 @@ TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
          "unknown option \"--frobnicate\" (see --help)"},
         {{"--lon", "1", "--lat", "1", "--encoding", "latin1"},
          "--encoding \"latin1\": use utf-8 or gbk (see --help)"},
-        {{"--lon", "1", "--lat"}, "--lat: 1 required TEXT missing (see --help)"},
+        {{"--lon", "1", "--lat"}, "--lat: no value given (see --help)"},
         {{"--lon", "1", "--lat", "1", "--list", missing},
          "--list \"" + missing + "\": cannot be read"},
         {{"--lon", "1", "--lat", "1", "--list", badList.string()},
@@ -417,6 +418,8 @@ TEST(KestraveCli, FieldKitOptionsAreCheckedAndTheTableStaysAsItWas) {
         {{"--height", "100001"}, "--height \"100001\": out of range (-1000 to 100000)"},
         {{"--height", "-1000.5"}, "--height \"-1000.5\": out of range (-1000 to 100000)"},
         {{"--height", "tall"}, "--height \"tall\": not a number"},
+        {{"--height", " "}, "--height \" \": not a number"},
+        {{"--offset", "-"}, "--offset \"-\": not a number"},
         {{"--offset", "60.1"}, "--offset \"60.1\": out of range (0 to 60)"},
         {{"--offset", ""}, "--offset \"\": not a number"},
         {{"--format", "xml"}, "--format \"xml\": use table, csv or json (see --help)"},
@@ -449,7 +452,7 @@ TEST(KestraveCli, AHorizonFileIsReadOrRefusedWithItsLine) {
          high.string() + ": line 1: elevation \"95\" is not within 0 to 90"},
         {{"--horizon", large.string()}, large.string() + ": the file is larger than 65536 bytes"},
         {{"--horizon", missing}, "--horizon \"" + missing + "\": cannot be read"},
-        {{"--horizon"}, "--horizon: 1 required TEXT missing (see --help)"},
+        {{"--horizon"}, "--horizon: no value given (see --help)"},
     };
     for (const RefusedRun& c : cases) expectRefused(c);
 
@@ -577,11 +580,11 @@ TEST(KestraveCli, SunAimTablePrintsEveryMomentOfTheDay) {
     beijing.latitude = 39.92L;
     const CalendarDate day{2027, 6, 21};
     const SunAimResult east = sunAimMoments(beijing, 165, day, BeijingZoneMinutes);
-    const SunAimResult near = sunAimMoments(beijing, 105.5L, day, BeijingZoneMinutes);
+    const SunAimResult asiaSat = sunAimMoments(beijing, 105.5L, day, BeijingZoneMinutes);
     ASSERT_EQ(east.moments.size(), 2u);
 
     const std::vector<std::string> lines = linesOf(run.out);
-    ASSERT_EQ(lines.size(), 3 + 1 + 1 + 3 * 2 + east.moments.size() + near.moments.size() + 1u);
+    ASSERT_EQ(lines.size(), 3 + 1 + 1 + 3 * 2 + east.moments.size() + asiaSat.moments.size() + 1u);
     EXPECT_EQ(lines[0], u8"北京");
     EXPECT_EQ(lines[4], u8"对日寻星 2027-06-21  时间：北京时间（UTC+08:00）");
     char azimuth[NumberTextCapacity];

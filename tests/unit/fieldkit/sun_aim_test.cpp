@@ -113,9 +113,10 @@ TEST(SunAim, MomentsAreWhereTheSunsAzimuthIsTheTarget) {
         scanned.insert(scanned.end(), opposite.begin(), opposite.end());
         ASSERT_EQ(scanned.size(), moments.size());
         for (const long double s : scanned) {
-            bool near = false;
-            for (const SunAimMoment& m : moments) near = near || std::fabs(m.second - s) <= 16;
-            EXPECT_TRUE(near) << s;
+            bool matched = false;
+            for (const SunAimMoment& m : moments)
+                matched = matched || std::fabs(m.second - s) <= 16;
+            EXPECT_TRUE(matched) << s;
         }
     }
 }
