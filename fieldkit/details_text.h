@@ -5,12 +5,14 @@
 // field kit's numbers.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "calc/pointing.h"
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/magnetic_model.h"
+#include "fieldkit/polar_mount.h"
 #include "fieldkit/sun_aim.h"
 
 struct DetailsInput {
@@ -19,12 +21,14 @@ struct DetailsInput {
     std::string siteName;       // the site description's first line
     CalendarDate date;
     bool southernSite = false;
-    PointingResult pointing;        // the row's texts as the table shows them
-    SatelliteFieldNumbers numbers;  // for the row's satellite
-    MagneticField magnetic;         // at the site on the date
-    const char* modelName = "";     // the magnetic model, e.g. WMM2025
-    std::string offsetText;         // the offset box: degrees, or empty
-    SunAimResult sunAim;            // today's moments of aiming by the sun, Beijing time
+    PointingResult pointing;                // the row's texts as the table shows them
+    SatelliteFieldNumbers numbers;          // for the row's satellite
+    MagneticField magnetic;                 // at the site on the date
+    const char* modelName = "";             // the magnetic model, e.g. WMM2025
+    std::string offsetText;                 // the offset box: degrees, or empty
+    std::optional<long double> motorAngle;  // none outside the visible arc
+    PolarMount polarMount;                  // at the site
+    SunAimResult sunAim;                    // today's moments of aiming by the sun, Beijing time
 };
 
 // Room for the longest text: a name and a longitude cell of 127 bytes each.
@@ -42,6 +46,8 @@ struct DetailsTexts {
     char range[DetailsTextCapacity];         // 距离：37597公里　单程时延：125.4毫秒
     // 对日寻星：今天 12:43 太阳在卫星方向（影子背向卫星），16:05 太阳在卫星反方向（影子指向卫星）
     char sunAim[DetailsTextCapacity];
+    char motorAngle[DetailsTextCapacity];  // 马达角度：西12.39度
+    char polarMount[DetailsTextCapacity];  // 极轴座：极轴仰角39.92度，偏置角6.27度，天线仰角43.81度
 };
 
 // The offset angle of an offset dish, from the text of the offset box: a

@@ -2,6 +2,7 @@
 
 #include "calc/recalculation.h"
 #include "fieldkit/field_survey.h"
+#include "fieldkit/polar_mount.h"
 #include "fieldkit/sun_outage.h"
 
 void prepareSatelliteDetails(const SatelliteTable& table, int row, const ReceivingSite& site,
@@ -26,4 +27,7 @@ void prepareSatelliteDetails(const SatelliteTable& table, int row, const Receivi
     details.lineOfSight = satelliteClearance(obstacles, input.numbers);
     input.sunAim = sunAimMoments(site, rowLongitude(table, row), date, BeijingZoneMinutes);
     addSunAim(details.sky, site, date, BeijingZoneMinutes, input.sunAim.moments);
+    details.anyObstacle = !obstacles.empty();
+    input.motorAngle = motorAngle(rowLongitude(table, row), site);
+    input.polarMount = polarMountAt(site.latitude);
 }
