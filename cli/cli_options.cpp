@@ -19,7 +19,7 @@ const char CliUsage[] =
     "                    [--horizon FILE]\n"
     "       kestrave-cli [site and list options] --sun-outage YEAR [--dish METRES]\n"
     "                    [--band c|ku|ka | --frequency GHZ] [--utc] [--format table|csv|json]\n"
-    "       kestrave-cli --cities [--encoding utf-8|gbk]\n"
+    "       kestrave-cli --cities [--match TEXT] [--encoding utf-8|gbk]\n"
     "\n"
     "Prints the antenna elevation, azimuth and polarisation angle for every\n"
     "satellite of the list, seen from the receiving site, as the fixed-width\n"
@@ -58,6 +58,8 @@ const char CliUsage[] =
     "                    satellite's horizon_elevation, clearance and clear, and the\n"
     "                    sky picture draws the obstacles\n"
     "  --cities          list the gazetteer's places, one per line\n"
+    "  --match TEXT      with --cities, only the places whose name, pinyin or\n"
+    "                    initials begin with TEXT, in any case (bj, beijing, 北)\n"
     "  --help            show this help\n";
 
 namespace {
@@ -278,7 +280,7 @@ bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
         {"--format", nullptr, &format},      {"--encoding", nullptr, &encoding},
         {"--dish", &options.dish},           {"--frequency", &options.frequency},
         {"--band", &options.band},           {"--sun-outage", &options.sunOutageYear},
-        {"--horizon", &options.horizonFile},
+        {"--horizon", &options.horizonFile}, {"--match", &options.match},
     };
     const FlagOption flags[] = {{"--cities", &options.cities},
                                 {"--help", &options.help},

@@ -24,8 +24,9 @@ struct CliOptions {
     std::optional<std::string> skyFile;    // --sky
     OutputFormat format = OutputFormat::Table;
     OutputEncoding encoding = OutputEncoding::Utf8;
-    bool cities = false;       // --cities
-    bool currentList = false;  // --current-list
+    bool cities = false;               // --cities
+    std::optional<std::string> match;  // --match, UTF-8: the places --cities lists
+    bool currentList = false;          // --current-list
     bool help = false;
 
     // The sun outages.
