@@ -33,6 +33,12 @@ nlohmann::ordered_json fieldReportSiteJson(const FieldReportSite& site) {
     json["declination"] = site.declination;
     json["magnetic_model"] = site.magneticModel;
     json["model_valid"] = site.modelValid;
+    if (site.nearestPlace) {
+        Json nearest;
+        nearest["name"] = site.nearestPlace->name;
+        nearest["distance_km"] = site.nearestPlace->distanceKm;
+        json["nearest_place"] = nearest;
+    }
     return json;
 }
 
