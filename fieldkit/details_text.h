@@ -13,6 +13,7 @@
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/magnetic_model.h"
+#include "fieldkit/polar_mount.h"
 
 struct DetailsInput {
     std::string satelliteName;  // the row's name cell
@@ -25,6 +26,8 @@ struct DetailsInput {
     MagneticField magnetic;                    // at the site on the date
     const char* modelName = "";                // the magnetic model, e.g. WMM2025
     std::string offsetText;                    // the offset box: degrees, or empty
+    std::optional<long double> motorAngle;     // none outside the visible arc
+    PolarMount polarMount;                     // at the site
     std::optional<NearestPlace> nearestPlace;  // a site typed as coordinates
 };
 
@@ -43,12 +46,9 @@ struct DetailsTexts {
     char compass[DetailsTextCapacity];       // 罗盘方位角：204.39度（南偏西24.39度）
     char polarisation[DetailsTextCapacity];  // 极化角：-12.80度
     char range[DetailsTextCapacity];         // 距离：37597公里　单程时延：125.4毫秒
+    char motorAngle[DetailsTextCapacity];    // 马达角度：西12.39度
+    char polarMount[DetailsTextCapacity];  // 极轴座：极轴仰角39.92度，偏置角6.27度，天线仰角43.81度
 };
-
-// The number in a box of the details window, from `low` to `high`: an
-// empty text, one without a digit, one with anything after the number, or
-// one out of range gives false (and *value 0).
-bool readBoxNumber(const char* text, long double low, long double high, long double* value);
 
 // The offset angle of an offset dish, from the text of the offset box: a
 // number from 0 to 60 degrees.

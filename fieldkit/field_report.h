@@ -12,6 +12,7 @@
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/field_survey.h"
 #include "fieldkit/horizon.h"
+#include "fieldkit/polar_mount.h"
 
 struct FieldReportSite {
     std::string name;  // as the site description shows it (地名不详 when none)
@@ -30,6 +31,8 @@ struct FieldReportSite {
         double distanceKm = 0;
     };
     std::optional<Nearest> nearestPlace;
+    PolarMount polarMount;
+    std::optional<VisibleArc> visibleArc;  // none near the poles
 };
 
 struct FieldReportRow {
@@ -42,6 +45,7 @@ struct FieldReportRow {
     SatelliteFieldNumbers numbers;
     std::optional<long double> offsetElevation;  // with an offset dish only
     std::optional<HorizonClearance> clearance;   // with the obstacles only
+    std::optional<long double> motorAngle;       // none outside the visible arc
 };
 
 struct FieldReport {
@@ -57,9 +61,10 @@ struct FieldReport {
 FieldReport buildFieldReport(const SatelliteTable& table, const FieldSurvey& survey,
                              std::optional<double> offsetAngle);
 
-// One value of a report: a text, a number or a truth.
+// One value of a report: a text, a number, a truth or nothing (JSON's
+// null, an empty CSV field).
 struct ReportValue {
-    enum class Kind { Text, Number, Truth };
+    enum class Kind { Text, Number, Truth, Nothing };
     Kind kind = Kind::Text;
     std::string text;  // UTF-8
     double number = 0;
@@ -71,7 +76,8 @@ struct ReportField {
 };
 
 // A satellite's fields in their order: name, longitude_text, longitude, ...,
-// then offset_elevation, then horizon_elevation, clearance and clear.
+// then offset_elevation, then horizon_elevation, clearance and clear, and
+// last motor_angle.
 std::vector<ReportField> satelliteFields(const FieldReportRow& row);
 
 // A number as JSON writes it: the shortest text that reads back as the same

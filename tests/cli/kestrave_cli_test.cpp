@@ -14,10 +14,11 @@
 #include "calc/result_text.h"
 #include "calc/satellite_list_file.h"
 #include "cli/cli_options.h"
+#include "cli/cli_usage.h"
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "encoding/text_encoding.h"
-#include "fieldkit/horizon.h"
+#include "fieldkit/horizon_file.h"
 #include "fieldkit/results_export.h"
 #include "fieldkit/sun_outage.h"
 #include "tests/support/file_bytes.h"
@@ -406,7 +407,7 @@ TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
          "unknown option \"--frobnicate\" (see --help)"},
         {{"--lon", "1", "--lat", "1", "--encoding", "latin1"},
          "--encoding \"latin1\": use utf-8 or gbk (see --help)"},
-        {{"--lon", "1", "--lat"}, "--lat: 1 required TEXT missing (see --help)"},
+        {{"--lon", "1", "--lat"}, "--lat: no value given (see --help)"},
         {{"--lon", "1", "--lat", "1", "--list", missing},
          "--list \"" + missing + "\": cannot be read"},
         {{"--lon", "1", "--lat", "1", "--list", badList.string()},
@@ -438,6 +439,8 @@ TEST(KestraveCli, FieldKitOptionsAreCheckedAndTheTableStaysAsItWas) {
         {{"--height", "100001"}, "--height \"100001\": out of range (-1000 to 100000)"},
         {{"--height", "-1000.5"}, "--height \"-1000.5\": out of range (-1000 to 100000)"},
         {{"--height", "tall"}, "--height \"tall\": not a number"},
+        {{"--height", " "}, "--height \" \": not a number"},
+        {{"--offset", "-"}, "--offset \"-\": not a number"},
         {{"--offset", "60.1"}, "--offset \"60.1\": out of range (0 to 60)"},
         {{"--offset", ""}, "--offset \"\": not a number"},
         {{"--format", "xml"}, "--format \"xml\": use table, csv or json (see --help)"},
@@ -470,7 +473,7 @@ TEST(KestraveCli, AHorizonFileIsReadOrRefusedWithItsLine) {
          high.string() + ": line 1: elevation \"95\" is not within 0 to 90"},
         {{"--horizon", large.string()}, large.string() + ": the file is larger than 65536 bytes"},
         {{"--horizon", missing}, "--horizon \"" + missing + "\": cannot be read"},
-        {{"--horizon"}, "--horizon: 1 required TEXT missing (see --help)"},
+        {{"--horizon"}, "--horizon: no value given (see --help)"},
     };
     for (const RefusedRun& c : cases) expectRefused(c);
 
@@ -487,8 +490,12 @@ TEST(KestraveCli, AHorizonFileIsReadOrRefusedWithItsLine) {
     ASSERT_EQ(csv.status, 0) << csv.err;
     const std::vector<std::string> lines = linesOf(csv.out);
     EXPECT_NE(lines[0].find(",horizon_elevation,clearance,clear"), std::string::npos);
-    for (std::size_t line = 1; line + 1 < lines.size(); ++line)
-        EXPECT_EQ(lines[line].substr(lines[line].rfind(',')), ",false") << lines[line];
+    // `clear` is the field before the motor angle.
+    for (std::size_t line = 1; line + 1 < lines.size(); ++line) {
+        const std::size_t motorAngle = lines[line].rfind(',');
+        ASSERT_GE(motorAngle, 6u) << lines[line];
+        EXPECT_EQ(lines[line].compare(motorAngle - 6, 6, ",false"), 0) << lines[line];
+    }
     for (const fs::path& file : {mixed, high, large, good}) fs::remove(file);
 }
 
@@ -541,12 +548,12 @@ TEST(KestraveCli, SunOutageTablePrintsEveryDayOfThePrediction) {
         const SunOutageDay& day = year.days[i];
         SCOPED_TRACE(dateText(day.date));
         const std::string& line = lines[8 + i];
-        EXPECT_EQ(line.substr(0, 44),
-                  "  " + dateText(day.date) + "  " + timeOfDayText(day.startSecond) + "  " +
-                      timeOfDayText(day.peakSecond) + "  " + timeOfDayText(day.endSecond) + "  ");
+        EXPECT_EQ(line.substr(0, 48),
+                  "  " + dateText(day.date) + "  " + timeOfDayText(day.startSecond) + "    " +
+                      timeOfDayText(day.peakSecond) + "  " + timeOfDayText(day.endSecond) + "    ");
         // Minutes to a tenth, right-aligned under their heading.
-        EXPECT_NEAR(std::stod(line.substr(44)), day.durationSeconds / 60.0, 0.05);
-        EXPECT_EQ(line.size(), 50u);
+        EXPECT_NEAR(std::stod(line.substr(48)), day.durationSeconds / 60.0, 0.05);
+        EXPECT_EQ(line.size(), 54u);
     }
     EXPECT_EQ(lines[lines.size() - 3], "");
     EXPECT_EQ(lines[lines.size() - 2], u8"西方  -60.0度  卫星在地平线以下，无日凌");

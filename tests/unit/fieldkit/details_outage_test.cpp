@@ -9,8 +9,14 @@
 
 #include "data/settings_store.h"
 #include "encoding/text_encoding.h"
+#include "tests/support/memory_settings_backend.h"
 
 namespace {
+
+struct StoredBand {
+    std::string stored;  // bytes of the value; "absent" for none
+    const char* read;
+};
 
 std::string utf8(const char* text) { return utf8FromCp936(text); }
 
@@ -64,9 +70,15 @@ TEST(DetailsOutage, OneSeasonsText) {
          "日凌：2027-09-30 至 2027-10-02，最长 2027-10-01 09:00–09:01（1分钟）"},
         {seasonOf({2027, 9, 30}, {2027, 10, 2}, {2027, 10, 1}, at(9, 0, 0), at(9, 1, 30)),
          "日凌：2027-09-30 至 2027-10-02，最长 2027-10-01 09:00–09:02（2分钟）"},
-        // Over midnight: the clock times, either side of it.
+        // Over midnight: the clock times, either side of it, with the day
+        // of the one that is not on the longest day.
         {seasonOf({2028, 2, 28}, {2028, 3, 1}, {2028, 2, 29}, -150, 400),
-         "日凌：2028-02-28 至 2028-03-01，最长 2028-02-29 23:58–00:07（9分钟）"},
+         "日凌：2028-02-28 至 2028-03-01，最长 2028-02-29 23:58-1–00:07（9分钟）"},
+        {seasonOf({2026, 2, 17}, {2026, 2, 25}, {2026, 2, 20}, at(23, 44, 18), at(24, 1, 36)),
+         "日凌：2026-02-17 至 2026-02-25，最长 2026-02-20 23:44–00:02+1（17分钟）"},
+        // The minute shown decides the day: 23:59:30 shows as 00:00 of the next.
+        {seasonOf({2026, 2, 17}, {2026, 2, 25}, {2026, 2, 20}, at(23, 50, 0), at(23, 59, 30)),
+         "日凌：2026-02-17 至 2026-02-25，最长 2026-02-20 23:50–00:00+1（10分钟）"},
     };
     for (const Case& c : cases) {
         char text[OutageTextCapacity];
@@ -103,12 +115,34 @@ TEST(DetailsOutage, TheBandChoices) {
         EXPECT_EQ(utf8(BandChoices[i].text), texts[i]);
         EXPECT_EQ(BandChoices[i].band, bands[i]);
         // The settings keep the same words.
-        EXPECT_STREQ(BandChoices[i].word, BandSettingWords[i]);
-        EXPECT_EQ(bandChoiceOfWord(BandSettingWords[i]), i);
+        EXPECT_STREQ(BandChoices[i].word, BandWords[i].word);
+        EXPECT_EQ(bandChoiceOfWord(BandWords[i].word), i);
     }
     EXPECT_STREQ(BandChoices[bandChoiceOfWord(DefaultBandWord)].word, "Ku");
     EXPECT_EQ(bandChoiceOfWord("X"), bandChoiceOfWord("Ku"));
     EXPECT_EQ(bandChoiceOfWord(""), bandChoiceOfWord("Ku"));
+}
+
+TEST(DetailsOutage, TheStoredBandIsOneOfTheWordsElseKu) {
+    const StoredBand cases[] = {
+        {"absent", "Ku"},
+        {std::string("C", 2), "C"},
+        {std::string("Ka", 3), "Ka"},
+        {std::string("Ku", 3), "Ku"},
+        {std::string("ka", 3), "Ku"},  // the words as written, nothing else
+        {std::string("X", 2), "Ku"},
+        {std::string("", 1), "Ku"},
+        {std::string("Ka ", 4), "Ku"},  // longer than the field
+        {std::string("Ka", 2), "Ka"},   // a value without its NUL still ends in the field
+    };
+    for (const StoredBand& c : cases) {
+        SCOPED_TRACE(c.stored);
+        MemorySettingsBackend store = storeWithText("Band", c.stored);
+        BandSetting band;
+        loadBandSetting(store, band);
+        EXPECT_STREQ(band.text, c.read);
+        EXPECT_STREQ(band.stored, c.read);
+    }
 }
 
 TEST(DetailsOutage, TheNextTwoSeasonsFromToday) {
