@@ -5,6 +5,7 @@
 
 #include "app/control_text.h"
 #include "data/gazetteer.h"
+#include "data/place_match.h"
 
 void fillCityBox(HWND cityBox) {
     // Reserving the room first spares the list thousands of reallocations.
@@ -61,10 +62,37 @@ void applyShownPlaceName(CityBox& city, SiteControls& controls, ReceivingSite& s
     if (city.appliedPlaceName != text) applyText(city, text, controls, site);
 }
 
+void listPlacesFor(CityBox& city, const std::string& text) {
+    const std::string letters = isLatinLetters(text.c_str()) ? text : std::string();
+    if (letters == city.listedLetters) return;
+    city.listedLetters = letters;
+    // Emptying the list empties the edit field too: its text and caret are put back.
+    const WORD caret = HIWORD(SendMessageW(city.box, CB_GETEDITSEL, 0, 0));
+    SendMessageW(city.box, CB_RESETCONTENT, 0, 0);
+    if (letters.empty()) {
+        fillCityBox(city.box);
+    } else {
+        for (const std::string& name : matchingPlaces(letters.c_str()))
+            SendMessageW(city.box, CB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(wideText(name.c_str()).c_str()));
+    }
+    setControlText(city.box, text.c_str());
+    if (!letters.empty()) SendMessageW(city.box, CB_SHOWDROPDOWN, TRUE, 0);
+    // Opening the list selects the whole text; typing goes on at the caret.
+    SendMessageW(city.box, CB_SETEDITSEL, 0, MAKELPARAM(caret, caret));
+}
+
 void onCityBoxNotification(CityBox& city, WORD code, SiteControls& controls, ReceivingSite& site) {
     switch (code) {
-        case CBN_EDITCHANGE:
-            applyText(city, shownText(city.box), controls, site);
+        case CBN_EDITCHANGE: {
+            const std::string text = shownText(city.box);
+            listPlacesFor(city, text);
+            applyText(city, text, controls, site);
+            break;
+        }
+        case CBN_DROPDOWN:
+            // A name chosen from the places of some letters: the list opens whole again.
+            listPlacesFor(city, shownText(city.box));
             break;
         case CBN_SELENDOK: {
             int index = static_cast<int>(SendMessageW(city.box, CB_GETCURSEL, 0, 0));

@@ -9,10 +9,12 @@
 
 #include "calc/site_input.h"
 
-// The box, and the text applyPlaceName last ran on.
+// The box, the text applyPlaceName last ran on, and the Latin letters its
+// list shows the places of ("" while it lists every place).
 struct CityBox {
     HWND box = nullptr;
     std::string appliedPlaceName;
+    std::string listedLetters;
 };
 
 // Appends every gazetteer name, in table order, to the city box's list.
@@ -36,6 +38,11 @@ void applyShownPlaceName(CityBox& city, SiteControls& controls, ReceivingSite& s
 // prefix typed before it), browsing the list, a list closed without a
 // choice, and the focus leaving the box. `code` is the notification.
 void onCityBoxNotification(CityBox& city, WORD code, SiteControls& controls, ReceivingSite& site);
+
+// Latin letters typed into the box ("bj", "beijing") list the places whose
+// pinyin or initials they begin, and open the list; any other text lists
+// every place again. The box keeps its text and caret.
+void listPlacesFor(CityBox& city, const std::string& text);
 
 // At start-up, after applyPlaceName on the saved name: shows the list entry
 // that begins with it, and takes that entry's coordinates (it may be a

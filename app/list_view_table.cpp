@@ -150,3 +150,11 @@ TableRedrawPause::~TableRedrawPause() {
 void reserveTableRows(HWND listView, int rows) {
     SendMessageW(listView, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), LVSICF_NOINVALIDATEALL);
 }
+
+void selectAllRows(HWND listView) {
+    LVITEMW item = {};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    SendMessageW(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&item));
+}

@@ -53,6 +53,9 @@ private:
 // they come (LVM_SETITEMCOUNT; the rows themselves are still inserted).
 void reserveTableRows(HWND listView, int rows);
 
+// Selects every row (Ctrl+A in the table).
+void selectAllRows(HWND listView);
+
 // The comparison the column-click sort uses for the text columns: as the
 // Chinese (PRC) locale compares, ignoring case (CompareStringW, locale
 // 0x0804), which is lstrcmpiA's order on a code page 936 system.

@@ -47,6 +47,7 @@ void saveAtClose(MainWindowState& state) {
     state.model.autosave.close(
         state.model.site, state.controls.table, state.model.changeFlags,
         {state.model.offset, state.model.dish, state.model.band, state.model.horizon});
+    saveWindow(state.model.settings, windowPlacementOf(state.controls.window));
 }
 
 void editSatellite(MainWindowState& state, SatelliteDialogMode mode) {

@@ -10,6 +10,7 @@
 #include "app/list_file_commands.h"
 #include "app/main_commands.h"
 #include "app/main_menus.h"
+#include "app/main_window_keys.h"
 #include "app/obstacle_commands.h"
 #include "app/tooltips.h"
 #include "calc/site_input.h"
@@ -63,6 +64,7 @@ void fillTableFromSettings(MainWindowState& state) {
 void onInitDialog(MainWindowState& state) {
     MainWindowControls& controls = state.controls;
     findControls(controls);
+    rememberFirstLayout(controls.window, controls.layout);
     HICON icon = LoadIconW(controls.instance, MAKEINTRESOURCEW(IDI_KESTRAVE));
     SendMessageW(controls.window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     centreWindow(controls.window);
@@ -83,6 +85,10 @@ void onInitDialog(MainWindowState& state) {
     loadOffset(state.model.settings, state.model.offset);
     loadDish(state.model.settings, state.model.dish);
     loadBandSetting(state.model.settings, state.model.band);
+    WindowSetting placement;
+    if (loadWindow(state.model.settings, placement))
+        placeWindow(controls.window, controls.layout, placement);
+    installMainWindowKeys(controls.instance, controls.window, controls.tableView);
 }
 
 void closeMainWindow(MainWindowState& state) {
@@ -160,6 +166,9 @@ void onCommand(MainWindowState& state, WPARAM wParam) {
         case IDM_OBSTACLES:
             editObstacles(state);
             break;
+        case IDM_SELECT_ALL_ROWS:
+            selectAllRows(controls.tableView);
+            break;
         case IDM_ABOUT:
             showAboutBox(controls.instance, controls.window, state.seams.openLink);
             break;
@@ -220,6 +229,15 @@ INT_PTR handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, MainWind
         case WM_CLOSE:
             closeMainWindow(state);
             return TRUE;
+        case WM_SIZE:
+            layOutMainWindow(window, state.controls.tableView, state.controls.layout);
+            return TRUE;
+        case WM_GETMINMAXINFO:
+            limitMainWindowSize(state.controls.layout, *reinterpret_cast<MINMAXINFO*>(lParam));
+            return TRUE;
+        case WM_DESTROY:
+            removeMainWindowKeys(window);
+            return FALSE;
         case WM_QUERYENDSESSION:
             return onQueryEndSession(window);
         case WM_ENDSESSION:

@@ -13,6 +13,7 @@
 #include "app/file_dialogs.h"
 #include "app/link_label.h"
 #include "app/list_view_table.h"
+#include "app/main_window_layout.h"
 #include "app/registry_settings.h"
 #include "app/satellite_deletion.h"
 #include "calc/list_edit_recalculation.h"
@@ -40,6 +41,8 @@ struct MainWindowControls {
     // The coordinate boxes and the Recalculate commands, as the site-input
     // handlers see them; they also remember whether the inputs are usable.
     DialogSiteControls siteControls;
+    // Where the controls go as the window is resized.
+    MainWindowLayout layout;
 };
 
 struct MainWindowModel {

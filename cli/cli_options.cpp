@@ -156,6 +156,7 @@ constexpr OptionRow OptionRows[] = {
     {"--utc", &CliOptions::utc},
     {"--sun-aim", &CliOptions::sunAim},
     {"--cities", &CliOptions::cities},
+    {"--match", &CliOptions::match},
     {"--help", &CliOptions::help},
 };
 

@@ -28,6 +28,7 @@ struct CliOptions {
     OutputFormat format = OutputFormat::Table;       // from formatName
     OutputEncoding encoding = OutputEncoding::Utf8;  // from encodingName
     bool cities = false;                             // --cities
+    std::optional<std::string> match;                // --match, UTF-8: the places --cities lists
     bool currentList = false;                        // --current-list
     bool help = false;
 

@@ -16,6 +16,7 @@
 #include "data/change_flags.h"
 #include "data/gazetteer.h"
 #include "data/memory_satellite_table.h"
+#include "data/place_match.h"
 #include "data/satellite_catalogue.h"
 #include "encoding/text_encoding.h"
 #include "fieldkit/calendar_date.h"
@@ -68,10 +69,19 @@ std::string withUnixLineEnds(const std::string& text) {
     return result;
 }
 
-// The gazetteer's names in table order, one per line.
-std::string placeNames(const char* lineEnd) {
-    GazetteerCursor cursor;
+// The gazetteer's names in table order, one per line; with --match only
+// those whose name, pinyin or initials begin with its text.
+std::string placeNames(const CliOptions& options, const char* lineEnd) {
     std::string names;
+    if (options.match) {
+        std::string typed;
+        // A text code page 936 cannot hold begins no name and no reading.
+        if (!utf8ToCp936(*options.match, typed)) return names;
+        for (const std::string& name : matchingPlaces(typed.c_str()))
+            names.append(name).append(lineEnd);
+        return names;
+    }
+    GazetteerCursor cursor;
     char name[PlaceNameCapacity];
     while (nextPlaceName(cursor, name)) names.append(name).append(lineEnd);
     return names;
@@ -80,11 +90,11 @@ std::string placeNames(const char* lineEnd) {
 // --cities: the gazetteer's names.
 int listCities(const CliOptions& options, std::string& out, std::string& err) {
     if (options.encoding == OutputEncoding::Gbk) {
-        out += placeNames("\r\n");
+        out += placeNames(options, "\r\n");
         return ExitDone;
     }
     std::string utf8;
-    if (!cp936ToUtf8(placeNames("\n"), utf8))
+    if (!cp936ToUtf8(placeNames(options, "\n"), utf8))
         return fail(err, "the place names cannot be converted to UTF-8", ExitOutputFailed);
     out += utf8;
     return ExitDone;
@@ -238,6 +248,7 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
         return ExitDone;
     }
     if (options.cities) return listCities(options, out, err);
+    if (options.match) return fail(err, "--match needs --cities", ExitBadInput);
     if (options.format == OutputFormat::Json && options.encoding == OutputEncoding::Gbk)
         return fail(err, "--format json is always UTF-8: leave out --encoding gbk", ExitBadInput);
 

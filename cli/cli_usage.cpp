@@ -9,7 +9,7 @@ const char CliUsage[] =
     "                    [--band c|ku|ka | --frequency GHZ] [--utc] [--format table|csv|json]\n"
     "       kestrave-cli [site and list options] --sun-aim [--date YYYY-MM-DD] [--utc]\n"
     "                    [--format table|csv|json]\n"
-    "       kestrave-cli --cities [--encoding utf-8|gbk]\n"
+    "       kestrave-cli --cities [--match TEXT] [--encoding utf-8|gbk]\n"
     "\n"
     "Prints the antenna elevation, azimuth and polarisation angle for every\n"
     "satellite of the list, seen from the receiving site, as the fixed-width\n"
@@ -52,4 +52,6 @@ const char CliUsage[] =
     "                    satellite's horizon_elevation, clearance and clear, and the\n"
     "                    sky picture draws the obstacles\n"
     "  --cities          list the gazetteer's places, one per line\n"
+    "  --match TEXT      with --cities, only the places whose name, pinyin or\n"
+    "                    initials begin with TEXT, in any case (bj, beijing, 北)\n"
     "  --help            show this help\n";

@@ -35,6 +35,12 @@ nlohmann::ordered_json fieldReportSiteJson(const FieldReportSite& site) {
     json["declination"] = site.declination;
     json["magnetic_model"] = site.magneticModel;
     json["model_valid"] = site.modelValid;
+    if (site.nearestPlace) {
+        Json nearest;
+        nearest["name"] = site.nearestPlace->name;
+        nearest["distance_km"] = site.nearestPlace->distanceKm;
+        json["nearest_place"] = nearest;
+    }
     json["polar_mount"] = {
         {"axis_elevation", static_cast<double>(site.polarMount.axisElevation)},
         {"declination_offset", static_cast<double>(site.polarMount.declinationOffset)},

@@ -37,6 +37,15 @@ std::size_t boundedLength(const char* name) {
     return length;
 }
 
+// The coordinates of the entry at `entry` whose name has `n` bytes, in
+// degrees. Each stored value converts exactly; only the division rounds.
+void readPoint(const unsigned char* entry, std::size_t n, long double* longitude,
+               long double* latitude) {
+    const long double scale = readU32(Gazetteer);
+    *longitude = static_cast<long double>(readU16(entry + 1 + n)) / scale;
+    *latitude = static_cast<long double>(readU16(entry + 3 + n)) / scale;
+}
+
 }  // namespace
 
 int lookupPlace(const char* name, long double* longitude, long double* latitude) {
@@ -49,10 +58,7 @@ int lookupPlace(const char* name, long double* longitude, long double* latitude)
     for (std::size_t n = entryLength(offset); n != 0; n = entryLength(offset)) {
         const unsigned char* entry = Gazetteer + offset;
         if (n == length && std::memcmp(entry + 1, name, n) == 0) {
-            // Each stored value converts exactly; only the division rounds.
-            const long double scale = readU32(Gazetteer);
-            *longitude = static_cast<long double>(readU16(entry + 1 + n)) / scale;
-            *latitude = static_cast<long double>(readU16(entry + 3 + n)) / scale;
+            readPoint(entry, n, longitude, latitude);
             return 1;
         }
         offset += n + EntryOverhead;
@@ -61,11 +67,20 @@ int lookupPlace(const char* name, long double* longitude, long double* latitude)
 }
 
 bool nextPlaceName(GazetteerCursor& cursor, char (&name)[PlaceNameCapacity]) {
+    long double longitude = 0;
+    long double latitude = 0;
+    return nextPlace(cursor, name, &longitude, &latitude);
+}
+
+bool nextPlace(GazetteerCursor& cursor, char (&name)[PlaceNameCapacity], long double* longitude,
+               long double* latitude) {
     const std::size_t n = entryLength(cursor.offset);
     if (n == 0) return false;
+    const unsigned char* entry = Gazetteer + cursor.offset;
     const std::size_t copied = n < PlaceNameCapacity - 1 ? n : PlaceNameCapacity - 1;
-    std::memcpy(name, Gazetteer + cursor.offset + 1, copied);
+    std::memcpy(name, entry + 1, copied);
     name[copied] = '\0';
+    readPoint(entry, n, longitude, latitude);
     cursor.offset += n + EntryOverhead;
     return true;
 }

@@ -27,3 +27,6 @@ constexpr std::size_t LongestPlaceName = 18;
 constexpr std::size_t PlaceNameCapacity = LongestPlaceName + 1;
 // Copies the next name (NUL-terminated) into `name` and advances; false at the end.
 bool nextPlaceName(GazetteerCursor& cursor, char (&name)[PlaceNameCapacity]);
+// The same, with the place's longitude and latitude in degrees.
+bool nextPlace(GazetteerCursor& cursor, char (&name)[PlaceNameCapacity], long double* longitude,
+               long double* latitude);

@@ -1,6 +1,8 @@
 #include "data/settings_store.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "data/satellite_catalogue.h"
@@ -132,6 +134,59 @@ bool readShortText(SettingsBackend& store, const char* name, char* text, std::si
 }
 
 }  // namespace
+
+namespace {
+
+// A whole number of at most nine digits, with a '-' before it when `withSign`;
+// `text` moves past it.
+bool readWhole(const char*& text, bool withSign, long& value) {
+    const bool negative = withSign && *text == '-';
+    if (negative) ++text;
+    const char* digits = text;
+    value = 0;
+    while (*text >= '0' && *text <= '9' && text - digits < 9) value = value * 10 + (*text++ - '0');
+    if (text == digits || (*text >= '0' && *text <= '9')) return false;
+    if (negative) value = -value;
+    return true;
+}
+
+bool expectComma(const char*& text) { return *text++ == ','; }
+
+}  // namespace
+
+bool readWindowText(const char* text, WindowSetting& window) {
+    WindowSetting read;
+    long maximised = 0;
+    if (!readWhole(text, true, read.x) || !expectComma(text) || !readWhole(text, true, read.y) ||
+        !expectComma(text) || !readWhole(text, false, read.width) || !expectComma(text) ||
+        !readWhole(text, false, read.height) || !expectComma(text) ||
+        !readWhole(text, false, maximised) || *text != '\0')
+        return false;
+    if (read.width <= 0 || read.height <= 0 || maximised > 1) return false;
+    read.maximised = maximised == 1;
+    window = read;
+    return true;
+}
+
+void formWindowText(const WindowSetting& window, char (&text)[WindowTextCapacity]) {
+    const std::string formed = std::to_string(window.x) + "," + std::to_string(window.y) + "," +
+                               std::to_string(window.width) + "," + std::to_string(window.height) +
+                               "," + (window.maximised ? "1" : "0");
+    const std::size_t length = std::min(formed.size(), WindowTextCapacity - 1);
+    std::memcpy(text, formed.data(), length);
+    text[length] = '\0';
+}
+
+bool loadWindow(SettingsBackend& store, WindowSetting& window) {
+    char text[WindowTextCapacity] = {};
+    return readShortText(store, WindowValueName, text, sizeof text) && readWindowText(text, window);
+}
+
+void saveWindow(SettingsBackend& store, const WindowSetting& window) {
+    char text[WindowTextCapacity];
+    formWindowText(window, text);
+    store.writeStringValue(WindowValueName, text);
+}
 
 void loadOffset(SettingsBackend& store, OffsetSetting& offset) {
     readTextOrEmpty(store, OffsetValueName, offset.text, sizeof offset.text);

@@ -109,6 +109,30 @@ void loadDish(SettingsBackend& store, DishSetting& dish);
 // refuses, is ignored, and the text stays as it was (the caller's default).
 void loadBand(SettingsBackend& store, BandSetting& band, bool (*isWord)(const char* text));
 
+// The main window's place and size on the screen, kept as one more text
+// value, Window: "x,y,width,height,maximised", such as "120,80,900,600,0"
+// (pixels of the window's normal, not maximised, rectangle; maximised 0 or 1).
+constexpr std::size_t WindowTextCapacity = 64;
+constexpr char WindowValueName[] = "Window";
+struct WindowSetting {
+    long x = 0;
+    long y = 0;
+    long width = 0;
+    long height = 0;
+    bool maximised = false;
+};
+
+// Reads "x,y,width,height,maximised": whole numbers (x and y may be
+// negative, width and height positive, maximised 0 or 1), nothing else.
+//   "120,80,900,600,0" and "-1900,10,900,600,1" are read;
+//   "", "1,2,3,4", "1,2,0,4,0", "1,2,3,4,2", "1,2,3,4,0x" and "1, 2,3,4,0" are not.
+bool readWindowText(const char* text, WindowSetting& window);
+void formWindowText(const WindowSetting& window, char (&text)[WindowTextCapacity]);
+
+// Reads Window; false when it is missing or not such a text.
+bool loadWindow(SettingsBackend& store, WindowSetting& window);
+void saveWindow(SettingsBackend& store, const WindowSetting& window);
+
 // Write Dish or Band when its text changed since it was loaded.
 void saveDish(SettingsBackend& store, const DishSetting& dish);
 void saveBand(SettingsBackend& store, const BandSetting& band);

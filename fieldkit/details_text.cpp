@@ -21,8 +21,10 @@ const char CompassLabel[] = "\xC2\xDE\xC5\xCC\xB7\xBD\xCE\xBB\xBD\xC7\xA3\xBA"; 
 const char PolarisationLabel[] = "\xBC\xAB\xBB\xAF\xBD\xC7\xA3\xBA";             // 极化角：
 const char RangeLabel[] = "\xBE\xE0\xC0\xEB\xA3\xBA";                            // 距离：
 const char DelayLabel[] = "\xB5\xA5\xB3\xCC\xCA\xB1\xD1\xD3\xA3\xBA";            // 单程时延：
-const char Kilometres[] = "\xB9\xAB\xC0\xEF";                                    // 公里
-const char Milliseconds[] = "\xBA\xC1\xC3\xEB";                                  // 毫秒
+const char NearestPlaceLabel[] =
+    "\xD7\xEE\xBD\xFC\xB5\xC4\xB5\xD8\xC3\xFB\xA3\xBA";  // 最近的地名：
+const char Kilometres[] = "\xB9\xAB\xC0\xEF";            // 公里
+const char Milliseconds[] = "\xBA\xC1\xC3\xEB";          // 毫秒
 const char BelowHorizon[] = "\xCE\xC0\xD0\xC7\xD4\xDA\xB5\xD8\xC6\xBD\xCF\xDF\xD2\xD4\xCF\xC2";
 // 卫星在地平线以下
 const char MotorAngleLabel[] = "\xC2\xED\xB4\xEF\xBD\xC7\xB6\xC8\xA3\xBA";  // 马达角度：
@@ -196,7 +198,11 @@ void buildDetailsTexts(const DetailsInput& input, DetailsTexts& texts) {
 
     char date[DateTextCapacity];
     formatDate(input.date, date);
-    TextBuilder(texts.site, sizeof texts.site) << input.siteName.c_str() << WideSpace << date;
+    TextBuilder site(texts.site, sizeof texts.site);
+    site << input.siteName.c_str() << WideSpace << date;
+    if (input.nearestPlace)
+        site << WideSpace << NearestPlaceLabel << input.nearestPlace->name << OpenBracket
+             << Number(input.nearestPlace->distanceKm, 1).text << Kilometres << CloseBracket;
 
     buildElevation(input, TextBuilder(texts.elevation, sizeof texts.elevation));
     buildTrueAzimuth(input, TextBuilder(texts.trueAzimuth, sizeof texts.trueAzimuth));

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "calc/pointing.h"
+#include "data/nearest_place.h"
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/magnetic_model.h"
@@ -21,14 +22,15 @@ struct DetailsInput {
     std::string siteName;       // the site description's first line
     CalendarDate date;
     bool southernSite = false;
-    PointingResult pointing;                // the row's texts as the table shows them
-    SatelliteFieldNumbers numbers;          // for the row's satellite
-    MagneticField magnetic;                 // at the site on the date
-    const char* modelName = "";             // the magnetic model, e.g. WMM2025
-    std::string offsetText;                 // the offset box: degrees, or empty
-    std::optional<long double> motorAngle;  // none outside the visible arc
-    PolarMount polarMount;                  // at the site
-    SunAimResult sunAim;                    // today's moments of aiming by the sun, Beijing time
+    PointingResult pointing;                   // the row's texts as the table shows them
+    SatelliteFieldNumbers numbers;             // for the row's satellite
+    MagneticField magnetic;                    // at the site on the date
+    const char* modelName = "";                // the magnetic model, e.g. WMM2025
+    std::string offsetText;                    // the offset box: degrees, or empty
+    std::optional<long double> motorAngle;     // none outside the visible arc
+    PolarMount polarMount;                     // at the site
+    std::optional<NearestPlace> nearestPlace;  // a site typed as coordinates
+    SunAimResult sunAim;                       // today's moments of aiming by the sun, Beijing time
 };
 
 // Room for the longest text: a name and a longitude cell of 127 bytes each.
@@ -37,7 +39,9 @@ constexpr std::size_t DetailsTextCapacity = 300;
 // One text per static control of the window, in id order.
 struct DetailsTexts {
     char satellite[DetailsTextCapacity];  // 亚洲3号  (AsiaSat-3S)  105.5度
-    char site[DetailsTextCapacity];       // 北京　2026-12-07
+    // 北京　2026-12-07, or for a site typed as coordinates
+    // 地名不详　2026-12-07　最近的地名：漠河（11.1公里）
+    char site[DetailsTextCapacity];
     char elevation[DetailsTextCapacity];  // 天线仰角：42.45度\r\n偏馈天线仰角：19.85度
     char trueAzimuth[DetailsTextCapacity];   // 真方位角：南偏西16.79度（196.79度）
     char declination[DetailsTextCapacity];   // 磁偏角：西7.60度（WMM2025）

@@ -53,6 +53,11 @@ FieldReport buildFieldReport(const SatelliteTable& table, const FieldSurvey& sur
     report.site.declination = survey.magnetic.declination;
     report.site.magneticModel = survey.modelName;
     report.site.modelValid = survey.magnetic.withinValidity;
+    if (survey.nearestPlace) {
+        const long double tenths = std::round(survey.nearestPlace->distanceKm * 10);
+        report.site.nearestPlace = FieldReportSite::Nearest{
+            utf8FromCp936(survey.nearestPlace->name), static_cast<double>(tenths / 10)};
+    }
     report.site.polarMount = polarMountAt(survey.site.latitude);
     report.site.visibleArc = visibleArcOf(survey.site);
     report.withOffset = offsetAngle.has_value();

@@ -24,6 +24,13 @@ struct FieldReportSite {
     double declination = 0;
     std::string magneticModel;
     bool modelValid = true;
+    // A site typed as coordinates: the gazetteer's place nearest it, the
+    // distance in kilometres to one decimal as the details window shows it.
+    struct Nearest {
+        std::string name;
+        double distanceKm = 0;
+    };
+    std::optional<Nearest> nearestPlace;
     PolarMount polarMount;
     std::optional<VisibleArc> visibleArc;  // none near the poles
 };

@@ -17,6 +17,7 @@ FieldSurvey surveyField(const SatelliteTable& table, const ReceivingSite& site,
                                             static_cast<double>(site.longitude),
                                             heightMetres / 1000, decimalYear);
     survey.satellites = skySatellitesOf(table, site, survey.magnetic.declination);
+    if (site.name[0] == '\0') survey.nearestPlace = nearestPlace(site.longitude, site.latitude);
     return survey;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "data/nearest_place.h"
 #include "data/receiving_site.h"
 #include "data/satellite_table.h"
 #include "fieldkit/horizon.h"
@@ -25,6 +26,8 @@ struct FieldSurvey {
     std::vector<SkySatelliteInput> satellites;
     // The obstacles around the site, when they are given (maybe none).
     std::optional<Horizon> horizon;
+    // A site typed as coordinates (no name): the gazetteer's place nearest it.
+    std::optional<NearestPlace> nearestPlace;
 };
 
 // Surveys every row of the recalculated `table` from `site` (its longitude

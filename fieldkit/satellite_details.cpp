@@ -18,6 +18,7 @@ void prepareSatelliteDetails(const SatelliteTable& table, int row, const Receivi
     input.satelliteName = cellText(table, row, ColumnName);
     input.longitudeText = cellText(table, row, ColumnLongitude);
     input.siteName = survey.siteName;
+    input.nearestPlace = survey.nearestPlace;
     input.date = date;
     input.southernSite = site.latitude < 0;
     computePointing(rowLongitude(table, row), site, input.pointing);

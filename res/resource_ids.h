@@ -78,6 +78,12 @@
 #define IDM_OBSTACLES 3018
 #define IDM_RESTORE_PREVIOUS_LIST 3019
 #define IDM_ABOUT 3021
+// Ctrl+A in the table: an accelerator's command, in no menu.
+#define IDM_SELECT_ALL_ROWS 3030
+
+// The main window's accelerator tables: anywhere in it, and in the table only.
+#define IDA_MAIN_WINDOW_KEYS 3040
+#define IDA_SATELLITE_TABLE_KEYS 3041
 
 // About box, its two link labels and the hand cursor shown over them
 #define IDD_ABOUT_BOX 9000

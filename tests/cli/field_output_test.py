@@ -30,6 +30,7 @@ expect(site["name"] == "北京", "site name")
 expect(abs(site["declination"] - -7.55) <= 0.01, f"declination {site['declination']}")
 expect(site["date"] == "2026-01-01" and site["decimal_year"] == 2026.0, "date")
 expect(site["magnetic_model"] == "WMM2025" and site["model_valid"] is True, "model")
+expect("nearest_place" not in site, "no nearest place for a named site")
 satellites = report["satellites"]
 expect(len(satellites) == 39, "39 satellites")
 asiasat = next(s for s in satellites if s["name"] == "亚洲3号  (AsiaSat-3S)")
@@ -57,6 +58,12 @@ arguments = ("--lon", "-70.5", "--lat", "-33.45", "--date", "2027.5", "--offset"
 unnamed = json.loads(run(*arguments, "--format", "json"))
 expect(unnamed["site"]["name"] == "地名不详" and unnamed["site"]["date"] == "2027.5",
        "unnamed site and a decimal year as given")
+# A site typed as coordinates names the gazetteer's place nearest it.
+for lon, lat, name, km in (("116.46", "39.92", "北京", 0), ("122.37", "53.58", "漠河", 11.1),
+                           ("134.65", "48.33", "抚远", 37.0)):
+    nearest = json.loads(run("--lon", lon, "--lat", lat, "--format", "json"))["site"]
+    expect(nearest["nearest_place"] == {"name": name, "distance_km": km},
+           f"nearest place of {lon},{lat}: {nearest.get('nearest_place')}")
 rows = list(csv.DictReader(io.StringIO(run(*arguments, "--format", "csv").decode("utf-8"),
                                        newline="")))
 expect(len(rows) == len(unnamed["satellites"]), "one CSV row per satellite")

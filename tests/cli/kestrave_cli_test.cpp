@@ -355,6 +355,28 @@ TEST(KestraveCli, CitiesListsTheGazetteerInTableOrder) {
     EXPECT_EQ(utf8FromCp936(crLfToLf(gbk.out)), run.out);
 }
 
+TEST(KestraveCli, CitiesMatchListsThePlacesATextBegins) {
+    struct MatchRun {
+        const char* text;
+        std::vector<std::string> first;  // the first lines printed, in order
+    };
+    const MatchRun runs[] = {
+        {"xiamen", {u8"厦门", ""}},
+        {"CQ", {u8"长清", u8"措勤", u8"重庆", ""}},
+        {u8"北京", {u8"北京", ""}},
+        {"zzzzzz", {""}},
+        {u8"한", {""}},
+    };
+    for (const MatchRun& r : runs) {
+        ProgramRun run = runProgram({"--cities", "--match", r.text});
+        ASSERT_EQ(run.status, 0) << r.text << run.err;
+        const std::vector<std::string> lines = linesOf(run.out);
+        ASSERT_GE(lines.size(), r.first.size()) << r.text;
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + r.first.size()), r.first)
+            << r.text;
+    }
+}
+
 TEST(KestraveCli, HelpPrintsTheUsage) {
     ProgramRun run = runProgram({"--help"});
     EXPECT_EQ(run.status, 0);
@@ -394,6 +416,7 @@ TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
          "--list \"" + badList.string() + u8"\": 第 2 行：经度“123456789012345678901”超过 6 字节"},
         {{"--list", badList.string(), "--current-list"},
          "give either --list FILE or --current-list"},
+        {{"--match", "bj"}, "--match needs --cities"},
     };
     for (const RefusedRun& c : cases) expectRefused(c);
     fs::remove(badList);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/control_text.h"
+#include "app/file_dialogs.h"
 #include "data/gazetteer.h"
 #include "numtext/numtext.h"
 #include "res/resource_ids.h"
@@ -143,6 +144,139 @@ TEST_F(KeyboardTest, AnEmptiedCityBoxKeepsTheTypedCoordinatesWhenTheListClosesUn
     EXPECT_EQ(main.text(IDC_LONGITUDE), "100");
     EXPECT_EQ(main.text(IDC_LATITUDE), "30");
     EXPECT_TRUE(main.enabled(IDC_LONGITUDE));
+}
+
+// The window grown, maximised and restored, the usual keys, and a place
+// found by its initials.
+int deletionQuestions = 0;
+int WINAPI answerNo(HWND, LPCWSTR, LPCWSTR, UINT) {
+    ++deletionQuestions;
+    return IDNO;
+}
+int openQuestions = 0;
+bool refuseToOpen(HWND, const FileDialogRequest&, std::wstring&) {
+    ++openQuestions;
+    return false;
+}
+
+RECT placeOf(HostedMainWindow& main, int id) {
+    RECT place;
+    GetWindowRect(main.item(id), &place);
+    MapWindowPoints(nullptr, main.window(), reinterpret_cast<POINT*>(&place), 2);
+    return place;
+}
+
+long clientWidth(HostedMainWindow& main) {
+    RECT client;
+    GetClientRect(main.window(), &client);
+    return client.right;
+}
+
+std::wstring clipboardUnicode() {
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+void emptyClipboard() {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    CloseClipboard();
+}
+
+TEST_F(KeyboardTest, TheWindowGrowsAndAnswersTheUsualKeysAndFindsPlacesByPinyin) {
+    HostedMainWindow main;
+    HWND table = main.item(IDC_SATELLITE_TABLE);
+    const RECT firstTable = placeOf(main, IDC_SATELLITE_TABLE);
+    const RECT firstCity = placeOf(main, IDC_CITY);
+    const long firstWidth = clientWidth(main);
+    const int firstColumn = static_cast<int>(SendMessageW(table, LVM_GETCOLUMNWIDTH, 0, 0));
+    const int secondColumn = static_cast<int>(SendMessageW(table, LVM_GETCOLUMNWIDTH, 1, 0));
+
+    // Grown by 200 x 150 pixels: the table takes the room, the first column
+    // the width; the boxes keep their place at the top right.
+    RECT frame;
+    GetWindowRect(main.window(), &frame);
+    SetWindowPos(main.window(), nullptr, 0, 0, frame.right - frame.left + 200,
+                 frame.bottom - frame.top + 150, SWP_NOMOVE | SWP_NOZORDER);
+    settle(main);
+    const RECT grown = placeOf(main, IDC_SATELLITE_TABLE);
+    EXPECT_EQ(grown.right - grown.left, firstTable.right - firstTable.left + 200);
+    EXPECT_EQ(grown.bottom - grown.top, firstTable.bottom - firstTable.top + 150);
+    const RECT movedCity = placeOf(main, IDC_CITY);
+    EXPECT_EQ(movedCity.top, firstCity.top);
+    EXPECT_EQ(clientWidth(main) - movedCity.left, firstWidth - firstCity.left);
+    EXPECT_EQ(SendMessageW(table, LVM_GETCOLUMNWIDTH, 0, 0), firstColumn + 200);
+    EXPECT_EQ(SendMessageW(table, LVM_GETCOLUMNWIDTH, 1, 0), secondColumn);
+
+    ShowWindow(main.window(), SW_MAXIMIZE);
+    settle(main);
+    const RECT maximised = placeOf(main, IDC_SATELLITE_TABLE);
+    EXPECT_GT(maximised.bottom - maximised.top, grown.bottom - grown.top);
+    EXPECT_EQ(placeOf(main, IDC_CITY).top, firstCity.top);
+    ShowWindow(main.window(), SW_RESTORE);
+    settle(main);
+    EXPECT_EQ(placeOf(main, IDC_SATELLITE_TABLE).right, grown.right);
+
+    // In the table: Ctrl+A selects every row, Delete asks as the menu
+    // command does, Ctrl+C copies the results.
+    main.state().seams.askDeletion = answerNo;
+    main.state().seams.askFileToOpen = refuseToOpen;
+    focus(main, table);
+    chord(main, {VK_CONTROL, 'A'});
+    EXPECT_EQ(SendMessageW(table, LVM_GETSELECTEDCOUNT, 0, 0), main.rowCount());
+    const int rows = main.rowCount();
+    chord(main, {VK_DELETE});
+    EXPECT_EQ(deletionQuestions, rows);
+    EXPECT_EQ(main.rowCount(), rows);
+    emptyClipboard();
+    chord(main, {VK_CONTROL, 'C'});
+    EXPECT_EQ(clipboardUnicode().rfind(L"\u5317\u4eac\r\n", 0), 0u);  // 北京, the description
+    chord(main, {VK_CONTROL, 'O'});
+    EXPECT_EQ(openQuestions, 1);
+
+    // In the city box Ctrl+C copies its text and Delete edits it.
+    focus(main, cityEditField(main));
+    SendMessageW(cityEditField(main), EM_SETSEL, 0, -1);
+    chord(main, {VK_CONTROL, 'C'});
+    EXPECT_EQ(clipboardUnicode(), L"\u5317\u4eac");
+    EXPECT_EQ(deletionQuestions, rows);
+
+    // "bj" lists the places it begins; choosing 北京 applies it. F5 recalculates.
+    main.chooseCity("上海");
+    main.emptyCityBox();
+    main.typeIntoCityBox(L"bj");
+    const auto listed = SendMessageW(main.item(IDC_CITY), CB_GETCOUNT, 0, 0);
+    EXPECT_GT(listed, 1);
+    EXPECT_LT(listed, GazetteerPlaceCount);
+    main.chooseCity("北京");
+    SendMessageW(main.item(IDC_CITY), CB_SHOWDROPDOWN, FALSE, 0);
+    settle(main);
+    EXPECT_EQ(main.text(IDC_CITY), "北京");
+    EXPECT_EQ(main.text(IDC_LONGITUDE), "116.46");
+    EXPECT_EQ(main.text(IDC_LATITUDE), "39.92");
+    // Chinese typed again lists every place.
+    main.emptyCityBox();
+    main.typeIntoCityBox(L"\u4e0a\u6d77");  // 上海
+    EXPECT_EQ(SendMessageW(main.item(IDC_CITY), CB_GETCOUNT, 0, 0), GazetteerPlaceCount);
+    focus(main, table);
+    chord(main, {VK_F5});
+    EXPECT_EQ(main.text(IDC_SITE_DESCRIPTION), description("上海", "121.48", "31.22"));
+
+    // The size is kept as Window.
+    main.closeWithMessage();
+    // Stored as UTF-16 text: its ASCII characters are every other byte.
+    const std::string stored = readStoredValue(HKEY_CURRENT_USER, "Window").bytes;
+    std::string window;
+    for (std::size_t i = 0; i < stored.size(); i += 2) window += stored[i];
+    const std::string width = std::to_string(frame.right - frame.left + 200);
+    EXPECT_NE(window.find("," + width + ","), std::string::npos) << window;
+    EXPECT_EQ(window.substr(window.size() - 3), std::string(",0") + '\0') << window;
 }
 
 // Every pop-up menu opened while keys are pressed: which menu, where, and

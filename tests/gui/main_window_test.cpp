@@ -139,7 +139,8 @@ TEST_F(MainWindowTest, ControlsStandAsTheTemplateLaysThemOut) {
                     (GetWindowLongA(main.item(id), GWL_EXSTYLE) & WS_EX_CLIENTEDGE));
     }
 
-    expectDialogFrame(main.window(), 401, 131);
+    // Resizable beyond the template: a sizing border and the maximise box.
+    expectDialogFrame(main.window(), 401, 131, WS_MAXIMIZEBOX | WS_THICKFRAME);
 }
 
 TEST_F(MainWindowTest, TextBoxesTakeAtMostTheirTypedBytes) {
@@ -197,23 +198,24 @@ struct MenuEntry {
 
 TEST_F(MainWindowTest, MenuHoldsItsThreePopUpsAndTheirCommands) {
     const MenuEntry entries[] = {
-        {0, 0, IDM_RECALCULATE, "重新计算(&C)"},
+        {0, 0, IDM_RECALCULATE, "重新计算(&C)\tF5"},
         {0, 1, 0, ""},
-        {0, 2, IDM_OPEN_LIST, "打开卫星列表(&O)..."},
-        {0, 3, IDM_SAVE_LIST, "保存卫星列表(&S)..."},
-        {0, 4, IDM_EXPORT_RESULTS, "导出计算结果(&E)..."},
+        {0, 2, IDM_OPEN_LIST, "打开卫星列表(&O)...\tCtrl+O"},
+        {0, 3, IDM_SAVE_LIST, "保存卫星列表(&S)...\tCtrl+S"},
+        {0, 4, IDM_EXPORT_RESULTS, "导出计算结果(&E)...\tCtrl+E"},
         {0, 5, 0, ""},
         {0, 6, IDM_EXIT, "退出(&X)"},
         {1, 0, IDM_ADD_SATELLITE, "增加卫星参数(&A)..."},
         {1, 1, IDM_MODIFY_SATELLITE, "修改选定卫星(&M)..."},
-        {1, 2, IDM_DELETE_SATELLITES, "删除选定卫星(&D)"},
+        {1, 2, IDM_DELETE_SATELLITES, "删除选定卫星(&D)\tDel"},
         {1, 3, 0, ""},
-        {1, 4, IDM_COPY_RESULTS, "将计算结果拷贝到剪贴板(&C)"},
+        {1, 4, IDM_COPY_RESULTS, "将计算结果拷贝到剪贴板(&C)\tCtrl+C"},
         {1, 5, IDM_SATELLITE_DETAILS, "寻星详情(&I)..."},
         {1, 6, IDM_OBSTACLES, "遮挡物(&B)..."},
         {1, 7, 0, ""},
         {1, 8, IDM_LOAD_CURRENT_LIST, "载入当前卫星列表"},  // with the list's date, below
         {1, 9, IDM_RESTORE_BUILT_IN_LIST, "恢复内置卫星列表(&R)"},
+        {1, 10, IDM_RESTORE_PREVIOUS_LIST, "恢复上一个卫星列表(&U)"},
         {2, 0, IDM_ABOUT, "关于本程序(&A)..."},
     };
     const char* popups[] = {"文件(&F)", "卫星参数(&S)", "帮助(&H)"};

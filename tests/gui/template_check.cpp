@@ -44,11 +44,11 @@ void expectControlsAsTemplate(HWND dialog, const std::vector<TemplateControl>& e
     EXPECT_EQ(child, nullptr) << "more controls than the template has";
 }
 
-void expectDialogFrame(HWND dialog, int width, int height) {
+void expectDialogFrame(HWND dialog, int width, int height, DWORD sizing) {
     auto style = static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE));
     EXPECT_EQ(style & (WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME),
               static_cast<DWORD>(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME));
-    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0u);
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), sizing);
     RECT client;
     GetClientRect(dialog, &client);
     RECT size = {0, 0, width, height};

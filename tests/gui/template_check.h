@@ -30,9 +30,10 @@ inline RECT box(int x, int y, int width, int height) { return RECT{x, y, width, 
 // The dialog's children, in order, stand as `expected` says, and there are no others.
 void expectControlsAsTemplate(HWND dialog, const std::vector<TemplateControl>& expected);
 
-// A pop-up with caption, system menu and modal frame, no minimise, maximise
-// or sizing, whose client area is width x height dialog units.
-void expectDialogFrame(HWND dialog, int width, int height);
+// A pop-up with caption, system menu and modal frame, no minimise box, the
+// maximise box and sizing border only as `sizing` says, whose client area is
+// width x height dialog units.
+void expectDialogFrame(HWND dialog, int width, int height, DWORD sizing = 0);
 
 // Centred on the screen as centreWindow places it.
 void expectCentred(HWND window);

@@ -2,7 +2,8 @@
 """Chooses the gazetteer's 2,347 places from the place pool and writes the
 table as data/gazetteer_table.cpp.
 
-    make_gazetteer.py [--pool FILE] [--output FILE]
+    make_gazetteer.py [--pool FILE] [--output FILE] [--readings-output FILE]
+                      [--unihan FILE]
 
 The pool (china_places_pool.tsv beside this script) lists Chinese county- and
 prefecture-level places with a centre point each; README.md says where it
@@ -14,14 +15,22 @@ Before writing anything the program checks every property the table must
 have (size, counts, order, coordinates, the entries at fixed positions) and
 stops with a message if one does not hold.
 
+It also writes every place's reading in pinyin, in table order, as
+data/gazetteer_readings.cpp: each character's most common Mandarin reading
+from Unihan (kMandarin, from Debian's unicode-data package), except where
+place_readings.tsv beside this script gives a place name's own reading
+(重庆 chong qing, 六安 lu an). It stops if a place is left without one.
+
 Python 3 standard library only.
 """
 
 import argparse
 import bisect
+import bz2
 import csv
 import os
 import sys
+import unicodedata
 from collections import Counter, defaultdict
 from dataclasses import dataclass, field
 from decimal import ROUND_HALF_UP, Decimal
@@ -30,6 +39,9 @@ from typing import Dict, List, Optional, Tuple
 HERE = os.path.dirname(os.path.abspath(__file__))
 DEFAULT_POOL = os.path.join(HERE, "china_places_pool.tsv")
 DEFAULT_OUTPUT = os.path.join(HERE, "..", "..", "data", "gazetteer_table.cpp")
+DEFAULT_READINGS_OUTPUT = os.path.join(HERE, "..", "..", "data", "gazetteer_readings.cpp")
+DEFAULT_UNIHAN = "/usr/share/unicode/Unihan_Readings.txt.bz2"
+DEFAULT_PLACE_READINGS = os.path.join(HERE, "place_readings.tsv")
 
 # --- What the table must be --------------------------------------------------
 
@@ -581,6 +593,81 @@ def check(blob: bytes) -> None:
         fail("the table is wrong:\n  " + "\n  ".join(problems))
 
 
+# --- Readings ------------------------------------------------------------------
+
+def toneless(syllable: str) -> str:
+    """A pinyin syllable without its tone mark, ü written v as typed."""
+    bare = unicodedata.normalize("NFD", syllable.lower()).replace("u\u0308", "v")
+    return "".join(c for c in bare if not unicodedata.combining(c))
+
+
+def read_unihan(path: str) -> Dict[str, str]:
+    """Each character's first (most common) kMandarin reading, toneless."""
+    readings = {}
+    opener = bz2.open if path.endswith(".bz2") else open
+    with opener(path, "rt", encoding="utf-8") as f:
+        for line in f:
+            fields = line.rstrip("\n").split("\t")
+            if len(fields) == 3 and fields[1] == "kMandarin":
+                readings[chr(int(fields[0][2:], 16))] = toneless(fields[2].split()[0])
+    return readings
+
+
+def read_place_readings(path: str) -> Dict[str, List[str]]:
+    words = {}
+    with open(path, encoding="utf-8") as f:
+        for number, line in enumerate(f, start=1):
+            line = line.rstrip("\n")
+            if not line or line.startswith("#"):
+                continue
+            word, reading = line.split("\t")
+            syllables = reading.split()
+            if len(syllables) != len(word) or not all(s.isascii() and s.isalpha() for s in syllables):
+                fail(f"{path}:{number}: {word} needs one syllable of letters per character")
+            words[word] = syllables
+    return words
+
+
+def reading_of(name: str, characters: Dict[str, str], words: Dict[str, List[str]]) -> str:
+    """The name's syllables separated by spaces; the province of a
+    place(province) name is read too, its parentheses are not."""
+    text = name.replace("(", "").replace(")", "")
+    syllables = []
+    i = 0
+    while i < len(text):
+        word = max((w for w in words if text.startswith(w, i)), key=len, default=None)
+        if word:
+            syllables += words[word]
+            i += len(word)
+            continue
+        if text[i] not in characters:
+            fail(f"{name}: no reading for {text[i]}")
+        syllables.append(characters[text[i]])
+        i += 1
+    return " ".join(syllables)
+
+
+READINGS_HEADER = """\
+// Every place's reading in pinyin, in the gazetteer's order: toneless
+// syllables of lowercase letters (ü as v), one per character, separated by
+// single spaces. Written by tools/gazetteer/make_gazetteer.py from Unihan's
+// kMandarin (Debian's unicode-data) and tools/gazetteer/place_readings.tsv;
+// change those, not this file.
+
+#include "data/place_readings.h"
+
+const char* const PlaceReadings[GazetteerPlaceCount] = {
+"""
+
+
+def render_readings(entries: List[Entry], readings: List[str]) -> str:
+    lines = [READINGS_HEADER]
+    for number, (entry, reading) in enumerate(zip(entries, readings), start=1):
+        lines.append(f'    "{reading}",  // {number} {entry.name}\n')
+    lines.append("};\n")
+    return "".join(lines)
+
+
 # --- Output --------------------------------------------------------------------
 
 HEADER = """\
@@ -623,6 +710,9 @@ def main() -> None:
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("--pool", default=DEFAULT_POOL)
     parser.add_argument("--output", default=DEFAULT_OUTPUT)
+    parser.add_argument("--readings-output", default=DEFAULT_READINGS_OUTPUT)
+    parser.add_argument("--unihan", default=DEFAULT_UNIHAN,
+                        help="Unihan_Readings.txt (or .bz2), for kMandarin")
     parser.add_argument("--hand-set", action="store_true",
                         help="list the entries whose values are not the pool's")
     args = parser.parse_args()
@@ -630,6 +720,9 @@ def main() -> None:
     entries = ordered(choose(read_pool(args.pool)))
     blob = table_bytes(entries)
     check(blob)
+    characters = read_unihan(args.unihan)
+    words = read_place_readings(DEFAULT_PLACE_READINGS)
+    readings = [reading_of(entry.name, characters, words) for entry in entries]
     if args.hand_set:
         for number, entry in enumerate(entries, start=1):
             if entry.place.hand_set:
@@ -637,6 +730,8 @@ def main() -> None:
                       f"{entry.latitude / 100:.2f}\t{entry.place.hand_set}")
     with open(args.output, "w", encoding="utf-8", newline="\n") as f:
         f.write(render(entries, blob))
+    with open(args.readings_output, "w", encoding="utf-8", newline="\n") as f:
+        f.write(render_readings(entries, readings))
 
 
 if __name__ == "__main__":

@@ -238,3 +238,57 @@ TEST(PreviousSatelliteList, KeptWithDatasBytesAndReadLikeData) {
 }
 
 }  // namespace
+
+namespace {
+
+struct WindowTextCase {
+    const char* text;
+    bool read;
+    WindowSetting window;  // when read
+};
+
+TEST(WindowSetting, ReadsOnlyTheFiveWholeNumbers) {
+    const WindowTextCase cases[] = {
+        {"120,80,900,600,0", true, {120, 80, 900, 600, false}},
+        {"-1900,-10,900,600,1", true, {-1900, -10, 900, 600, true}},
+        {"0,0,1,1,0", true, {0, 0, 1, 1, false}},
+        {"999999999,0,999999999,1,0", true, {999999999, 0, 999999999, 1, false}},
+        {"1000000000,0,900,600,0", false, {}},  // ten digits
+        {"", false, {}},
+        {"1,2,3,4", false, {}},
+        {"1,2,0,4,0", false, {}},
+        {"1,2,3,-4,0", false, {}},
+        {"1,2,3,4,2", false, {}},
+        {"1,2,3,4,0x", false, {}},
+        {"1, 2,3,4,0", false, {}},
+        {"1,2,3,4,0,", false, {}},
+        {"-,2,3,4,0", false, {}},
+    };
+    for (const WindowTextCase& c : cases) {
+        WindowSetting window{7, 7, 7, 7, true};
+        EXPECT_EQ(readWindowText(c.text, window), c.read) << c.text;
+        const WindowSetting expected = c.read ? c.window : WindowSetting{7, 7, 7, 7, true};
+        EXPECT_EQ(window.x, expected.x) << c.text;
+        EXPECT_EQ(window.y, expected.y) << c.text;
+        EXPECT_EQ(window.width, expected.width) << c.text;
+        EXPECT_EQ(window.height, expected.height) << c.text;
+        EXPECT_EQ(window.maximised, expected.maximised) << c.text;
+    }
+}
+
+TEST(WindowSetting, WrittenAndReadBackAsTheValueWindow) {
+    MemorySettingsBackend store;
+    WindowSetting window;
+    EXPECT_FALSE(loadWindow(store, window));
+    saveWindow(store, {-8, 12, 1936, 1056, true});
+    EXPECT_EQ(store.values["Window"].type, ValueType::Text);
+    EXPECT_EQ(store.values["Window"].bytes, std::string("-8,12,1936,1056,1") + '\0');
+    ASSERT_TRUE(loadWindow(store, window));
+    EXPECT_EQ(window.x, -8);
+    EXPECT_EQ(window.height, 1056);
+    EXPECT_TRUE(window.maximised);
+    setText(store, "Window", "1,2,3");
+    EXPECT_FALSE(loadWindow(store, window));
+}
+
+}  // namespace

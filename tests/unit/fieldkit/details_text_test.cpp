@@ -64,6 +64,17 @@ TEST(DetailsTexts, EveryTextForOneSatellite) {
     EXPECT_EQ(utf8(texts.range), "距离：37597公里　单程时延：125.4毫秒");
 }
 
+TEST(DetailsTexts, ASiteTypedAsCoordinatesNamesTheNearestPlace) {
+    BeijingAsiaSat case_;
+    case_.site = cp936("地名不详");
+    case_.input.siteName = case_.site;
+    NearestPlace nearest;
+    std::strcpy(nearest.name, cp936("漠河").c_str());
+    nearest.distanceKm = 11.1195L;
+    case_.input.nearestPlace = nearest;
+    EXPECT_EQ(utf8(case_.build().site), "地名不详　2026-12-07　最近的地名：漠河（11.1公里）");
+}
+
 TEST(DetailsTexts, WhatChangesWithTheOffsetTheModelYearsAndTheHorizon) {
     BeijingAsiaSat case_;
     case_.offset = "";
