@@ -19,6 +19,8 @@ const char CliUsage[] =
     "                    [--horizon FILE]\n"
     "       kestrave-cli [site and list options] --sun-outage YEAR [--dish METRES]\n"
     "                    [--band c|ku|ka | --frequency GHZ] [--utc] [--format table|csv|json]\n"
+    "       kestrave-cli [site and list options] --multifeed LONGITUDE --focal-length MM\n"
+    "                    --diameter MM [--format table|csv|json]\n"
     "       kestrave-cli --cities [--encoding utf-8|gbk]\n"
     "\n"
     "Prints the antenna elevation, azimuth and polarisation angle for every\n"
@@ -57,6 +59,13 @@ const char CliUsage[] =
     "                    point per line, in true azimuths: CSV and JSON add each\n"
     "                    satellite's horizon_elevation, clearance and clear, and the\n"
     "                    sky picture draws the obstacles\n"
+    "  --multifeed LONGITUDE  several LNBs on one dish (一锅多星): the dish points at\n"
+    "                    the satellite at LONGITUDE; prints, for every other satellite\n"
+    "                    of the list within 20 degrees and above the horizon, the\n"
+    "                    angle between them and where its LNB goes beside the main\n"
+    "                    one, seen from behind the dish (JSON adds a multifeed object)\n"
+    "  --focal-length MM the dish's focal length for --multifeed (50 to 3000)\n"
+    "  --diameter MM     the dish's diameter for --multifeed (200 to 5000)\n"
     "  --cities          list the gazetteer's places, one per line\n"
     "  --help            show this help\n";
 
@@ -271,14 +280,24 @@ bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
     std::string encoding = "utf-8";
     // The options that take a text, each kept as typed (the last one given wins).
     const ValueOption valueOptions[] = {
-        {"--city", &options.city},           {"--lon", &options.longitude},
-        {"--lat", &options.latitude},        {"--list", &options.listFile},
-        {"--date", &options.date},           {"--height", &options.height},
-        {"--offset", &options.offset},       {"--sky", &options.skyFile},
-        {"--format", nullptr, &format},      {"--encoding", nullptr, &encoding},
-        {"--dish", &options.dish},           {"--frequency", &options.frequency},
-        {"--band", &options.band},           {"--sun-outage", &options.sunOutageYear},
+        {"--city", &options.city},
+        {"--lon", &options.longitude},
+        {"--lat", &options.latitude},
+        {"--list", &options.listFile},
+        {"--date", &options.date},
+        {"--height", &options.height},
+        {"--offset", &options.offset},
+        {"--sky", &options.skyFile},
+        {"--format", nullptr, &format},
+        {"--encoding", nullptr, &encoding},
+        {"--dish", &options.dish},
+        {"--frequency", &options.frequency},
+        {"--band", &options.band},
+        {"--sun-outage", &options.sunOutageYear},
         {"--horizon", &options.horizonFile},
+        {"--multifeed", &options.multifeed},
+        {"--focal-length", &options.focalLength},
+        {"--diameter", &options.diameter},
     };
     const FlagOption flags[] = {{"--cities", &options.cities},
                                 {"--help", &options.help},
@@ -380,4 +399,35 @@ bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& su
     }
     sun.utc = options.utc;
     return true;
+}
+
+bool multifeedOptionsFromOptions(const CliOptions& options, MultifeedOptions& multifeed,
+                                 std::string& error) {
+    const std::pair<const std::optional<std::string>*, const char*> dish[] = {
+        {&options.focalLength, "--focal-length"}, {&options.diameter, "--diameter"}};
+    if (!options.multifeed) {
+        for (const auto& option : dish) {
+            if (!*option.first) continue;
+            error = std::string(option.second) + " needs --multifeed LONGITUDE";
+            return false;
+        }
+        return true;
+    }
+    if (options.sunOutageYear) {
+        error = "give either --sun-outage or --multifeed, not both";
+        return false;
+    }
+    for (const auto& option : dish) {
+        if (*option.first) continue;
+        error = std::string(option.second) + " MM is needed with --multifeed";
+        return false;
+    }
+    multifeed.wanted = true;
+    return readBoundedNumber("--multifeed", *options.multifeed, -180, 180, "-180 to 180",
+                             multifeed.mainLongitude, error) &&
+           readBoundedNumber("--focal-length", *options.focalLength, LeastFocalLengthMm,
+                             GreatestFocalLengthMm, "50 to 3000", multifeed.dish.focalLengthMm,
+                             error) &&
+           readBoundedNumber("--diameter", *options.diameter, LeastDiameterMm, GreatestDiameterMm,
+                             "200 to 5000", multifeed.dish.diameterMm, error);
 }

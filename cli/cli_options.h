@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/receiving_site.h"
+#include "fieldkit/multifeed.h"
 #include "fieldkit/sun_outage.h"
 
 enum class OutputEncoding { Utf8, Gbk };
@@ -35,6 +36,11 @@ struct CliOptions {
     std::optional<std::string> frequency;      // --frequency
     bool utc = false;                          // --utc
     std::optional<std::string> horizonFile;    // --horizon
+
+    // Several LNBs on one dish.
+    std::optional<std::string> multifeed;    // --multifeed
+    std::optional<std::string> focalLength;  // --focal-length
+    std::optional<std::string> diameter;     // --diameter
 };
 
 // Reads `arguments` (without the program name). Each option takes its value
@@ -87,4 +93,19 @@ struct SunOutageOptions {
 // or any of the others without --sun-outage, is refused. Returns false with
 // a one-line message naming the option (and its text) otherwise.
 bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& sun,
+                                 std::string& error);
+
+// What --multifeed asks for.
+struct MultifeedOptions {
+    bool wanted = false;  // --multifeed was given
+    long double mainLongitude = 0;
+    MultifeedDish dish;
+};
+
+// --multifeed LONGITUDE (the main satellite, -180 to 180 degrees, in the
+// list or not) with --focal-length MM (50 to 3000) and --diameter MM (200 to
+// 5000), both needed. Either of those without --multifeed, or --multifeed
+// with --sun-outage, is refused. Returns false with a one-line message
+// naming the option (and its text) otherwise.
+bool multifeedOptionsFromOptions(const CliOptions& options, MultifeedOptions& multifeed,
                                  std::string& error);
