@@ -49,10 +49,18 @@ void SettingsAutosave::horizonChanged(const HorizonSettingText& horizon) {
     saveAsChanged(store_, horizon, horizonWritten_, horizonWasWritten_, saveHorizon);
 }
 
+void SettingsAutosave::multifeedDishChanged(const MultifeedDishSetting& dish) {
+    if (closed_) return;
+    saveAsChanged(store_, dish.focalLength, focalLengthWritten_, focalLengthWasWritten_,
+                  saveFocalLength);
+    saveAsChanged(store_, dish.diameter, diameterWritten_, diameterWasWritten_, saveDiameter);
+}
+
 bool SettingsAutosave::close(const ReceivingSite& site, const SatelliteTable& table,
                              ChangeFlags flags, const OffsetSetting& offset,
                              const DishSetting& dish, const BandSetting& band,
-                             const HorizonSettingText& horizon) {
+                             const HorizonSettingText& horizon,
+                             const MultifeedDishSetting& multifeedDish) {
     if (closed_) return false;
     closed_ = true;
     saveSettings(store_, site, table, flags);
@@ -60,5 +68,7 @@ bool SettingsAutosave::close(const ReceivingSite& site, const SatelliteTable& ta
     saveDish(store_, dish);
     saveBand(store_, band);
     saveHorizon(store_, horizon);
+    saveFocalLength(store_, multifeedDish.focalLength);
+    saveDiameter(store_, multifeedDish.diameter);
     return true;
 }

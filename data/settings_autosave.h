@@ -35,13 +35,17 @@ public:
     // After the obstacles changed: Horizon, when it differs from what the
     // store holds now.
     void horizonChanged(const HorizonSettingText& horizon);
+    // After the multifeed dialog's boxes changed: FocalLength and Diameter,
+    // each when it differs from what the store holds now.
+    void multifeedDishChanged(const MultifeedDishSetting& dish);
 
     // The close sequence's writes (saveSettings, then saveOffset, saveDish,
-    // saveBand and saveHorizon), the first time only. True when they were
-    // written now.
+    // saveBand, saveHorizon, saveFocalLength and saveDiameter), the first
+    // time only. True when they were written now.
     bool close(const ReceivingSite& site, const SatelliteTable& table, ChangeFlags flags,
                const OffsetSetting& offset, const DishSetting& dish, const BandSetting& band,
-               const HorizonSettingText& horizon);
+               const HorizonSettingText& horizon,
+               const MultifeedDishSetting& multifeedDish = MultifeedDishSetting());
     bool closed() const { return closed_; }
 
 private:
@@ -57,5 +61,10 @@ private:
     // Likewise the Horizon text.
     HorizonSettingText horizonWritten_;
     bool horizonWasWritten_ = false;
+    // Likewise FocalLength and Diameter.
+    MillimetreSetting focalLengthWritten_;
+    bool focalLengthWasWritten_ = false;
+    MillimetreSetting diameterWritten_;
+    bool diameterWasWritten_ = false;
     bool closed_ = false;
 };

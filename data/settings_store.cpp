@@ -1,6 +1,7 @@
 #include "data/settings_store.h"
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "data/satellite_catalogue.h"
@@ -101,6 +102,8 @@ namespace {
 constexpr const char* DishValue = "Dish";
 constexpr const char* BandValue = "Band";
 constexpr const char* HorizonValue = "Horizon";
+constexpr const char* FocalLengthValue = "FocalLength";
+constexpr const char* DiameterValue = "Diameter";
 
 // Reads a text value of at most capacity - 1 bytes into `text`; false,
 // leaving `text` as it was, when it is missing or does not end within them.
@@ -165,4 +168,22 @@ void loadHorizon(SettingsBackend& store, HorizonSettingText& horizon) {
 
 void saveHorizon(SettingsBackend& store, const HorizonSettingText& horizon) {
     writeChangedText(store, HorizonValue, horizon.text, horizon.stored, sizeof horizon.text);
+}
+
+void loadMultifeedDish(SettingsBackend& store, MultifeedDishSetting& dish) {
+    for (auto value : {std::make_pair(FocalLengthValue, &dish.focalLength),
+                       std::make_pair(DiameterValue, &dish.diameter)}) {
+        MillimetreSetting& setting = *value.second;
+        readTextOrEmpty(store, value.first, setting.text, sizeof setting.text);
+        std::memcpy(setting.stored, setting.text, sizeof setting.stored);
+    }
+}
+
+void saveFocalLength(SettingsBackend& store, const MillimetreSetting& focalLength) {
+    writeChangedText(store, FocalLengthValue, focalLength.text, focalLength.stored,
+                     sizeof focalLength.text);
+}
+
+void saveDiameter(SettingsBackend& store, const MillimetreSetting& diameter) {
+    writeChangedText(store, DiameterValue, diameter.text, diameter.stored, sizeof diameter.text);
 }

@@ -120,3 +120,26 @@ void loadHorizon(SettingsBackend& store, HorizonSettingText& horizon);
 
 // Writes Horizon when its text changed since loadHorizon.
 void saveHorizon(SettingsBackend& store, const HorizonSettingText& horizon);
+
+// The multifeed dialog's focal length and diameter (millimetres, boxes of 6
+// bytes), kept as two more text values, FocalLength and Diameter, like Dish;
+// empty until one was typed.
+constexpr std::size_t MillimetreTextCapacity = 7;
+
+struct MillimetreSetting {
+    char text[MillimetreTextCapacity] = {};
+    char stored[MillimetreTextCapacity] = {};
+};
+
+struct MultifeedDishSetting {
+    MillimetreSetting focalLength;
+    MillimetreSetting diameter;
+};
+
+// Reads FocalLength and Diameter: a missing value, or one that does not end
+// within the field, reads as empty.
+void loadMultifeedDish(SettingsBackend& store, MultifeedDishSetting& dish);
+
+// Write FocalLength or Diameter when its text changed since it was loaded.
+void saveFocalLength(SettingsBackend& store, const MillimetreSetting& focalLength);
+void saveDiameter(SettingsBackend& store, const MillimetreSetting& diameter);

@@ -263,4 +263,51 @@ TEST(SettingsAutosave, ADishTypedBackToTheDefaultReadsAsTheDefault) {
     EXPECT_EQ(store.memory.values.at("Dish").bytes, std::string("0.6", 4));
 }
 
+TEST(SettingsAutosave, TheMultifeedDishIsWrittenAsItChangesAndReadBack) {
+    CountingBackend store;
+    MultifeedDishSetting dish;
+    loadMultifeedDish(store, dish);
+    EXPECT_STREQ(dish.focalLength.text, "");
+    SettingsAutosave autosave(store);
+    struct Step {
+        const char* focalLength;
+        const char* diameter;
+        int writes;  // by this step
+    };
+    const Step steps[] = {
+        {"3", "", 1}, {"36", "", 2}, {"360", "600", 4}, {"360", "600", 4}, {"", "600", 5}};
+    for (const Step& step : steps) {
+        std::strcpy(dish.focalLength.text, step.focalLength);
+        std::strcpy(dish.diameter.text, step.diameter);
+        autosave.multifeedDishChanged(dish);
+        EXPECT_EQ(store.writes, step.writes) << step.focalLength << " " << step.diameter;
+    }
+    std::strcpy(dish.focalLength.text, "450");
+    autosave.close(ReceivingSite(), TestSatelliteTable(), 0, OffsetSetting(), DishSetting(),
+                   BandSetting(), HorizonSettingText(), dish);
+    EXPECT_EQ(store.memory.values.at("FocalLength").type, ValueType::Text);
+    MultifeedDishSetting reread;
+    loadMultifeedDish(store, reread);
+    EXPECT_STREQ(reread.focalLength.text, "450");
+    EXPECT_STREQ(reread.diameter.text, "600");
+}
+
+// A value that does not end within the 7-byte field reads as empty.
+TEST(SettingsAutosave, AMultifeedValueTooLongForItsFieldReadsAsEmpty) {
+    struct Case {
+        std::string stored;
+        const char* read;
+    };
+    const Case cases[] = {{"123456", "123456"}, {"1234567", ""}, {"", ""}};
+    for (const Case& c : cases) {
+        MemorySettingsBackend store;
+        store.writeStringValue("FocalLength", c.stored.c_str());
+        store.writeStringValue("Diameter", c.stored.c_str());
+        MultifeedDishSetting dish;
+        loadMultifeedDish(store, dish);
+        EXPECT_STREQ(dish.focalLength.text, c.read) << c.stored;
+        EXPECT_STREQ(dish.diameter.text, c.read) << c.stored;
+    }
+}
+
 }  // namespace
