@@ -78,6 +78,7 @@ void onInitDialog(MainWindowState& state) {
     recalculate(state, RecalculationSite::Inputs);
     loadOffset(state.model.settings, state.model.offset);
     loadDish(state.model.settings, state.model.dish);
+    loadMultifeedDish(state.model.settings, state.model.multifeedDish);
     loadBand(state.model.settings, state.model.band);
 }
 
@@ -140,6 +141,9 @@ void onCommand(MainWindowState& state, WPARAM wParam) {
             break;
         case IDM_OBSTACLES:
             editObstacles(state);
+            break;
+        case IDM_MULTIFEED:
+            showMultifeed(state, controls.table.nextSelectedRow(-1));
             break;
         case IDM_ABOUT:
             showAboutBox(controls.instance, controls.window, state.seams.openLink);

@@ -63,6 +63,9 @@ struct MainWindowModel {
     // obstacles in true azimuths at the site of the last recalculation.
     HorizonSettingText horizon;
     Horizon obstacles;
+    // The multifeed dialog's focal length and diameter, kept as the values
+    // FocalLength and Diameter.
+    MultifeedDishSetting multifeedDish;
 };
 
 struct MainWindowSeams {

@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "calc/recalculation.h"
+#include "fieldkit/details_text.h"
 #include "numtext/decimal_power.h"
+#include "numtext/numtext.h"
 
 namespace {
 
@@ -34,15 +36,33 @@ Vector directionOf(const SatelliteFieldNumbers& numbers) {
 long double degrees(long double radians) { return radians / RadiansPerDegree; }
 
 // Code page 936.
-const char Left[] = "\xCF\xF2\xD7\xF3";         // 向左
-const char Right[] = "\xCF\xF2\xD3\xD2";        // 向右
-const char Up[] = "\xCF\xF2\xC9\xCF";           // 向上
-const char Down[] = "\xCF\xF2\xCF\xC2";         // 向下
-const char Millimetres[] = "\xBA\xC1\xC3\xD7";  // 毫米
-const char Comma[] = "\xA3\xAC";                // ，
-const char NoMove[] = "\xD4\xAD\xCE\xBB";       // 原位
+const char Left[] = "\xCF\xF2\xD7\xF3";                                      // 向左
+const char Right[] = "\xCF\xF2\xD3\xD2";                                     // 向右
+const char Up[] = "\xCF\xF2\xC9\xCF";                                        // 向上
+const char Down[] = "\xCF\xF2\xCF\xC2";                                      // 向下
+const char Millimetres[] = "\xBA\xC1\xC3\xD7";                               // 毫米
+const char Comma[] = "\xA3\xAC";                                             // ，
+const char NoMove[] = "\xD4\xAD\xCE\xBB";                                    // 原位
+const char MainLabel[] = "\xD6\xF7\xD0\xC7\xA3\xBA";                         // 主星：
+const char Degrees[] = "\xB6\xC8";                                           // 度
+const char SkewLabel[] = "\xBC\xAB\xBB\xAF\xBD\xC7";                         // 极化角
+const char Colon[] = "\xA3\xBA";                                             // ：
+const char Semicolon[] = "\xA3\xBB";                                         // ；
+const char SkewMore[] = "\xBC\xAB\xBB\xAF\xBD\xC7\xB1\xC8\xD6\xF7\xD0\xC7";  // 极化角比主星
+const char Greater[] = "\xB4\xF3 ";                                          // 大
+const char Smaller[] = "\xD0\xA1 ";                                          // 小
+const char NoDish[] = "-";
+
+std::string number(long double value, int decimals) {
+    char text[NumberTextCapacity];
+    NumberToText(value, text, 0, decimals);
+    return text;
+}
 
 }  // namespace
+
+const char MultifeedNoneInReachText[] =
+    "20\xB6\xC8\xD2\xD4\xC4\xDA\xC3\xBB\xD3\xD0\xC6\xE4\xCB\xFB\xCE\xC0\xD0\xC7";
 
 long double beamDeviationFactor(const MultifeedDish& dish) {
     const long double ratio = dish.diameterMm / (4 * dish.focalLengthMm);
@@ -119,4 +139,35 @@ std::string feedMoveText(const FeedPlacement& placement) {
                 std::to_string(static_cast<long long>(std::fabs(up))) + " " + Millimetres;
     }
     return text.empty() ? NoMove : text;
+}
+
+bool readMultifeedDish(const char* focalLengthText, const char* diameterText, MultifeedDish& dish) {
+    return readBoxNumber(focalLengthText, LeastFocalLengthMm, GreatestFocalLengthMm,
+                         &dish.focalLengthMm) &&
+           readBoxNumber(diameterText, LeastDiameterMm, GreatestDiameterMm, &dish.diameterMm);
+}
+
+MultifeedCells multifeedCells(const MultifeedSatellite& satellite, bool withDish) {
+    const FeedPlacement& p = satellite.placement;
+    MultifeedCells cells;
+    cells.name = satellite.name;
+    cells.separation = number(p.separation, 2);
+    cells.right = withDish ? number(std::round(p.lnbRightMm), 0) : NoDish;
+    cells.up = withDish ? number(std::round(p.lnbUpMm), 0) : NoDish;
+    cells.skew = number(satellite.skew, 2);
+    return cells;
+}
+
+std::string multifeedMainText(const std::string& name, const std::string& longitudeText,
+                              const MultifeedPlan& plan) {
+    return MainLabel + name + "  " + longitudeText + Degrees + "  " + SkewLabel +
+           number(plan.main.polarisation, 2) + Degrees;
+}
+
+std::string multifeedAdviceText(const MultifeedSatellite& satellite, bool withDish) {
+    std::string text = satellite.name + Colon;
+    if (withDish) text += feedMoveText(satellite.placement) + Semicolon;
+    const long double turn = satellite.relativeSkew;
+    return text + SkewMore + (turn < 0 ? Smaller : Greater) + number(std::fabs(turn), 2) + " " +
+           Degrees;
 }

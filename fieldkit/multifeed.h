@@ -73,3 +73,27 @@ MultifeedPlan planMultifeed(const SatelliteTable& table, const ReceivingSite& si
 // 向左 43 毫米，向上 12 毫米; a move that rounds to nothing is left out, and
 // 原位 stands for no move at all.
 std::string feedMoveText(const FeedPlacement& placement);
+
+// The dish the multifeed dialog's boxes describe (code page 936 texts):
+// false while either box holds no number within its range.
+bool readMultifeedDish(const char* focalLengthText, const char* diameterText, MultifeedDish& dish);
+
+// One row of the multifeed dialog's list, code page 936: 卫星名称, 夹角
+// (degrees), 左右 and 上下 (the LNB's move, whole millimetres, right and up
+// positive; "-" without a dish) and 极化角 (degrees).
+struct MultifeedCells {
+    std::string name, separation, right, up, skew;
+};
+MultifeedCells multifeedCells(const MultifeedSatellite& satellite, bool withDish);
+
+// The dialog's heading, code page 936: 主星：亚太6C  (Apstar 6C)  134.0度
+// 极化角19.81度, the name and longitude as the table's cells show them.
+std::string multifeedMainText(const std::string& name, const std::string& longitudeText,
+                              const MultifeedPlan& plan);
+
+// What to do for one LNB, code page 936: 亚太5C：向右 29 毫米，向上 11 毫米；
+// 极化角比主星大 3.88 度; the move is left out without a dish.
+std::string multifeedAdviceText(const MultifeedSatellite& satellite, bool withDish);
+
+// The advice when no other satellite is in reach, code page 936: 20度以内没有其他卫星.
+extern const char MultifeedNoneInReachText[];

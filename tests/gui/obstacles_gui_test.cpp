@@ -42,16 +42,6 @@ const CompassObstacle Obstacles[] = {
 
 HWND item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
 
-// A cell of the dialog's list, as UTF-8.
-std::string cellText(HWND list, int row, int column) {
-    wchar_t text[64] = {};
-    LVITEMW cell = {};
-    cell.iSubItem = column;
-    cell.pszText = text;
-    cell.cchTextMax = 64;
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-    return utf8FromWide(text);
-}
 bool enabled(HWND dialog, int id) { return IsWindowEnabled(item(dialog, id)) != FALSE; }
 
 void click(HWND dialog, int button) {
@@ -212,7 +202,7 @@ TEST_F(ObstaclesTest, ChangeAndDeleteWorkOnTheSelectedRowAndCancelKeepsTheOld) {
             setEditText(item(dialog, IDC_OBSTACLE_ELEVATION), "45");
             pumpDialog(dialog);
             click(dialog, IDC_OBSTACLE_CHANGE);
-            EXPECT_EQ(cellText(list, 0, 2), "45.00");
+            EXPECT_EQ(listCellText(list, 0, 2), "45.00");
             click(dialog, IDC_OBSTACLE_DELETE);
             EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
             // Enter in a box holding one adds it, and empties the boxes.
@@ -220,7 +210,7 @@ TEST_F(ObstaclesTest, ChangeAndDeleteWorkOnTheSelectedRowAndCancelKeepsTheOld) {
             pressDialogKey(dialog, item(dialog, IDC_OBSTACLE_ELEVATION), VK_RETURN);
             ASSERT_TRUE(IsWindowVisible(dialog));
             EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
-            EXPECT_EQ(cellText(list, 0, 0), "10.00");
+            EXPECT_EQ(listCellText(list, 0, 0), "10.00");
             EXPECT_EQ(controlText(item(dialog, IDC_OBSTACLE_FROM)), "");
             EXPECT_FALSE(enabled(dialog, IDC_OBSTACLE_ADD));
             click(dialog, IDCANCEL);

@@ -189,4 +189,64 @@ TEST(Multifeed, MoveTextNamesEachDirectionInWholeMillimetres) {
     }
 }
 
+// The dialog's boxes: numbers within their ranges, ends included.
+TEST(Multifeed, DishBoxesTakeNumbersWithinTheirRanges) {
+    struct Case {
+        const char* focalLength;
+        const char* diameter;
+        bool read;
+    };
+    const Case cases[] = {
+        {"50", "200", true},      {"3000", "5000", true}, {"49.99", "600", false},
+        {"3000.1", "600", false}, {"360", "199", false},  {"360", "5000.5", false},
+        {"", "600", false},       {"360", "", false},     {"360mm", "600", false},
+    };
+    for (const Case& c : cases) {
+        MultifeedDish dish;
+        EXPECT_EQ(readMultifeedDish(c.focalLength, c.diameter, dish), c.read)
+            << c.focalLength << " " << c.diameter;
+    }
+}
+
+TEST(Multifeed, ListCellsShowWholeMillimetresOnlyWithADish) {
+    MultifeedSatellite satellite;
+    satellite.name = "east";
+    satellite.placement.separation = 4.456L;
+    satellite.placement.lnbRightMm = -14.6L;
+    satellite.placement.lnbUpMm = -0.4L;
+    satellite.skew = 23.694L;
+    const MultifeedCells with = multifeedCells(satellite, true);
+    EXPECT_EQ(with.name, "east");
+    EXPECT_EQ(with.separation, "4.46");
+    EXPECT_EQ(with.right, "-15");
+    EXPECT_EQ(with.up, "0");
+    EXPECT_EQ(with.skew, "23.69");
+    const MultifeedCells without = multifeedCells(satellite, false);
+    EXPECT_EQ(without.right, "-");
+    EXPECT_EQ(without.up, "-");
+    EXPECT_EQ(without.separation, "4.46");
+}
+
+TEST(Multifeed, AdviceNamesTheMoveAndTheSkew) {
+    struct Case {
+        bool withDish;
+        long double relativeSkew;
+        const char* text;  // UTF-8
+    };
+    const Case cases[] = {
+        {true, 3.876L, u8"亚太5C：向右 29 毫米，向上 11 毫米；极化角比主星大 3.88 度"},
+        {true, -2.16L, u8"亚太5C：向右 29 毫米，向上 11 毫米；极化角比主星小 2.16 度"},
+        {false, 3.876L, u8"亚太5C：极化角比主星大 3.88 度"},
+    };
+    for (const Case& c : cases) {
+        MultifeedSatellite satellite;
+        satellite.name = cp936FromUtf8(u8"亚太5C");
+        satellite.placement.lnbRightMm = 29.2L;
+        satellite.placement.lnbUpMm = 10.7L;
+        satellite.relativeSkew = c.relativeSkew;
+        EXPECT_EQ(utf8FromCp936(multifeedAdviceText(satellite, c.withDish)), c.text);
+    }
+    EXPECT_EQ(utf8FromCp936(MultifeedNoneInReachText), u8"20度以内没有其他卫星");
+}
+
 }  // namespace
