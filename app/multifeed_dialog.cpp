@@ -21,11 +21,11 @@ struct MultifeedColumn {
     ColumnAlignment alignment;
 };
 const MultifeedColumn Columns[] = {
-    {"\xCE\xC0\xD0\xC7\xC3\xFB\xB3\xC6", 200, ColumnAlignment::Left},    // 卫星名称
-    {"\xBC\xD0\xBD\xC7", 56, ColumnAlignment::Right},                    // 夹角
-    {"\xD7\xF3\xD3\xD2(\xBA\xC1\xC3\xD7)", 72, ColumnAlignment::Right},  // 左右(毫米)
-    {"\xC9\xCF\xCF\xC2(\xBA\xC1\xC3\xD7)", 72, ColumnAlignment::Right},  // 上下(毫米)
-    {"\xBC\xAB\xBB\xAF\xBD\xC7", 60, ColumnAlignment::Right},            // 极化角
+    {"\xCE\xC0\xD0\xC7\xC3\xFB\xB3\xC6", 160, ColumnAlignment::Left},    // 卫星名称
+    {"\xBC\xD0\xBD\xC7", 50, ColumnAlignment::Right},                    // 夹角
+    {"\xD7\xF3\xD3\xD2(\xBA\xC1\xC3\xD7)", 80, ColumnAlignment::Right},  // 左右(毫米)
+    {"\xC9\xCF\xCF\xC2(\xBA\xC1\xC3\xD7)", 80, ColumnAlignment::Right},  // 上下(毫米)
+    {"\xBC\xAB\xBB\xAF\xBD\xC7", 56, ColumnAlignment::Right},            // 极化角
 };
 
 constexpr std::size_t MillimetreBoxLimit = MillimetreTextCapacity - 1;
@@ -49,10 +49,14 @@ struct MultifeedContext {
 
 HWND item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
 
-// The selected row's advice, else the nearest satellite's.
-void showAdvice(HWND dialog, const MultifeedContext& context) {
+// The row the advice speaks of: the selected one, else the nearest satellite's.
+int adviceRow(const MultifeedContext& context) {
     const int selected = context.list.nextSelectedRow(-1);
-    const std::size_t row = selected == -1 ? 0 : static_cast<std::size_t>(selected);
+    return selected == -1 ? 0 : selected;
+}
+
+void showAdvice(HWND dialog, const MultifeedContext& context) {
+    const auto row = static_cast<std::size_t>(adviceRow(context));
     const std::string advice =
         row < context.plan.satellites.size()
             ? multifeedAdviceText(context.plan.satellites[row], context.withDish)
@@ -114,7 +118,7 @@ void onBoxChanged(HWND dialog, MultifeedContext& context, int id) {
 void onDrawItem(HWND dialog, const MultifeedContext& context, const DRAWITEMSTRUCT& drawing) {
     HFONT font = reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0));
     drawMultifeedBar(drawing.hDC, drawing.rcItem, context.plan, context.withDish,
-                     context.list.nextSelectedRow(-1), font);
+                     adviceRow(context), font);
 }
 
 INT_PTR onCommand(HWND dialog, WPARAM wParam, MultifeedContext& context) {

@@ -16,8 +16,8 @@ const COLORREF LnbColour = RGB(32, 64, 160);
 const COLORREF MarkColour = RGB(208, 40, 40);
 const COLORREF TextColour = RGB(0, 0, 0);
 
-// Room for a label above each LNB and the side words.
-constexpr int Margin = 22;
+// Room for a label above an LNB and for the side words.
+constexpr int Margin = 18;
 constexpr int LnbRadius = 5;
 // The smallest span drawn, so that LNBs a few millimetres apart do not
 // fill the picture as if they were far apart.
@@ -87,8 +87,16 @@ void drawLnb(HDC dc, const Lnb& lnb) {
     SelectObject(dc, oldPen);
     DeleteObject(brush);
     DeleteObject(pen);
+    // Only the main LNB and the marked one are labelled: the others may lie
+    // a few pixels apart.
+    if (!lnb.main && !lnb.marked) return;
+    // The main label above, the marked one below, so that neighbours' do not overlap.
     SetTextColor(dc, lnb.marked ? MarkColour : TextColour);
-    drawText(dc, lnb.at.x, lnb.at.y - LnbRadius - 2, lnb.label.c_str(), TA_CENTER | TA_BOTTOM);
+    if (lnb.main) {
+        drawText(dc, lnb.at.x, lnb.at.y - LnbRadius - 2, lnb.label.c_str(), TA_CENTER | TA_BOTTOM);
+    } else {
+        drawText(dc, lnb.at.x, lnb.at.y + LnbRadius + 2, lnb.label.c_str(), TA_CENTER | TA_TOP);
+    }
 }
 
 }  // namespace
