@@ -9,6 +9,7 @@
 #include "app/list_view_table.h"
 #include "app/multifeed_drawing.h"
 #include "calc/recalculation.h"
+#include "fieldkit/field_limits.h"
 #include "fieldkit/multifeed.h"
 #include "res/resource_ids.h"
 
@@ -31,7 +32,7 @@ const MultifeedColumn Columns[] = {
 constexpr std::size_t MillimetreBoxLimit = MillimetreTextCapacity - 1;
 // What the angles are computed with while the boxes hold no dish; only
 // the millimetres depend on it, and they are not shown then.
-constexpr MultifeedDish AnglesOnlyDish = {LeastFocalLengthMm, LeastDiameterMm};
+constexpr MultifeedDish AnglesOnlyDish = {FocalLengthRangeMm.low, DiameterRangeMm.low};
 
 // The dialog's context in DWLP_USER.
 struct MultifeedContext {

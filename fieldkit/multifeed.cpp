@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "calc/recalculation.h"
-#include "fieldkit/details_text.h"
+#include "fieldkit/field_limits.h"
 #include "numtext/decimal_power.h"
 #include "numtext/numtext.h"
 
@@ -142,9 +142,9 @@ std::string feedMoveText(const FeedPlacement& placement) {
 }
 
 bool readMultifeedDish(const char* focalLengthText, const char* diameterText, MultifeedDish& dish) {
-    return readBoxNumber(focalLengthText, LeastFocalLengthMm, GreatestFocalLengthMm,
-                         &dish.focalLengthMm) &&
-           readBoxNumber(diameterText, LeastDiameterMm, GreatestDiameterMm, &dish.diameterMm);
+    return readStrictNumber(focalLengthText, FocalLengthRangeMm, &dish.focalLengthMm) ==
+               NumberRefusal::None &&
+           readStrictNumber(diameterText, DiameterRangeMm, &dish.diameterMm) == NumberRefusal::None;
 }
 
 MultifeedCells multifeedCells(const MultifeedSatellite& satellite, bool withDish) {

@@ -15,15 +15,12 @@
 // that far off the axis no longer sees a usable beam.
 constexpr long double MultifeedReachDegrees = 20;
 
-// The dish, in millimetres. The CLI and the dialog accept these ranges.
+// The dish, in millimetres (the CLI and the dialog take FocalLengthRangeMm
+// and DiameterRangeMm of fieldkit/field_limits.h).
 struct MultifeedDish {
     long double focalLengthMm = 0;
     long double diameterMm = 0;
 };
-constexpr long double LeastFocalLengthMm = 50;
-constexpr long double GreatestFocalLengthMm = 3000;
-constexpr long double LeastDiameterMm = 200;
-constexpr long double GreatestDiameterMm = 5000;
 
 // The beam deviation factor: how far the beam turns for a turn of the feed
 // off the axis, (1 + 0.36 q) / (1 + q) with q = (D / 4F)^2 (0.905 at f/D 0.6).

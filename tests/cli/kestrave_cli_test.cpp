@@ -14,6 +14,7 @@
 #include "calc/result_text.h"
 #include "calc/satellite_list_file.h"
 #include "cli/cli_options.h"
+#include "cli/cli_usage.h"
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "encoding/text_encoding.h"
@@ -385,7 +386,7 @@ TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
          "unknown option \"--frobnicate\" (see --help)"},
         {{"--lon", "1", "--lat", "1", "--encoding", "latin1"},
          "--encoding \"latin1\": use utf-8 or gbk (see --help)"},
-        {{"--lon", "1", "--lat"}, "--lat: 1 required TEXT missing (see --help)"},
+        {{"--lon", "1", "--lat"}, "--lat: no value given (see --help)"},
         {{"--lon", "1", "--lat", "1", "--list", missing},
          "--list \"" + missing + "\": cannot be read"},
         {{"--lon", "1", "--lat", "1", "--list", badList.string()},
@@ -416,6 +417,8 @@ TEST(KestraveCli, FieldKitOptionsAreCheckedAndTheTableStaysAsItWas) {
         {{"--height", "100001"}, "--height \"100001\": out of range (-1000 to 100000)"},
         {{"--height", "-1000.5"}, "--height \"-1000.5\": out of range (-1000 to 100000)"},
         {{"--height", "tall"}, "--height \"tall\": not a number"},
+        {{"--height", " "}, "--height \" \": not a number"},
+        {{"--offset", "-"}, "--offset \"-\": not a number"},
         {{"--offset", "60.1"}, "--offset \"60.1\": out of range (0 to 60)"},
         {{"--offset", ""}, "--offset \"\": not a number"},
         {{"--format", "xml"}, "--format \"xml\": use table, csv or json (see --help)"},
@@ -448,7 +451,7 @@ TEST(KestraveCli, AHorizonFileIsReadOrRefusedWithItsLine) {
          high.string() + ": line 1: elevation \"95\" is not within 0 to 90"},
         {{"--horizon", large.string()}, large.string() + ": the file is larger than 65536 bytes"},
         {{"--horizon", missing}, "--horizon \"" + missing + "\": cannot be read"},
-        {{"--horizon"}, "--horizon: 1 required TEXT missing (see --help)"},
+        {{"--horizon"}, "--horizon: no value given (see --help)"},
     };
     for (const RefusedRun& c : cases) expectRefused(c);
 
@@ -579,7 +582,7 @@ TEST(KestraveCli, MultifeedRefusalsNameTheOption) {
         {{"--multifeed", "134", "--focal-length", "360", "--diameter", "600", "--sun-outage",
           "2027"},
          "give either --sun-outage or --multifeed, not both"},
-        {{"--multifeed"}, "--multifeed: 1 required TEXT missing (see --help)"},
+        {{"--multifeed"}, "--multifeed: no value given (see --help)"},
     };
     for (const RefusedRun& c : cases) expectRefused(c);
 }

@@ -14,6 +14,7 @@
 #include "data/satellite_table.h"
 #include "encoding/text_encoding.h"
 #include "fieldkit/details_outage.h"
+#include "fieldkit/field_limits.h"
 #include "fieldkit/multifeed.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
@@ -444,7 +445,8 @@ TEST_F(DetailsWindowTest, MultifeedListFollowsTheDishBoxesWhichAreKept) {
                     0u);
                 // Without a dish the angles show, the millimetres do not.
                 EXPECT_EQ(dlgText(dialog, IDC_MULTIFEED_FOCAL_LENGTH), "");
-                expectMultifeedRows(dialog, first, {LeastFocalLengthMm, LeastDiameterMm}, false);
+                expectMultifeedRows(dialog, first, {FocalLengthRangeMm.low, DiameterRangeMm.low},
+                                    false);
                 setDishBox(dialog, IDC_MULTIFEED_FOCAL_LENGTH, "360");
                 setDishBox(dialog, IDC_MULTIFEED_DIAMETER, "600");
                 expectMultifeedRows(dialog, first, {360, 600}, true);
