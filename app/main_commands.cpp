@@ -45,9 +45,11 @@ void listChanged(MainWindowState& state) {
 }
 
 void saveAtClose(MainWindowState& state) {
-    state.model.autosave.close(state.model.site, state.controls.table, state.model.changeFlags,
-                               state.model.offset, state.model.dish, state.model.band,
-                               state.model.horizon, state.model.multifeedDish);
+    const MultifeedDishSetting& multifeedDish = state.model.multifeedDish;
+    state.model.autosave.close(
+        state.model.site, state.controls.table, state.model.changeFlags,
+        {state.model.offset, state.model.dish, state.model.band, state.model.horizon,
+         multifeedDish.focalLength, multifeedDish.diameter});
 }
 
 void editSatellite(MainWindowState& state, SatelliteDialogMode mode) {

@@ -23,6 +23,7 @@
 #include "data/settings_store.h"
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/horizon.h"
+#include "fieldkit/site_obstacles.h"
 
 struct MainWindowControls {
     HINSTANCE instance = nullptr;
@@ -66,6 +67,9 @@ struct MainWindowModel {
     // The multifeed dialog's focal length and diameter, kept as the values
     // FocalLength and Diameter.
     MultifeedDishSetting multifeedDish;
+    // Whether the settings keep a list that a replacement of the whole list
+    // replaced (PreviousData): IDM_RESTORE_PREVIOUS_LIST is greyed without one.
+    bool previousListKept = false;
 };
 
 struct MainWindowSeams {
