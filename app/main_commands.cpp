@@ -7,6 +7,7 @@
 #include "app/clipboard_export.h"
 #include "app/control_text.h"
 #include "app/details_window.h"
+#include "app/multifeed_dialog.h"
 #include "app/obstacle_commands.h"
 #include "calc/satellite_entry.h"
 #include "res/resource_ids.h"
@@ -44,9 +45,11 @@ void listChanged(MainWindowState& state) {
 }
 
 void saveAtClose(MainWindowState& state) {
+    const MultifeedDishSetting& multifeedDish = state.model.multifeedDish;
     state.model.autosave.close(
         state.model.site, state.controls.table, state.model.changeFlags,
-        {state.model.offset, state.model.dish, state.model.band, state.model.horizon});
+        {state.model.offset, state.model.dish, state.model.band, state.model.horizon,
+         multifeedDish.focalLength, multifeedDish.diameter});
     saveWindow(state.model.settings, windowPlacementOf(state.controls.window));
 }
 
@@ -108,6 +111,13 @@ void showDetails(MainWindowState& state, int row) {
                          site, state.model.siteDescription, state.seams.today(), state.model.offset,
                          state.model.autosave, state.model.dish, state.model.band,
                          state.model.obstacles);
+}
+
+void showMultifeed(MainWindowState& state, int row) {
+    const ReceivingSite site =
+        lastRecalculatedSite(state.model.site, state.model.lastRecalculation);
+    showMultifeedDialog(state.controls.instance, state.controls.window, state.controls.table, row,
+                        site, state.model.multifeedDish, state.model.autosave);
 }
 
 void sortTableByColumn(MainWindowState& state, int column) {

@@ -40,5 +40,9 @@ void copyResults(const MainWindowState& state);
 // the description names, the last recalculation's (nothing for row -1).
 void showDetails(MainWindowState& state, int row);
 
+// IDM_MULTIFEED: the multifeed dialog with `row` as the main satellite, for
+// the site of the last recalculation (nothing for row -1).
+void showMultifeed(MainWindowState& state, int row);
+
 // A click on a column header: the table sorted by it, and ListChanged.
 void sortTableByColumn(MainWindowState& state, int column);

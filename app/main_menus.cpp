@@ -37,6 +37,7 @@ void enableMenuCommands(const MainWindowControls& controls, bool previousListKep
     EnableMenuItem(controls.satelliteMenu, IDM_MODIFY_SATELLITE, selectionCommands);
     EnableMenuItem(controls.satelliteMenu, IDM_DELETE_SATELLITES, selectionCommands);
     EnableMenuItem(controls.satelliteMenu, IDM_SATELLITE_DETAILS, selectionCommands);
+    EnableMenuItem(controls.satelliteMenu, IDM_MULTIFEED, selectionCommands);
     EnableMenuItem(controls.satelliteMenu, IDM_COPY_RESULTS,
                    MF_BYCOMMAND | (controls.table.rowCount() > 0 ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(controls.satelliteMenu, IDM_RESTORE_PREVIOUS_LIST,

@@ -84,6 +84,7 @@ void onInitDialog(MainWindowState& state) {
     keepOlderObstacles(state);
     loadOffset(state.model.settings, state.model.offset);
     loadDish(state.model.settings, state.model.dish);
+    loadMultifeedDish(state.model.settings, state.model.multifeedDish);
     loadBandSetting(state.model.settings, state.model.band);
     WindowSetting placement;
     if (loadWindow(state.model.settings, placement))
@@ -168,6 +169,9 @@ void onCommand(MainWindowState& state, WPARAM wParam) {
             break;
         case IDM_SELECT_ALL_ROWS:
             selectAllRows(controls.tableView);
+            break;
+        case IDM_MULTIFEED:
+            showMultifeed(state, controls.table.nextSelectedRow(-1));
             break;
         case IDM_ABOUT:
             showAboutBox(controls.instance, controls.window, state.seams.openLink);

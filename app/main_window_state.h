@@ -67,6 +67,9 @@ struct MainWindowModel {
     // obstacles in true azimuths at the site of the last recalculation.
     HorizonSettingText horizon;
     Horizon obstacles;
+    // The multifeed dialog's focal length and diameter, kept as the values
+    // FocalLength and Diameter.
+    MultifeedDishSetting multifeedDish;
     // Whether the settings keep a list that a replacement of the whole list
     // replaced (PreviousData): IDM_RESTORE_PREVIOUS_LIST is greyed without one.
     bool previousListKept = false;

@@ -155,6 +155,9 @@ constexpr OptionRow OptionRows[] = {
     {"--frequency", &CliOptions::frequency},
     {"--utc", &CliOptions::utc},
     {"--sun-aim", &CliOptions::sunAim},
+    {"--multifeed", &CliOptions::multifeed},
+    {"--focal-length", &CliOptions::focalLength},
+    {"--diameter", &CliOptions::diameter},
     {"--cities", &CliOptions::cities},
     {"--match", &CliOptions::match},
     {"--help", &CliOptions::help},
@@ -326,4 +329,34 @@ bool sunAimOptionsFromOptions(const CliOptions& options, const std::string& toda
     aim.wanted = true;
     aim.utc = options.utc;
     return true;
+}
+
+bool multifeedOptionsFromOptions(const CliOptions& options, MultifeedOptions& multifeed,
+                                 std::string& error) {
+    const std::pair<const std::optional<std::string>*, const char*> dish[] = {
+        {&options.focalLength, "--focal-length"}, {&options.diameter, "--diameter"}};
+    if (!options.multifeed) {
+        for (const auto& option : dish) {
+            if (!*option.first) continue;
+            error = std::string(option.second) + " needs --multifeed LONGITUDE";
+            return false;
+        }
+        return true;
+    }
+    if (options.sunOutageYear) {
+        error = "give either --sun-outage or --multifeed, not both";
+        return false;
+    }
+    for (const auto& option : dish) {
+        if (*option.first) continue;
+        error = std::string(option.second) + " MM is needed with --multifeed";
+        return false;
+    }
+    multifeed.wanted = true;
+    return readNumber("--multifeed", *options.multifeed, {-180, 180}, multifeed.mainLongitude,
+                      error) &&
+           readNumber("--focal-length", *options.focalLength, FocalLengthRangeMm,
+                      multifeed.dish.focalLengthMm, error) &&
+           readNumber("--diameter", *options.diameter, DiameterRangeMm, multifeed.dish.diameterMm,
+                      error);
 }

@@ -8,6 +8,7 @@
 
 #include "data/receiving_site.h"
 #include "fieldkit/calendar_date.h"
+#include "fieldkit/multifeed.h"
 #include "fieldkit/sun_outage.h"
 
 enum class OutputEncoding { Utf8, Gbk };
@@ -41,6 +42,10 @@ struct CliOptions {
     std::optional<std::string> horizonFile;    // --horizon
 
     bool sunAim = false;  // --sun-aim
+    // Several LNBs on one dish.
+    std::optional<std::string> multifeed;    // --multifeed
+    std::optional<std::string> focalLength;  // --focal-length
+    std::optional<std::string> diameter;     // --diameter
 };
 
 // Reads `arguments` (without the program name) as readArguments does
@@ -104,3 +109,18 @@ struct SunAimOptions {
 // --sun-aim with --sun-outage, is refused with a one-line message.
 bool sunAimOptionsFromOptions(const CliOptions& options, const std::string& today,
                               SunAimOptions& aim, std::string& error);
+
+// What --multifeed asks for.
+struct MultifeedOptions {
+    bool wanted = false;  // --multifeed was given
+    long double mainLongitude = 0;
+    MultifeedDish dish;
+};
+
+// --multifeed LONGITUDE (the main satellite, -180 to 180 degrees, in the
+// list or not) with --focal-length MM (50 to 3000) and --diameter MM (200 to
+// 5000), both needed. Either of those without --multifeed, or --multifeed
+// with --sun-outage, is refused. Returns false with a one-line message
+// naming the option (and its text) otherwise.
+bool multifeedOptionsFromOptions(const CliOptions& options, MultifeedOptions& multifeed,
+                                 std::string& error);

@@ -12,6 +12,7 @@
 #include "cli/file_access.h"
 #include "cli/horizon_option.h"
 #include "cli/sun_aim_output.h"
+#include "cli/multifeed_output.h"
 #include "cli/sun_outage_output.h"
 #include "data/change_flags.h"
 #include "data/gazetteer.h"
@@ -236,6 +237,47 @@ int writeSunAim(const CliOptions& options, const SunAimOptions& aim, const Field
     return writeSunReport(options, description, write, out, err);
 }
 
+// The list's name for the satellite at `longitude`, UTF-8, or "".
+std::string nameAt(const SatelliteTable& table, long double longitude) {
+    for (int row = 0; row < table.rowCount(); ++row)
+        if (rowLongitude(table, row) == longitude)
+            return utf8FromCp936(cellText(table, row, ColumnName));
+    return "";
+}
+
+// --multifeed: the satellites in reach of the main one, instead of the pointing table.
+int writeMultifeed(const CliOptions& options, const MultifeedOptions& multifeed,
+                   const MemorySatelliteTable& table, const ReceivingSite& site,
+                   const FieldSurvey& survey, const char* description, std::string& out,
+                   std::string& err) {
+    const MultifeedPlan plan = planMultifeed(table, site, multifeed.mainLongitude, multifeed.dish);
+    if (!plan.main.visible)
+        return fail(err,
+                    "--multifeed \"" + *options.multifeed + "\": below the horizon at the site",
+                    ExitBadInput);
+    const std::string mainName = nameAt(table, multifeed.mainLongitude);
+    if (options.format == OutputFormat::Json) {
+        out +=
+            multifeedJson(buildFieldReport(table, survey, std::nullopt), multifeed, plan, mainName);
+        return ExitDone;
+    }
+    const bool gbk = options.encoding == OutputEncoding::Gbk;
+    const char* lineEnd = gbk ? "\r\n" : "\n";
+    const std::string utf8 =
+        options.format == OutputFormat::Csv
+            ? multifeedCsv(plan, lineEnd)
+            : multifeedTable(multifeed, plan, mainName, utf8FromCp936(description), lineEnd);
+    if (!gbk) {
+        out += utf8;
+        return ExitDone;
+    }
+    std::string cp936;
+    if (!utf8ToCp936(utf8, cp936))
+        return fail(err, "the results cannot be converted to code page 936", ExitOutputFailed);
+    out += cp936;
+    return ExitDone;
+}
+
 }  // namespace
 
 int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, std::string& err) {
@@ -257,11 +299,13 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
     MemorySatelliteTable table;
     SunOutageOptions sun;
     SunAimOptions aim;
+    MultifeedOptions multifeed;
     const std::string today = dateText(localToday());
     if (!siteFromOptions(options, site, error) ||
         !fieldOptionsFromOptions(options, today, field, error) ||
         !sunOutageOptionsFromOptions(options, sun, error) ||
         !sunAimOptionsFromOptions(options, today, aim, error) ||
+        !multifeedOptionsFromOptions(options, multifeed, error) ||
         !loadSatellites(options, table, error))
         return fail(err, error, ExitBadInput);
     Horizon horizon;
@@ -282,6 +326,8 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
     if (options.skyFile &&
         !writeWholeFile(*options.skyFile, skyPictureSvg(layoutSkyPicture(survey), cp936ToUtf8)))
         return fail(err, "--sky \"" + *options.skyFile + "\": cannot be written", ExitOutputFailed);
+    if (multifeed.wanted)
+        return writeMultifeed(options, multifeed, table, site, survey, description, out, err);
     if (sun.wanted)
         return writeSunOutages(options, sun, buildFieldReport(table, survey, field.offset),
                                description, out, err);

@@ -4,11 +4,9 @@
 
 #include "cli/field_report_site_json.h"
 
-namespace {
-
 using Json = nlohmann::ordered_json;
 
-Json jsonValue(const ReportValue& value) {
+Json reportValueJson(const ReportValue& value) {
     switch (value.kind) {
         case ReportValue::Kind::Number:
             return value.number;
@@ -21,8 +19,6 @@ Json jsonValue(const ReportValue& value) {
     }
     return value.text;
 }
-
-}  // namespace
 
 nlohmann::ordered_json fieldReportSiteJson(const FieldReportSite& site) {
     Json json;
@@ -52,18 +48,22 @@ nlohmann::ordered_json fieldReportSiteJson(const FieldReportSite& site) {
     return json;
 }
 
-std::string fieldReportJson(const FieldReport& report) {
+Json fieldReportDocument(const FieldReport& report) {
     const Json site = fieldReportSiteJson(report.site);
     Json satellites = Json::array();
     for (const FieldReportRow& row : report.rows) {
         Json satellite;
         for (const ReportField& field : satelliteFields(row))
-            satellite[field.key] = jsonValue(field.value);
+            satellite[field.key] = reportValueJson(field.value);
         satellites.push_back(satellite);
     }
     Json document;
     document["site"] = site;
     document["satellites"] = satellites;
+    return document;
+}
+
+std::string fieldReportJson(const FieldReport& report) {
     // Texts are UTF-8 already; nothing is escaped beyond what JSON needs.
-    return document.dump(2) + "\n";
+    return fieldReportDocument(report).dump(2) + "\n";
 }

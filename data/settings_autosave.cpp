@@ -31,5 +31,7 @@ bool SettingsAutosave::close(const ReceivingSite& site, const SatelliteTable& ta
     dish_.writeAtClose(store_, texts.dish);
     band_.writeAtClose(store_, texts.band);
     horizon_.writeAtClose(store_, texts.horizon);
+    focalLength_.writeAtClose(store_, texts.focalLength);
+    diameter_.writeAtClose(store_, texts.diameter);
     return true;
 }

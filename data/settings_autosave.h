@@ -42,6 +42,8 @@ struct ClosingTexts {
     TextValue dish;
     TextValue band;
     TextValue horizon;  // the field kit's HorizonSettingText
+    TextValue focalLength;
+    TextValue diameter;
 };
 
 class SettingsAutosave {
@@ -65,10 +67,16 @@ public:
     // After the obstacles changed: Horizon, when it differs from what the
     // store holds now.
     void horizonChanged(TextValue horizon) { changed(horizon_, horizon); }
+    // After the multifeed dialog's boxes changed: FocalLength and Diameter,
+    // each when it differs from what the store holds now.
+    void multifeedDishChanged(const MultifeedDishSetting& dish) {
+        changed(focalLength_, dish.focalLength);
+        changed(diameter_, dish.diameter);
+    }
 
-    // The close sequence's writes (saveSettings, then Offset, Dish, Band and
-    // Horizon when they differ from the texts read at the start), the first
-    // time only. True when they were written now.
+    // The close sequence's writes (saveSettings, then Offset, Dish, Band,
+    // Horizon, FocalLength and Diameter when they differ from the texts read
+    // at the start), the first time only. True when they were written now.
     bool close(const ReceivingSite& site, const SatelliteTable& table, ChangeFlags flags,
                const ClosingTexts& texts);
     bool closed() const { return closed_; }
@@ -81,5 +89,7 @@ private:
     TrackedText dish_{DishValueName};
     TrackedText band_{BandValueName};
     TrackedText horizon_{HorizonValueName};
+    TrackedText focalLength_{FocalLengthValueName};
+    TrackedText diameter_{DiameterValueName};
     bool closed_ = false;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data/satellite_catalogue.h"
@@ -229,4 +230,13 @@ void saveChangedText(SettingsBackend& store, const char* name, TextValue value) 
     std::memcpy(bounded.data(), value.text, strnlen(value.text, value.capacity - 1));
     if (strncmp(bounded.data(), value.stored, value.capacity) == 0) return;
     store.writeStringValue(name, bounded.data());
+}
+
+void loadMultifeedDish(SettingsBackend& store, MultifeedDishSetting& dish) {
+    for (auto value : {std::make_pair(FocalLengthValueName, &dish.focalLength),
+                       std::make_pair(DiameterValueName, &dish.diameter)}) {
+        MillimetreSetting& setting = *value.second;
+        readTextOrEmpty(store, value.first, setting.text, sizeof setting.text);
+        std::memcpy(setting.stored, setting.text, sizeof setting.stored);
+    }
 }

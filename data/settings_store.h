@@ -176,3 +176,29 @@ void loadHorizon(SettingsBackend& store, StoredText<Capacity>& horizon) {
 inline void saveHorizon(SettingsBackend& store, TextValue horizon) {
     saveChangedText(store, HorizonValueName, horizon);
 }
+
+// The multifeed dialog's focal length and diameter (millimetres, boxes of 6
+// bytes), kept as two more text values, FocalLength and Diameter, like Dish;
+// empty until one was typed.
+constexpr std::size_t MillimetreTextCapacity = 7;
+constexpr char FocalLengthValueName[] = "FocalLength";
+constexpr char DiameterValueName[] = "Diameter";
+
+using MillimetreSetting = StoredText<MillimetreTextCapacity>;
+
+struct MultifeedDishSetting {
+    MillimetreSetting focalLength;
+    MillimetreSetting diameter;
+};
+
+// Reads FocalLength and Diameter: a missing value, or one that does not end
+// within the field, reads as empty.
+void loadMultifeedDish(SettingsBackend& store, MultifeedDishSetting& dish);
+
+// Write FocalLength or Diameter when its text changed since it was loaded.
+inline void saveFocalLength(SettingsBackend& store, TextValue focalLength) {
+    saveChangedText(store, FocalLengthValueName, focalLength);
+}
+inline void saveDiameter(SettingsBackend& store, TextValue diameter) {
+    saveChangedText(store, DiameterValueName, diameter);
+}

@@ -16,6 +16,9 @@ constexpr NumberRange DishRangeMetres{0.1L, 30};
 constexpr NumberRange SiteHeightRangeMetres{-1000, 100000};
 // A received frequency given instead of a band, gigahertz.
 constexpr NumberRange FrequencyRangeGHz{1, 50};
+// The focal length and the diameter of a dish with several LNBs, millimetres.
+constexpr NumberRange FocalLengthRangeMm{50, 3000};
+constexpr NumberRange DiameterRangeMm{200, 5000};
 
 // The bands by their words: the settings keep these, the details window
 // lists them in this order, kestrave-cli takes them in lower case.

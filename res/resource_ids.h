@@ -61,6 +61,15 @@
 #define IDC_OBSTACLE_COMPASS 2808
 #define IDC_OBSTACLE_SITE 2809
 
+// Multifeed dialog: further LNBs on one dish beside the selected satellite's
+#define IDD_MULTIFEED 2900
+#define IDC_MULTIFEED_MAIN 2901
+#define IDC_MULTIFEED_FOCAL_LENGTH 2902
+#define IDC_MULTIFEED_DIAMETER 2903
+#define IDC_MULTIFEED_LIST 2904
+#define IDC_MULTIFEED_ADVICE 2905
+#define IDC_MULTIFEED_BAR 2906
+
 // Main menu and its commands
 #define IDM_MAIN_MENU 3000
 #define IDM_RECALCULATE 3001
@@ -77,6 +86,7 @@
 #define IDM_RESTORE_BUILT_IN_LIST 3017
 #define IDM_OBSTACLES 3018
 #define IDM_RESTORE_PREVIOUS_LIST 3019
+#define IDM_MULTIFEED 3020
 #define IDM_ABOUT 3021
 // Ctrl+A in the table: an accelerator's command, in no menu.
 #define IDM_SELECT_ALL_ROWS 3030

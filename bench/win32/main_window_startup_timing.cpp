@@ -112,8 +112,8 @@ void writeValue(HKEY root, const char* name, const StoredData& data) {
 // list, in both hives), so the run keeps every value it may touch and puts
 // them back at the end.
 const HKEY SettingsRoots[] = {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE};
-const char* const SettingsValues[] = {"City",   "X",    "Y",    "Data",
-                                      "Offset", "Dish", "Band", "Horizon"};
+const char* const SettingsValues[] = {"City", "X",    "Y",       "Data",        "Offset",
+                                      "Dish", "Band", "Horizon", "FocalLength", "Diameter"};
 
 std::vector<StoredData> readAllSettings() {
     std::vector<StoredData> values;

@@ -181,6 +181,40 @@ with tempfile.TemporaryDirectory() as folder:
     hollow = 'fill="#ffffff" stroke="#6b6b6b"'
     expect(text.count(hollow) == sum(not s["clear"] for s in hidden["satellites"]),
            "one hollow mark per hidden satellite")
+
+# Several LNBs on one dish: the field report plus a multifeed object, and the
+# CSV holding the same satellites under the same keys.
+multifeed_arguments = ("--city", "北京", "--date", "2026-01-01", "--current-list",
+                       "--multifeed", "134", "--focal-length", "360", "--diameter", "600")
+together = json.loads(run(*multifeed_arguments, "--format", "json"))
+expect(list(together.keys()) == ["site", "satellites", "multifeed"], "multifeed JSON's keys")
+expect(together["site"] == plain["site"], "the site as the field report gives it")
+multifeed = together["multifeed"]
+expect(list(multifeed.keys()) == ["main", "focal_length_mm", "diameter_mm",
+                                  "beam_deviation_factor", "satellites"], "multifeed keys")
+expect(multifeed["main"]["name"] == "亚太6C  (Apstar 6C)" and
+       multifeed["main"]["longitude"] == 134.0, f"main {multifeed['main']}")
+expect(abs(multifeed["beam_deviation_factor"] - 0.905) < 0.0005, "BDF at f/D 0.6")
+feed_keys = ["name", "longitude", "separation_deg", "right_deg", "up_deg", "lnb_right_mm",
+             "lnb_up_mm", "skew_deg", "relative_skew_deg"]
+feeds = multifeed["satellites"]
+expect(feeds and all(list(f.keys()) == feed_keys for f in feeds), "satellite keys")
+expect([f["separation_deg"] for f in feeds] == sorted(f["separation_deg"] for f in feeds),
+       "nearest first")
+expect(all(0 < f["separation_deg"] <= 20 and f["longitude"] != 134 for f in feeds),
+       "others within 20 degrees")
+in_reach = {s["name"] for s in together["satellites"] if s["visible"]} - {"亚太6C  (Apstar 6C)"}
+expect({f["name"] for f in feeds} <= in_reach, "satellites of the list above the horizon")
+for f in feeds:
+    expect(f["lnb_right_mm"] * f["right_deg"] < 0, f"{f['name']}: LNB opposite the satellite")
+    expect(abs(f["relative_skew_deg"] - (f["skew_deg"] - multifeed["main"]["skew_deg"])) < 1e-9,
+           "relative skew")
+rows = list(csv.DictReader(io.StringIO(run(*multifeed_arguments, "--format", "csv")
+                                       .decode("utf-8"), newline="")))
+expect(len(rows) == len(feeds), "one CSV row per satellite")
+for row, f in zip(rows, feeds):
+    expect(list(row.keys()) == feed_keys, "CSV header is the JSON keys")
+    expect(row["name"] == f["name"] and float(row["lnb_up_mm"]) == f["lnb_up_mm"], "CSV row")
 print("ok")
 
 # Aiming by the sun: JSON with exactly its keys, and the CSV holding the same moments.

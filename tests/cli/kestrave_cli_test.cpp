@@ -18,7 +18,9 @@
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "encoding/text_encoding.h"
+#include "fieldkit/horizon.h"
 #include "fieldkit/horizon_file.h"
+#include "fieldkit/multifeed.h"
 #include "fieldkit/results_export.h"
 #include "fieldkit/sun_aim.h"
 #include "fieldkit/sun_outage.h"
@@ -664,6 +666,62 @@ TEST(KestraveCli, SunAimRefusals) {
          "--lat -90.50: aiming by the sun needs a latitude from -90 to 90"},
     };
     for (const RefusedRun& c : cases) expectRefused(c);
+}
+
+TEST(KestraveCli, MultifeedRefusalsNameTheOption) {
+    const RefusedRun cases[] = {
+        {{"--multifeed", "134", "--diameter", "600"},
+         "--focal-length MM is needed with --multifeed"},
+        {{"--multifeed", "134", "--focal-length", "360"},
+         "--diameter MM is needed with --multifeed"},
+        {{"--multifeed", "134", "--focal-length", "49.99", "--diameter", "600"},
+         "--focal-length \"49.99\": out of range (50 to 3000)"},
+        {{"--multifeed", "134", "--focal-length", "360", "--diameter", "5001"},
+         "--diameter \"5001\": out of range (200 to 5000)"},
+        {{"--multifeed", "134", "--focal-length", "360", "--diameter", "60cm"},
+         "--diameter \"60cm\": not a number"},
+        {{"--multifeed", "180.5", "--focal-length", "360", "--diameter", "600"},
+         "--multifeed \"180.5\": out of range (-180 to 180)"},
+        {{"--multifeed", "-60", "--focal-length", "360", "--diameter", "600"},
+         "--multifeed \"-60\": below the horizon at the site"},
+        {{"--focal-length", "360"}, "--focal-length needs --multifeed LONGITUDE"},
+        {{"--multifeed", "134", "--focal-length", "360", "--diameter", "600", "--sun-outage",
+          "2027"},
+         "give either --sun-outage or --multifeed, not both"},
+        {{"--multifeed"}, "--multifeed: no value given (see --help)"},
+    };
+    for (const RefusedRun& c : cases) expectRefused(c);
+}
+
+// The ends of the dish's ranges are taken; the table names the main satellite
+// and every other one in reach, each with where its LNB goes.
+TEST(KestraveCli, MultifeedTableNamesEverySatelliteInReach) {
+    for (const char* dish : {"50", "3000"}) {
+        const ProgramRun run = runProgram(
+            {"--current-list", "--multifeed", "134", "--focal-length", dish, "--diameter", "200"});
+        EXPECT_EQ(run.status, 0) << run.err;
+    }
+    const ProgramRun run = runProgram(
+        {"--current-list", "--multifeed", "134", "--focal-length", "360", "--diameter", "5000"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_GT(lines.size(), 8u);
+    EXPECT_EQ(lines[4], u8"一锅多星  主星 134.00度 亚太6C  (Apstar 6C)");
+    const SatelliteListFileResult current = parseCurrentSatelliteList();
+    MemorySatelliteTable table;
+    fillSatelliteTable(table, current.list.data(), current.list.size());
+    ReceivingSite beijing;
+    beijing.longitude = 116.46L;
+    beijing.latitude = 39.92L;
+    const MultifeedPlan plan = planMultifeed(table, beijing, 134, {360, 5000});
+    ASSERT_FALSE(plan.satellites.empty());
+    std::size_t at = 0;
+    for (const MultifeedSatellite& satellite : plan.satellites) {
+        at = run.out.find(utf8FromCp936(satellite.name), at);
+        ASSERT_NE(at, std::string::npos) << satellite.name;
+        at = run.out.find(u8"高频头：" + utf8FromCp936(feedMoveText(satellite.placement)), at);
+        EXPECT_NE(at, std::string::npos);
+    }
 }
 
 }  // namespace

@@ -14,6 +14,8 @@
 #include "data/satellite_table.h"
 #include "encoding/text_encoding.h"
 #include "fieldkit/details_outage.h"
+#include "fieldkit/field_limits.h"
+#include "fieldkit/multifeed.h"
 #include "fieldkit/sun_aim.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
@@ -406,6 +408,101 @@ TEST_F(DetailsWindowTest, TheLineOfSightSaysWhetherTheObstaclesHideTheSatellite)
                 pressDialogKey(dialog, GetDlgItem(dialog, IDC_DETAILS_OFFSET), VK_ESCAPE);
             });
     }
+}
+
+// --- Several LNBs on one dish ---------------------------------------------------
+
+// The list shows the field kit's rows for the main satellite at 134.0 from
+// the site: every other satellite in reach, nearest first.
+void expectMultifeedRows(HWND dialog, HostedMainWindow& main, const MultifeedDish& dish,
+                         bool withDish) {
+    const MultifeedPlan plan =
+        planMultifeed(main.state().controls.table, main.state().model.site, 134, dish);
+    HWND list = GetDlgItem(dialog, IDC_MULTIFEED_LIST);
+    ASSERT_FALSE(plan.satellites.empty());
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0),
+              static_cast<LRESULT>(plan.satellites.size()));
+    for (std::size_t i = 0; i < plan.satellites.size(); ++i) {
+        const MultifeedCells cells = multifeedCells(plan.satellites[i], withDish);
+        const int row = static_cast<int>(i);
+        EXPECT_EQ(listCellText(list, row, 0), utf8(cells.name.c_str()));
+        EXPECT_EQ(listCellText(list, row, 1), cells.separation);
+        EXPECT_EQ(listCellText(list, row, 2), cells.right);
+        EXPECT_EQ(listCellText(list, row, 3), cells.up);
+        EXPECT_EQ(listCellText(list, row, 4), cells.skew);
+    }
+    EXPECT_EQ(dlgText(dialog, IDC_MULTIFEED_ADVICE),
+              utf8(multifeedAdviceText(plan.satellites[0], withDish).c_str()));
+}
+
+void setDishBox(HWND dialog, int id, const std::string& text) {
+    setEditText(GetDlgItem(dialog, id), text);
+    pumpDialog(dialog);
+}
+
+void expectStoredDish(const char* focalLength, const char* diameter) {
+    for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+        const StoredValue f = readStoredValue(root, "FocalLength");
+        const StoredValue d = readStoredValue(root, "Diameter");
+        EXPECT_EQ(f.type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(d.type, static_cast<DWORD>(REG_SZ));
+        EXPECT_EQ(f.bytes, storedTextBytes(focalLength));
+        EXPECT_EQ(d.bytes, storedTextBytes(diameter));
+    }
+}
+
+TEST_F(DetailsWindowTest, MultifeedListFollowsTheDishBoxesWhichAreKept) {
+    {
+        HostedMainWindow first;
+        first.initMenuPopup(1);
+        EXPECT_FALSE(first.menuCommandEnabled(IDM_MULTIFEED));
+        first.selectRow(first.rowWithLongitude("134.0"));
+        first.initMenuPopup(1);
+        EXPECT_TRUE(first.menuCommandEnabled(IDM_MULTIFEED));
+        const MainWindowView before = view(first);
+        whileModalOpen(
+            first.window(), [&] { first.command(IDM_MULTIFEED); },
+            [&](HWND dialog) {
+                EXPECT_EQ(controlText(dialog), "一锅多星");
+                EXPECT_EQ(
+                    dlgText(dialog, IDC_MULTIFEED_MAIN)
+                        .rfind("主星：" + first.cell(first.rowWithLongitude("134.0"), ColumnName) +
+                                   "  134.0度  极化角",
+                               0),
+                    0u);
+                // Without a dish the angles show, the millimetres do not.
+                EXPECT_EQ(dlgText(dialog, IDC_MULTIFEED_FOCAL_LENGTH), "");
+                expectMultifeedRows(dialog, first, {FocalLengthRangeMm.low, DiameterRangeMm.low},
+                                    false);
+                setDishBox(dialog, IDC_MULTIFEED_FOCAL_LENGTH, "360");
+                setDishBox(dialog, IDC_MULTIFEED_DIAMETER, "600");
+                expectMultifeedRows(dialog, first, {360, 600}, true);
+                // Written as they change.
+                expectStoredDish("360", "600");
+                setDishBox(dialog, IDC_MULTIFEED_DIAMETER, "5001");
+                expectMultifeedRows(dialog, first, {360, 600}, false);
+                setDishBox(dialog, IDC_MULTIFEED_DIAMETER, "5000");
+                expectMultifeedRows(dialog, first, {360, 5000}, true);
+                // Six bytes at most.
+                typeInto(GetDlgItem(dialog, IDC_MULTIFEED_FOCAL_LENGTH), L"1234567");
+                EXPECT_EQ(dlgText(dialog, IDC_MULTIFEED_FOCAL_LENGTH).size(), 6u);
+                setDishBox(dialog, IDC_MULTIFEED_FOCAL_LENGTH, "450");
+                SendMessageW(dialog, WM_CLOSE, 0, 0);
+            });
+        EXPECT_TRUE(view(first) == before);
+        first.closeWithCloseBox();
+    }
+    expectStoredDish("450", "5000");
+    HostedMainWindow second;
+    second.selectRow(second.rowWithLongitude("134.0"));
+    whileModalOpen(
+        second.window(), [&] { second.command(IDM_MULTIFEED); },
+        [&](HWND dialog) {
+            EXPECT_EQ(dlgText(dialog, IDC_MULTIFEED_FOCAL_LENGTH), "450");
+            EXPECT_EQ(dlgText(dialog, IDC_MULTIFEED_DIAMETER), "5000");
+            expectMultifeedRows(dialog, second, {450, 5000}, true);
+            pressDialogKey(dialog, GetDlgItem(dialog, IDC_MULTIFEED_DIAMETER), VK_ESCAPE);
+        });
 }
 
 }  // namespace

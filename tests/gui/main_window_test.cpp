@@ -212,10 +212,11 @@ TEST_F(MainWindowTest, MenuHoldsItsThreePopUpsAndTheirCommands) {
         {1, 4, IDM_COPY_RESULTS, "将计算结果拷贝到剪贴板(&C)\tCtrl+C"},
         {1, 5, IDM_SATELLITE_DETAILS, "寻星详情(&I)..."},
         {1, 6, IDM_OBSTACLES, "遮挡物(&B)..."},
-        {1, 7, 0, ""},
-        {1, 8, IDM_LOAD_CURRENT_LIST, "载入当前卫星列表"},  // with the list's date, below
-        {1, 9, IDM_RESTORE_BUILT_IN_LIST, "恢复内置卫星列表(&R)"},
-        {1, 10, IDM_RESTORE_PREVIOUS_LIST, "恢复上一个卫星列表(&U)"},
+        {1, 7, IDM_MULTIFEED, "一锅多星(&M)..."},
+        {1, 8, 0, ""},
+        {1, 9, IDM_LOAD_CURRENT_LIST, "载入当前卫星列表"},  // with the list's date, below
+        {1, 10, IDM_RESTORE_BUILT_IN_LIST, "恢复内置卫星列表(&R)"},
+        {1, 11, IDM_RESTORE_PREVIOUS_LIST, "恢复上一个卫星列表(&U)"},
         {2, 0, IDM_ABOUT, "关于本程序(&A)..."},
     };
     const char* popups[] = {"文件(&F)", "卫星参数(&S)", "帮助(&H)"};

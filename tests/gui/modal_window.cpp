@@ -1,6 +1,8 @@
 #include "tests/gui/modal_window.h"
 
 #include <gtest/gtest.h>
+// commctrl.h needs windows.h first
+#include <commctrl.h>
 
 #include "encoding/text_encoding.h"
 
@@ -117,6 +119,16 @@ std::string controlText(HWND control) {
     wchar_t buffer[512] = {};
     GetWindowTextW(control, buffer, 512);
     return utf8FromWide(buffer);
+}
+
+std::string listCellText(HWND list, int row, int column) {
+    wchar_t text[128] = {};
+    LVITEMW cell = {};
+    cell.iSubItem = column;
+    cell.pszText = text;
+    cell.cchTextMax = 128;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+    return utf8FromWide(text);
 }
 
 void setEditText(HWND edit, const std::string& utf8) {

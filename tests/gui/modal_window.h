@@ -34,3 +34,6 @@ void setEditText(HWND edit, const std::string& utf8);
 
 // Types the characters into the box as the keyboard would.
 void typeInto(HWND edit, const std::wstring& characters);
+
+// A cell of a dialog's list view (up to 127 characters), as UTF-8.
+std::string listCellText(HWND list, int row, int column);

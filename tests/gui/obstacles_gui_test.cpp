@@ -43,16 +43,6 @@ const CompassObstacle Obstacles[] = {
 
 HWND item(HWND dialog, int id) { return GetDlgItem(dialog, id); }
 
-// A cell of the dialog's list, as UTF-8.
-std::string cellText(HWND list, int row, int column) {
-    wchar_t text[64] = {};
-    LVITEMW cell = {};
-    cell.iSubItem = column;
-    cell.pszText = text;
-    cell.cchTextMax = 64;
-    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-    return utf8FromWide(text);
-}
 bool enabled(HWND dialog, int id) { return IsWindowEnabled(item(dialog, id)) != FALSE; }
 
 void click(HWND dialog, int button) {
@@ -184,7 +174,7 @@ TEST_F(ObstaclesTest, TwoObstaclesInCompassBearingsGreyTheRowsTheyHideAndStay) {
                     click(dialog, IDC_OBSTACLE_ADD);
                 }
                 EXPECT_EQ(listRows(dialog), 2);
-                EXPECT_EQ(cellText(item(dialog, IDC_OBSTACLE_LIST), 0, 3), "40.00");
+                EXPECT_EQ(listCellText(item(dialog, IDC_OBSTACLE_LIST), 0, 3), "40.00");
 
                 // A sector typed right edge first is asked about; No keeps it out.
                 typeObstacle(dialog, "210", "150", "20");
@@ -194,7 +184,7 @@ TEST_F(ObstaclesTest, TwoObstaclesInCompassBearingsGreyTheRowsTheyHideAndStay) {
                 EXPECT_EQ(controlText(item(dialog, IDC_OBSTACLE_FROM)), "210");
                 pressAndAnswer(dialog, IDC_OBSTACLE_ADD, IDYES);
                 ASSERT_EQ(listRows(dialog), 3);
-                EXPECT_EQ(cellText(item(dialog, IDC_OBSTACLE_LIST), 2, 3), "300.00");
+                EXPECT_EQ(listCellText(item(dialog, IDC_OBSTACLE_LIST), 2, 3), "300.00");
                 // Delete on the selected row takes it away.
                 selectListRow(dialog, 2);
                 pressDialogKey(dialog, item(dialog, IDC_OBSTACLE_LIST), VK_DELETE);
@@ -210,13 +200,13 @@ TEST_F(ObstaclesTest, TwoObstaclesInCompassBearingsGreyTheRowsTheyHideAndStay) {
                 HWND list = item(dialog, IDC_OBSTACLE_LIST);
                 click(dialog, IDC_OBSTACLE_COMPASS);
                 EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_OBSTACLE_COMPASS), BST_UNCHECKED);
-                EXPECT_EQ(cellText(list, 0, 0), turnedCell(220, declination));
-                EXPECT_EQ(cellText(list, 1, 1), turnedCell(130, declination));
-                EXPECT_EQ(cellText(list, 1, 2), "25.00");
-                EXPECT_NE(cellText(list, 0, 0), "220.00");
+                EXPECT_EQ(listCellText(list, 0, 0), turnedCell(220, declination));
+                EXPECT_EQ(listCellText(list, 1, 1), turnedCell(130, declination));
+                EXPECT_EQ(listCellText(list, 1, 2), "25.00");
+                EXPECT_NE(listCellText(list, 0, 0), "220.00");
                 click(dialog, IDC_OBSTACLE_COMPASS);
-                EXPECT_EQ(cellText(list, 0, 0), "220.00");
-                EXPECT_EQ(cellText(list, 1, 1), "130.00");
+                EXPECT_EQ(listCellText(list, 0, 0), "220.00");
+                EXPECT_EQ(listCellText(list, 1, 1), "130.00");
                 click(dialog, IDOK);
             });
 
@@ -311,7 +301,7 @@ TEST_F(ObstaclesTest, ChangeAndDeleteWorkOnTheSelectedRowAndCancelKeepsTheOld) {
             setEditText(item(dialog, IDC_OBSTACLE_ELEVATION), "45");
             pumpDialog(dialog);
             click(dialog, IDC_OBSTACLE_CHANGE);
-            EXPECT_EQ(cellText(list, 0, 2), "45.00");
+            EXPECT_EQ(listCellText(list, 0, 2), "45.00");
             click(dialog, IDC_OBSTACLE_DELETE);
             EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
             // Enter in a box holding one adds it, and empties the boxes.
@@ -319,7 +309,7 @@ TEST_F(ObstaclesTest, ChangeAndDeleteWorkOnTheSelectedRowAndCancelKeepsTheOld) {
             pressDialogKey(dialog, item(dialog, IDC_OBSTACLE_ELEVATION), VK_RETURN);
             ASSERT_TRUE(IsWindowVisible(dialog));
             EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
-            EXPECT_EQ(cellText(list, 0, 0), "10.00");
+            EXPECT_EQ(listCellText(list, 0, 0), "10.00");
             EXPECT_EQ(controlText(item(dialog, IDC_OBSTACLE_FROM)), "");
             EXPECT_FALSE(enabled(dialog, IDC_OBSTACLE_ADD));
             click(dialog, IDCANCEL);

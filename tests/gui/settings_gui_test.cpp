@@ -259,7 +259,8 @@ private:
 std::vector<StoredValue> storedSettings() {
     std::vector<StoredValue> values;
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
-        for (const char* name : {"City", "X", "Y", "Data", "Offset", "Dish", "Band", "Horizon"}) {
+        for (const char* name : {"City", "X", "Y", "Data", "Offset", "Dish", "Band", "Horizon",
+                                 "FocalLength", "Diameter"}) {
             values.push_back(readStoredValue(root, name));
         }
     }

@@ -50,6 +50,7 @@ struct Session {
     DishSetting dish;
     BandSetting band;
     HorizonSettingText horizon;
+    MultifeedDishSetting multifeedDish;
     char description[SiteDescriptionCapacity] = {};
 
     void recalculate(const char* name, long double longitude, long double latitude) {
@@ -67,6 +68,13 @@ struct Session {
     void typeDish(const char* text) { std::strcpy(dish.text, text); }
     void chooseBand(const char* word) { std::strcpy(band.text, word); }
     void setHorizon(const char* text) { std::strcpy(horizon.text, text); }
+    void typeMultifeedDish(const char* focalLength, const char* diameter) {
+        std::strcpy(multifeedDish.focalLength.text, focalLength);
+        std::strcpy(multifeedDish.diameter.text, diameter);
+    }
+    ClosingTexts closingTexts() const {
+        return {offset, dish, band, horizon, multifeedDish.focalLength, multifeedDish.diameter};
+    }
 
     // The store as the close sequence would leave `before` now.
     MemorySettingsBackend closedFrom(const MemorySettingsBackend& before) const {
@@ -76,6 +84,8 @@ struct Session {
         saveDish(closed, dish);
         saveBand(closed, band);
         saveHorizon(closed, horizon);
+        saveFocalLength(closed, multifeedDish.focalLength);
+        saveDiameter(closed, multifeedDish.diameter);
         return closed;
     }
 };
@@ -96,6 +106,7 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
     store.memory.values["Offset"] = {ValueType::Text, std::string("10\0", 3)};
     store.memory.values["Band"] = {ValueType::Text, std::string("C\0", 2)};
     store.memory.values["Horizon"] = {ValueType::Text, std::string("M\0", 2)};
+    store.memory.values["Diameter"] = {ValueType::Text, std::string("600\0", 4)};
     const MemorySettingsBackend start = store.memory;
 
     Session session;
@@ -106,6 +117,7 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
     loadDish(store, session.dish);
     loadBand(store, session.band, [](const char*) { return true; });
     loadHorizon(store, session.horizon);
+    loadMultifeedDish(store, session.multifeedDish);
     SettingsAutosave autosave(store);
 
     struct Step {
@@ -197,6 +209,20 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
              autosave.horizonChanged(session.horizon);
          },
          1},
+        {"the focal length typed",
+         [&] {
+             session.typeMultifeedDish("360", "600");
+             autosave.multifeedDishChanged(session.multifeedDish);
+         },
+         1},
+        {"the multifeed boxes left alone",
+         [&] { autosave.multifeedDishChanged(session.multifeedDish); }, 0},
+        {"both multifeed boxes typed",
+         [&] {
+             session.typeMultifeedDish("450", "1200");
+             autosave.multifeedDishChanged(session.multifeedDish);
+         },
+         2},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
@@ -208,12 +234,11 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
 
     // The close writes the same bytes once more; a second close writes nothing.
     const MemorySettingsBackend beforeClose = store.memory;
-    EXPECT_TRUE(autosave.close(session.site, session.table, session.flags,
-                               {session.offset, session.dish, session.band, session.horizon}));
+    EXPECT_TRUE(autosave.close(session.site, session.table, session.flags, session.closingTexts()));
     expectSameValues(store.memory, beforeClose);
     const int afterClose = store.writes;
-    EXPECT_FALSE(autosave.close(session.site, session.table, session.flags,
-                                {session.offset, session.dish, session.band, session.horizon}));
+    EXPECT_FALSE(
+        autosave.close(session.site, session.table, session.flags, session.closingTexts()));
     EXPECT_EQ(store.writes, afterClose);
     EXPECT_TRUE(autosave.closed());
 
@@ -227,6 +252,8 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
     autosave.bandChanged(session.band);
     session.setHorizon("T");
     autosave.horizonChanged(session.horizon);
+    session.typeMultifeedDish("300", "900");
+    autosave.multifeedDishChanged(session.multifeedDish);
     EXPECT_GT(store.writes, afterClose);
     expectSameValues(store.memory, session.closedFrom(afterSessionEnd));
 }
@@ -268,8 +295,57 @@ TEST(SettingsAutosave, ADishTypedBackToTheDefaultReadsAsTheDefault) {
     EXPECT_STREQ(reread.text, DefaultDishText);
     // The close leaves it: the text is the one read at the start.
     autosave.close(ReceivingSite(), TestSatelliteTable(), 0,
-                   {OffsetSetting(), dish, BandSetting(), HorizonSettingText()});
+                   {OffsetSetting(), dish, BandSetting(), HorizonSettingText(), MillimetreSetting(),
+                    MillimetreSetting()});
     EXPECT_EQ(store.memory.values.at("Dish").bytes, std::string("0.6", 4));
+}
+
+TEST(SettingsAutosave, TheMultifeedDishIsWrittenAsItChangesAndReadBack) {
+    CountingBackend store;
+    MultifeedDishSetting dish;
+    loadMultifeedDish(store, dish);
+    EXPECT_STREQ(dish.focalLength.text, "");
+    SettingsAutosave autosave(store);
+    struct Step {
+        const char* focalLength;
+        const char* diameter;
+        int writes;  // by this step
+    };
+    const Step steps[] = {
+        {"3", "", 1}, {"36", "", 2}, {"360", "600", 4}, {"360", "600", 4}, {"", "600", 5}};
+    for (const Step& step : steps) {
+        std::strcpy(dish.focalLength.text, step.focalLength);
+        std::strcpy(dish.diameter.text, step.diameter);
+        autosave.multifeedDishChanged(dish);
+        EXPECT_EQ(store.writes, step.writes) << step.focalLength << " " << step.diameter;
+    }
+    std::strcpy(dish.focalLength.text, "450");
+    autosave.close(ReceivingSite(), TestSatelliteTable(), 0,
+                   {OffsetSetting(), DishSetting(), BandSetting(), HorizonSettingText(),
+                    dish.focalLength, dish.diameter});
+    EXPECT_EQ(store.memory.values.at("FocalLength").type, ValueType::Text);
+    MultifeedDishSetting reread;
+    loadMultifeedDish(store, reread);
+    EXPECT_STREQ(reread.focalLength.text, "450");
+    EXPECT_STREQ(reread.diameter.text, "600");
+}
+
+// A value that does not end within the 7-byte field reads as empty.
+TEST(SettingsAutosave, AMultifeedValueTooLongForItsFieldReadsAsEmpty) {
+    struct Case {
+        std::string stored;
+        const char* read;
+    };
+    const Case cases[] = {{"123456", "123456"}, {"1234567", ""}, {"", ""}};
+    for (const Case& c : cases) {
+        MemorySettingsBackend store;
+        store.writeStringValue("FocalLength", c.stored.c_str());
+        store.writeStringValue("Diameter", c.stored.c_str());
+        MultifeedDishSetting dish;
+        loadMultifeedDish(store, dish);
+        EXPECT_STREQ(dish.focalLength.text, c.read) << c.stored;
+        EXPECT_STREQ(dish.diameter.text, c.read) << c.stored;
+    }
 }
 
 }  // namespace
