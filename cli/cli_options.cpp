@@ -9,6 +9,7 @@
 #include "calc/site_input.h"
 #include "encoding/text_encoding.h"
 #include "fieldkit/calendar_date.h"
+#include "fieldkit/install_sheet.h"
 #include "fieldkit/magnetic_model.h"
 #include "numtext/numtext.h"
 
@@ -278,7 +279,7 @@ bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& opti
         {"--format", nullptr, &format},      {"--encoding", nullptr, &encoding},
         {"--dish", &options.dish},           {"--frequency", &options.frequency},
         {"--band", &options.band},           {"--sun-outage", &options.sunOutageYear},
-        {"--horizon", &options.horizonFile},
+        {"--horizon", &options.horizonFile}, {"--sheet", &options.sheetFile},
     };
     const FlagOption flags[] = {{"--cities", &options.cities},
                                 {"--help", &options.help},
@@ -339,17 +340,21 @@ bool onlyWithSunOutage(const CliOptions& options, std::string& error) {
 
 bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& sun,
                                  std::string& error) {
-    if (!options.sunOutageYear) return onlyWithSunOutage(options, error);
-    sun.wanted = true;
-    long double year = 0;
-    if (!readBoundedNumber("--sun-outage", *options.sunOutageYear, FirstOutageYear, LastOutageYear,
-                           "2000 to 2100", year, error))
-        return false;
-    if (year != std::floor(year)) {
-        error = quotedValue("--sun-outage", *options.sunOutageYear) + "not a whole year";
-        return false;
+    if (!options.sunOutageYear) {
+        // The installation sheet's outages take the dish and the band.
+        if (!options.sheetFile || options.utc) return onlyWithSunOutage(options, error);
+    } else {
+        sun.wanted = true;
+        long double year = 0;
+        if (!readBoundedNumber("--sun-outage", *options.sunOutageYear, FirstOutageYear,
+                               LastOutageYear, "2000 to 2100", year, error))
+            return false;
+        if (year != std::floor(year)) {
+            error = quotedValue("--sun-outage", *options.sunOutageYear) + "not a whole year";
+            return false;
+        }
+        sun.year = static_cast<int>(year);
     }
-    sun.year = static_cast<int>(year);
     if (options.band && options.frequency) {
         error = "give either --band or --frequency, not both";
         return false;
@@ -361,12 +366,16 @@ bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& su
     if (options.band && !choose("--band", *options.band, Bands, "use c, ku or ka", band, error))
         return false;
     sun.frequencyHz = bandFrequencyHz(band);
+    sun.bandText = bandTextOf(band);
     long double gigahertz = 0;
     if (options.frequency) {
         if (!readBoundedNumber("--frequency", *options.frequency, 1, 50, "1 to 50", gigahertz,
                                error))
             return false;
         sun.frequencyHz = gigahertz * 1e9L;
+        char text[NumberTextCapacity];
+        NumberToText(gigahertz, text, 0, 2);
+        sun.bandText = std::string(text) + "GHz";
     }
     // The rule holds for beams up to WidestOutageBeamwidth.
     const long double beamwidth = beamwidthDegrees(sun.dishMetres, sun.frequencyHz);

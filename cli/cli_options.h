@@ -22,6 +22,7 @@ struct CliOptions {
     std::optional<std::string> height;     // --height
     std::optional<std::string> offset;     // --offset
     std::optional<std::string> skyFile;    // --sky
+    std::optional<std::string> sheetFile;  // --sheet
     OutputFormat format = OutputFormat::Table;
     OutputEncoding encoding = OutputEncoding::Utf8;
     bool cities = false;       // --cities
@@ -78,13 +79,15 @@ struct SunOutageOptions {
     int year = 0;
     long double dishMetres = 0.6L;
     long double frequencyHz = KuBandHz;
+    std::string bandText = u8"Ku波段 12.25GHz";  // UTF-8, as the installation sheet names it
     bool utc = false;
 };
 
 // --sun-outage YEAR (a whole year from 2000 to 2100), --dish from 0.1 to 30
 // metres (default 0.6), --band c, ku or ka (4, 12.25 or 20.2 GHz; default
 // ku) or --frequency from 1 to 50 GHz, and --utc. --band with --frequency,
-// or any of the others without --sun-outage, is refused. Returns false with
+// or any of the others without --sun-outage, is refused; --sheet takes the
+// dish and the band or frequency too. Returns false with
 // a one-line message naming the option (and its text) otherwise.
 bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& sun,
                                  std::string& error);

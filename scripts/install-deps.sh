@@ -21,7 +21,8 @@ common=(cmake ninja-build make g++ googletest g++-mingw-w64-x86-64-posix
 case "$purpose" in
   run)  packages=("${common[@]}" fonts-arphic-uming) ;;
   test) packages=("${common[@]}" fonts-arphic-uming libbenchmark-dev python3 clang clang-format
-                 libclang-rt-14-dev llvm libxml2-utils librsvg2-bin nsis unzip xdotool) ;;
+                 libclang-rt-14-dev llvm libxml2-utils librsvg2-bin nsis unzip xdotool
+                 chromium poppler-utils) ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 
