@@ -14,6 +14,7 @@
 #include "app/obstacle_commands.h"
 #include "app/tooltips.h"
 #include "calc/site_input.h"
+#include "fieldkit/details_outage.h"
 #include "res/resource_ids.h"
 
 namespace {
@@ -79,7 +80,7 @@ void onInitDialog(MainWindowState& state) {
     recalculate(state, RecalculationSite::Inputs);
     loadOffset(state.model.settings, state.model.offset);
     loadDish(state.model.settings, state.model.dish);
-    loadBand(state.model.settings, state.model.band);
+    loadBandSetting(state.model.settings, state.model.band);
 }
 
 void closeMainWindow(MainWindowState& state) {

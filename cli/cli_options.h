@@ -14,19 +14,21 @@ enum class OutputFormat { Table, Csv, Json };
 
 // The options as given; texts are kept as typed until they are used.
 struct CliOptions {
-    std::optional<std::string> city;       // --city, UTF-8
-    std::optional<std::string> longitude;  // --lon
-    std::optional<std::string> latitude;   // --lat
-    std::optional<std::string> listFile;   // --list
-    std::optional<std::string> date;       // --date
-    std::optional<std::string> height;     // --height
-    std::optional<std::string> offset;     // --offset
-    std::optional<std::string> skyFile;    // --sky
-    std::optional<std::string> sheetFile;  // --sheet
-    OutputFormat format = OutputFormat::Table;
-    OutputEncoding encoding = OutputEncoding::Utf8;
-    bool cities = false;       // --cities
-    bool currentList = false;  // --current-list
+    std::optional<std::string> city;                 // --city, UTF-8
+    std::optional<std::string> longitude;            // --lon
+    std::optional<std::string> latitude;             // --lat
+    std::optional<std::string> listFile;             // --list
+    std::optional<std::string> date;                 // --date
+    std::optional<std::string> height;               // --height
+    std::optional<std::string> offset;               // --offset
+    std::optional<std::string> skyFile;              // --sky
+    std::optional<std::string> sheetFile;            // --sheet
+    std::optional<std::string> formatName;           // --format
+    std::optional<std::string> encodingName;         // --encoding
+    OutputFormat format = OutputFormat::Table;       // from formatName
+    OutputEncoding encoding = OutputEncoding::Utf8;  // from encodingName
+    bool cities = false;                             // --cities
+    bool currentList = false;                        // --current-list
     bool help = false;
 
     // The sun outages.
@@ -38,11 +40,10 @@ struct CliOptions {
     std::optional<std::string> horizonFile;    // --horizon
 };
 
-// Reads `arguments` (without the program name). Each option takes its value
-// as the next argument or after '=' ("--lon 116.46", "--lon=116.46"), so a
-// value may begin with '-'; a repeated option keeps its last value. Returns
-// false with a one-line message for an unknown option, a missing value, an
-// unknown format or encoding or a stray argument.
+// Reads `arguments` (without the program name) as readArguments does
+// (cli/argument_reader.h); a repeated option keeps its last value. Returns
+// false with a one-line message for an unknown option, a missing value, a
+// flag given a value, an unknown format or encoding or a stray argument.
 bool parseCliOptions(const std::vector<std::string>& arguments, CliOptions& options,
                      std::string& error);
 
@@ -69,9 +70,6 @@ struct FieldOptions {
 // option and its text otherwise.
 bool fieldOptionsFromOptions(const CliOptions& options, const std::string& today,
                              FieldOptions& field, std::string& error);
-
-// The --help text.
-extern const char CliUsage[];
 
 // What --sun-outage asks for.
 struct SunOutageOptions {

@@ -7,6 +7,7 @@
 #include "calc/result_text.h"
 #include "calc/satellite_list_file.h"
 #include "cli/cli_options.h"
+#include "cli/cli_usage.h"
 #include "cli/field_report_json.h"
 #include "cli/file_access.h"
 #include "cli/horizon_option.h"

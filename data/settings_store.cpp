@@ -121,12 +121,6 @@ void writeChangedText(SettingsBackend& store, const char* name, const char* text
     store.writeStringValue(name, bounded.data());
 }
 
-bool isBandWord(const char* text) {
-    for (const char* word : BandSettingWords)
-        if (std::strcmp(text, word) == 0) return true;
-    return false;
-}
-
 }  // namespace
 
 void loadOffset(SettingsBackend& store, OffsetSetting& offset) {
@@ -143,9 +137,9 @@ void loadDish(SettingsBackend& store, DishSetting& dish) {
     std::memcpy(dish.stored, dish.text, sizeof dish.stored);
 }
 
-void loadBand(SettingsBackend& store, BandSetting& band) {
+void loadBand(SettingsBackend& store, BandSetting& band, bool (*isWord)(const char* text)) {
     char word[BandTextCapacity];
-    if (readShortText(store, BandValue, word, sizeof word) && isBandWord(word))
+    if (readShortText(store, BandValue, word, sizeof word) && isWord(word))
         std::memcpy(band.text, word, sizeof band.text);
     std::memcpy(band.stored, band.text, sizeof band.stored);
 }

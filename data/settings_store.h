@@ -73,14 +73,12 @@ void saveOffset(SettingsBackend& store, const OffsetSetting& offset);
 
 // The details window's dish diameter (metres, a box of 6 bytes) and band
 // choice for the sun outages, kept as two more text values, Dish and Band,
-// like Offset: written at the close only when they changed.
+// like Offset: written at the close only when they changed. The band's
+// words are the field kit's; here it is a text of BandTextCapacity bytes.
 constexpr std::size_t DishTextCapacity = 7;
 constexpr std::size_t BandTextCapacity = 3;
 // The diameter the box shows before one was kept.
 constexpr char DefaultDishText[] = "0.6";
-// The band's stored words, and the one before one was kept.
-constexpr const char* BandSettingWords[] = {"C", "Ku", "Ka"};
-constexpr char DefaultBandWord[] = "Ku";
 
 struct DishSetting {
     char text[DishTextCapacity] = "0.6";
@@ -88,16 +86,16 @@ struct DishSetting {
 };
 
 struct BandSetting {
-    char text[BandTextCapacity] = "Ku";
-    char stored[BandTextCapacity] = "Ku";
+    char text[BandTextCapacity] = {};
+    char stored[BandTextCapacity] = {};
 };
 
 // Reads Dish: a value that does not end within the field is ignored, and
 // the text stays DefaultDishText.
 void loadDish(SettingsBackend& store, DishSetting& dish);
-// Reads Band: anything but one of BandSettingWords is ignored, and the
-// word stays DefaultBandWord.
-void loadBand(SettingsBackend& store, BandSetting& band);
+// Reads Band: a text that does not end within the field, or that `isWord`
+// refuses, is ignored, and the text stays as it was (the caller's default).
+void loadBand(SettingsBackend& store, BandSetting& band, bool (*isWord)(const char* text));
 
 // Write Dish or Band when its text changed since it was loaded.
 void saveDish(SettingsBackend& store, const DishSetting& dish);

@@ -6,7 +6,9 @@
 
 #include "encoding/text_builder.h"
 #include "fieldkit/details_text.h"
+#include "fieldkit/field_limits.h"
 #include "numtext/numtext.h"
+#include "numtext/strict_number.h"
 
 namespace {
 
@@ -31,8 +33,6 @@ const char DishTooSmall[] =  // -（天线口径对此波段过小）
 const char Unknown[] = "-";
 const char SunTrackWord[] = "\xCC\xAB\xD1\xF4\xB9\xEC\xBC\xA3\xA3\xA8";  // 太阳轨迹（
 
-constexpr long double SmallestDish = 0.1L;
-constexpr long double LargestDish = 30;
 // The track's points are this many minutes apart: close enough for a
 // dotted line across the picture.
 constexpr int TrackStepMinutes = 10;
@@ -44,9 +44,9 @@ void setText(char (&text)[OutageTextCapacity], const char* part) {
 }  // namespace
 
 const BandChoice BandChoices[BandChoiceCount] = {
-    {Band::C, "C", "C\xB2\xA8\xB6\xCE 4GHz"},         // C波段 4GHz
-    {Band::Ku, "Ku", "Ku\xB2\xA8\xB6\xCE 12.25GHz"},  // Ku波段 12.25GHz
-    {Band::Ka, "Ka", "Ka\xB2\xA8\xB6\xCE 20.2GHz"},   // Ka波段 20.2GHz
+    {BandWords[0].band, BandWords[0].word, "C\xB2\xA8\xB6\xCE 4GHz"},       // C波段 4GHz
+    {BandWords[1].band, BandWords[1].word, "Ku\xB2\xA8\xB6\xCE 12.25GHz"},  // Ku波段 12.25GHz
+    {BandWords[2].band, BandWords[2].word, "Ka\xB2\xA8\xB6\xCE 20.2GHz"},   // Ka波段 20.2GHz
 };
 
 int bandChoiceOfWord(const char* word) {
@@ -55,8 +55,13 @@ int bandChoiceOfWord(const char* word) {
     return 1;
 }
 
+void loadBandSetting(SettingsBackend& store, BandSetting& band) {
+    TextBuilder(band.text, sizeof band.text) << DefaultBandWord;
+    loadBand(store, band, isBandWord);
+}
+
 bool readDishDiameter(const char* text, long double* metres) {
-    return readBoxNumber(text, SmallestDish, LargestDish, metres);
+    return readStrictNumber(text, DishRangeMetres, metres) == NumberRefusal::None;
 }
 
 void formatOutageSeason(const SunOutageSeason& season, char (&text)[OutageTextCapacity]) {

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "data/receiving_site.h"
+#include "data/settings_store.h"
 #include "fieldkit/calendar_date.h"
+#include "fieldkit/field_limits.h"
 #include "fieldkit/sky_layout.h"
 #include "fieldkit/sun_outage.h"
 
@@ -17,17 +19,20 @@
 // reads its angle (a digit, nothing but the number). Anything else gives false.
 bool readDishDiameter(const char* text, long double* metres);
 
-// The band choice's entries in their order, each with the word the
-// settings keep (BandSettingWords) and the text the list shows.
+// The band choice's entries in the order of BandWords (fieldkit/field_limits.h),
+// each with the word the settings keep and the text the list shows.
 struct BandChoice {
     Band band;
     const char* word;
     const char* text;  // code page 936: C波段 4GHz, Ku波段 12.25GHz, Ka波段 20.2GHz
 };
-constexpr int BandChoiceCount = 3;
+constexpr int BandChoiceCount = BandCount;
 extern const BandChoice BandChoices[BandChoiceCount];
 // The entry of a stored word; Ku's for any other text.
 int bandChoiceOfWord(const char* word);
+// Reads the band the settings keep: one of BandWords, DefaultBandWord
+// before one was kept or for any other text.
+void loadBandSetting(SettingsBackend& store, BandSetting& band);
 
 constexpr std::size_t OutageTextCapacity = 100;
 

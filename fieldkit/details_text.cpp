@@ -1,11 +1,11 @@
 #include "fieldkit/details_text.h"
 
 #include <cmath>
-#include <cstring>
-#include <vector>
 
 #include "encoding/text_builder.h"
+#include "fieldkit/field_limits.h"
 #include "numtext/numtext.h"
+#include "numtext/strict_number.h"
 
 namespace {
 
@@ -34,7 +34,6 @@ const char Unknown[] = "-";
 const char TwoBlanks[] = "  ";
 const char LineBreak[] = "\r\n";
 
-constexpr long double LargestOffset = 60;
 struct Number {
     char text[NumberTextCapacity];
     Number(long double value, int decimals) { NumberToText(value, text, 0, decimals); }
@@ -102,24 +101,8 @@ void buildRange(const DetailsInput& input, TextBuilder text) {
 
 }  // namespace
 
-bool readBoxNumber(const char* text, long double low, long double high, long double* value) {
-    *value = 0;
-    // TextToNumber takes an empty text, a lone sign or point as zero; a
-    // number the user gave has a digit.
-    const std::size_t length = std::strlen(text);
-    if (std::strpbrk(text, "0123456789") == nullptr) return false;
-    // Nothing after the number either (TextToNumber stops looking after an exponent).
-    if (std::strspn(text, "0123456789.+-e ") != length) return false;
-    std::vector<char> copy(text, text + length + 1);  // TextToNumber removes blanks in place
-    long double read = 0;
-    if (TextToNumber(copy.data(), &read) != 1) return false;
-    if (!(read >= low && read <= high)) return false;
-    *value = read;
-    return true;
-}
-
 bool readOffsetAngle(const char* text, long double* degrees) {
-    return readBoxNumber(text, 0, LargestOffset, degrees);
+    return readStrictNumber(text, OffsetRangeDegrees, degrees) == NumberRefusal::None;
 }
 
 void formBearingText(long double bearing, bool southernSite, char* text, std::size_t capacity) {

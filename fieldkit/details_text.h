@@ -40,11 +40,6 @@ struct DetailsTexts {
     char range[DetailsTextCapacity];         // 距离：37597公里　单程时延：125.4毫秒
 };
 
-// The number in a box of the details window, from `low` to `high`: an
-// empty text, one without a digit, one with anything after the number, or
-// one out of range gives false (and *value 0).
-bool readBoxNumber(const char* text, long double low, long double high, long double* value);
-
 // The offset angle of an offset dish, from the text of the offset box: a
 // number from 0 to 60 degrees.
 bool readOffsetAngle(const char* text, long double* degrees);

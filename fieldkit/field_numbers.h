@@ -6,6 +6,17 @@
 #include "calc/pointing.h"
 #include "data/receiving_site.h"
 
+// Three Earth models, each where its numbers must agree with something:
+// - RadiusRatio 0.151073 (calc/pointing.h), the classic pointing table's
+//   Earth-to-orbit ratio: the table's elevation, azimuth and polarisation
+//   texts, which must be the ones installers know from that table.
+// - A sphere of 6378.137 km and an orbit of 42164 km (here): the slant range
+//   and the delay, where a few kilometres do not show in the texts.
+// - The WGS-84 ellipsoid and an orbit of 42164.17 km (solar_position.h): the
+//   sun outages, where the site's place on the ellipsoid and its height move
+//   the separation from the sun by more than the outage rule's margins; the
+//   World Magnetic Model also takes its coordinates on WGS-84.
+//
 // Spherical Earth and circular geostationary orbit for the range.
 constexpr long double EarthRadiusKm = 6378.137L;
 constexpr long double GeostationaryRadiusKm = 42164;

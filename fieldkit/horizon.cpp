@@ -8,6 +8,7 @@
 #include "encoding/bounded_text.h"
 #include "numtext/decimal_power.h"
 #include "numtext/numtext.h"
+#include "numtext/strict_number.h"
 
 namespace {
 
@@ -20,42 +21,7 @@ bool within(long double value, long double highest) { return value >= 0 && value
 // The direction an end names: 360 is north.
 long double direction(long double end) { return end == FullTurn ? 0 : end; }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
-
-// Whether `text` is one whole number: [sign] digits ['.' digits] ['e' [sign]
-// digits], with a digit before the exponent. TextToNumber alone would take
-// "", "." or "e5" as zero and not look past a complete exponent ("1e1-3").
-bool isWholeNumber(const std::string& text) {
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
-    std::size_t digits = 0;
-    for (; i < n && isDigit(text[i]); ++i) ++digits;
-    if (i < n && text[i] == '.') {
-        for (++i; i < n && isDigit(text[i]); ++i) ++digits;
-    }
-    if (digits == 0) return false;
-    if (i < n && text[i] == 'e') {
-        ++i;
-        if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
-        std::size_t exponentDigits = 0;
-        for (; i < n && isDigit(text[i]); ++i) ++exponentDigits;
-        if (exponentDigits == 0) return false;
-    }
-    return i == n;
-}
-
-// Reads one number (TextToNumber is the program's only reader); -0 reads as +0.
-bool readNumber(const std::string& text, long double& value) {
-    if (!isWholeNumber(text)) return false;
-    std::vector<char> copy(text.begin(), text.end());
-    copy.push_back('\0');
-    long double read = 0;
-    if (TextToNumber(copy.data(), &read) != 1) return false;
-    value = read + 0.0L;
-    return true;
-}
 
 // ---- The profile ----
 
@@ -129,10 +95,11 @@ std::vector<std::string> splitNumbers(const std::string& line) {
 bool readField(const std::string& text, HorizonField field, long double highest, long double& value,
                HorizonFileError& error) {
     HorizonFileProblem problem = HorizonFileProblem::None;
-    if (!readNumber(text, value)) {
-        problem = HorizonFileProblem::NotANumber;
-    } else if (!within(value, highest)) {
+    const NumberRefusal refusal = readStrictNumber(text, {0, highest}, &value);
+    if (refusal == NumberRefusal::OutOfRange) {
         problem = HorizonFileProblem::OutOfRange;
+    } else if (refusal != NumberRefusal::None) {
+        problem = HorizonFileProblem::NotANumber;
     }
     if (problem == HorizonFileProblem::None) return true;
     error.problem = problem;
@@ -235,13 +202,16 @@ void appendNumber(BoundedText& text, long double value) {
 // One stored sector, "FROM,TO,ELEVATION".
 bool readStoredSector(const std::string& text, HorizonSector& sector) {
     long double* const numbers[] = {&sector.from, &sector.to, &sector.elevation};
+    if (text.find(' ') != std::string::npos) return false;  // stored without blanks
     std::size_t start = 0;
     for (int k = 0; k < 3; ++k) {
         const std::size_t comma = text.find(',', start);
         const bool last = k == 2;
         if ((comma == std::string::npos) != last) return false;
         const std::size_t end = last ? text.size() : comma;
-        if (!readNumber(text.substr(start, end - start), *numbers[k])) return false;
+        if (readStrictNumber(text.substr(start, end - start), NumberRange{}, numbers[k]) !=
+            NumberRefusal::None)
+            return false;
         start = end + 1;
     }
     if (!isValidSector(sector)) return false;

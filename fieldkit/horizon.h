@@ -102,8 +102,7 @@ HorizonClearance satelliteClearance(const Horizon& horizon, const SatelliteField
 // are skipped. The first line with numbers fixes the file's kind: every line
 // after it has as many numbers. A file without numbers is a clear horizon.
 //
-// A number is [sign] digits ['.' digits] ['e' [sign] digits] with at least
-// one digit before the exponent, read by TextToNumber:
+// A number is what readStrictNumber (numtext/strict_number.h) reads:
 //   accepted: "12" "12.5" ".5" "5." "+7" "1.2e1" "-0" (as 0)
 //   refused:  "" "." "abc" "12abc" "1,5" (two numbers) "1e" "e5" "1e1-3" "1E1"
 //             "1e0.5" "12°" "１２" (full-width), and numbers out of range.

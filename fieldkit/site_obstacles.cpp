@@ -1,28 +1,22 @@
 #include "fieldkit/site_obstacles.h"
 
 #include <cmath>
-#include <cstring>
-#include <vector>
 
 #include "calc/pointing.h"
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/magnetic_model.h"
+#include "numtext/strict_number.h"
 
 namespace {
 
-// One box's number; false for a text without a digit, one that ends in an
-// exponent without digits ("1e", which TextToNumber takes as 1) or one
-// TextToNumber refuses.
-bool readBoxNumber(const char* text, long double low, long double high, long double& value) {
-    if (std::strpbrk(text, "0123456789") == nullptr) return false;
-    std::vector<char> copy(text, text + std::strlen(text) + 1);  // blanks are removed in place
+// One box's number, kept to hundredths as it is stored; the range holds
+// for the number kept.
+bool readBoxNumber(const char* text, long double high, long double& value) {
     long double read = 0;
-    if (TextToNumber(copy.data(), &read) != 1) return false;
-    const std::size_t length = std::strlen(copy.data());
-    if (length == 0 || std::strchr("0123456789.", copy[length - 1]) == nullptr) return false;
-    read = std::round(read * 100) / 100;
-    if (!(read >= low && read <= high)) return false;
-    value = read == 0 ? 0 : read;  // no negative zero
+    if (readStrictNumber(text, NumberRange{}, &read) != NumberRefusal::None) return false;
+    read = std::round(read * 100) / 100 + 0.0L;  // no negative zero
+    if (!(read >= 0 && read <= high)) return false;
+    value = read;
     return true;
 }
 
@@ -58,8 +52,8 @@ bool hiddenByObstacles(const Horizon& horizon, long double satelliteLongitude,
 bool readObstacleEntry(const char* from, const char* to, const char* elevation,
                        HorizonSector& sector) {
     HorizonSector read;
-    if (!readBoxNumber(from, 0, 360, read.from) || !readBoxNumber(to, 0, 360, read.to) ||
-        !readBoxNumber(elevation, 0, 90, read.elevation))
+    if (!readBoxNumber(from, 360, read.from) || !readBoxNumber(to, 360, read.to) ||
+        !readBoxNumber(elevation, 90, read.elevation))
         return false;
     sector = read;
     return true;

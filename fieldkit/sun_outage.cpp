@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "calc/trig.h"
+#include "fieldkit/field_limits.h"
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/solar_position.h"
 #include "numtext/decimal_power.h"
@@ -14,8 +15,6 @@ namespace {
 // How fast the sun runs along its daily circle in the Earth-fixed frame:
 // one turn per solar day, in degrees per second.
 constexpr long double SunDailyRate = 360.0L / 86400;
-constexpr long double LowestHeightM = -1000;
-constexpr long double HighestHeightM = 100000;
 constexpr int WestmostZoneMinutes = -720;
 constexpr int EastmostZoneMinutes = 840;
 // Far enough on either side of the likeliest day that a season of the widest
@@ -363,7 +362,7 @@ SunOutageDay outageDay(const RawOutage& raw, int zoneOffsetMinutes) {
 
 bool validSite(const ReceivingSite& site, long double heightM) {
     return finite(site.longitude) && finite(site.latitude) && std::fabs(site.latitude) <= 90 &&
-           finite(heightM) && heightM >= LowestHeightM && heightM <= HighestHeightM;
+           finite(heightM) && SiteHeightRangeMetres.contains(heightM);
 }
 
 bool validZone(int zoneOffsetMinutes) {

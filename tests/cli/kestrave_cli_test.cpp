@@ -14,6 +14,7 @@
 #include "calc/result_text.h"
 #include "calc/satellite_list_file.h"
 #include "cli/cli_options.h"
+#include "cli/cli_usage.h"
 #include "data/memory_satellite_table.h"
 #include "data/satellite_catalogue.h"
 #include "encoding/text_encoding.h"
@@ -384,7 +385,7 @@ TEST(KestraveCli, BadInputEndsWithStatusTwoAndOneLine) {
          "unknown option \"--frobnicate\" (see --help)"},
         {{"--lon", "1", "--lat", "1", "--encoding", "latin1"},
          "--encoding \"latin1\": use utf-8 or gbk (see --help)"},
-        {{"--lon", "1", "--lat"}, "--lat: 1 required TEXT missing (see --help)"},
+        {{"--lon", "1", "--lat"}, "--lat: no value given (see --help)"},
         {{"--lon", "1", "--lat", "1", "--list", missing},
          "--list \"" + missing + "\": cannot be read"},
         {{"--lon", "1", "--lat", "1", "--list", badList.string()},
@@ -415,6 +416,8 @@ TEST(KestraveCli, FieldKitOptionsAreCheckedAndTheTableStaysAsItWas) {
         {{"--height", "100001"}, "--height \"100001\": out of range (-1000 to 100000)"},
         {{"--height", "-1000.5"}, "--height \"-1000.5\": out of range (-1000 to 100000)"},
         {{"--height", "tall"}, "--height \"tall\": not a number"},
+        {{"--height", " "}, "--height \" \": not a number"},
+        {{"--offset", "-"}, "--offset \"-\": not a number"},
         {{"--offset", "60.1"}, "--offset \"60.1\": out of range (0 to 60)"},
         {{"--offset", ""}, "--offset \"\": not a number"},
         {{"--format", "xml"}, "--format \"xml\": use table, csv or json (see --help)"},
@@ -447,7 +450,7 @@ TEST(KestraveCli, AHorizonFileIsReadOrRefusedWithItsLine) {
          high.string() + ": line 1: elevation \"95\" is not within 0 to 90"},
         {{"--horizon", large.string()}, large.string() + ": the file is larger than 65536 bytes"},
         {{"--horizon", missing}, "--horizon \"" + missing + "\": cannot be read"},
-        {{"--horizon"}, "--horizon: 1 required TEXT missing (see --help)"},
+        {{"--horizon"}, "--horizon: no value given (see --help)"},
     };
     for (const RefusedRun& c : cases) expectRefused(c);
 
@@ -559,3 +562,28 @@ TEST(KestraveCli, SunOutageRefusals) {
 }
 
 }  // namespace
+
+TEST(KestraveCli, SheetIsWrittenBesidesTheOutputOrRefusedWithOneLine) {
+    const fs::path sheet = scratchFile("-sheet.html");
+    ProgramRun plain = runProgram({"--city", u8"上海"});
+    ProgramRun withSheet = runProgram({"--city", u8"上海", "--sheet", sheet.string(), "--dish",
+                                       "1.2", "--band", "c", "--offset", "20"});
+    ASSERT_EQ(withSheet.status, 0) << withSheet.err;
+    EXPECT_EQ(withSheet.out, plain.out) << "the table as without it";
+    const std::string page = readBytes(sheet);
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
+    for (const char* text : {u8"<p class=\"site\">上海</p>", u8"1.20米天线，C波段 4GHz",
+                             u8"<dt>偏馈角</dt><dd>20.00度</dd>", u8"亚洲3号  (AsiaSat-3S)"})
+        EXPECT_NE(page.find(text), std::string::npos) << text;
+    fs::remove(sheet);
+
+    const std::string folder = scratchFile("-no-such-folder").string();
+    const RefusedRun cases[] = {
+        {{"--sheet", folder + "/x.html"}, "--sheet \"" + folder + "/x.html\": cannot be written"},
+        {{"--sheet", sheet.string(), "--utc"}, "--utc needs --sun-outage YEAR"},
+        {{"--sheet", sheet.string(), "--dish", "0.05"},
+         "--dish \"0.05\": out of range (0.1 to 30)"},
+    };
+    for (const RefusedRun& c : cases) expectRefused(c);
+    EXPECT_FALSE(fs::exists(sheet));
+}

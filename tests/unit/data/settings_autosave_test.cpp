@@ -101,7 +101,7 @@ TEST(SettingsAutosave, AfterEachChangeTheStoreHoldsWhatACloseWouldWrite) {
     session.flags = 0;  // the list as loaded
     loadOffset(store, session.offset);
     loadDish(store, session.dish);
-    loadBand(store, session.band);
+    loadBand(store, session.band, [](const char*) { return true; });
     loadHorizon(store, session.horizon);
     SettingsAutosave autosave(store);
 

@@ -9,8 +9,16 @@
 
 #include "data/settings_store.h"
 #include "encoding/text_encoding.h"
+#include "tests/support/memory_settings_backend.h"
 
 namespace {
+
+using ValueType = MemorySettingsBackend::ValueType;
+
+struct StoredBand {
+    std::string stored;  // bytes of the value; "absent" for none
+    const char* read;
+};
 
 std::string utf8(const char* text) { return utf8FromCp936(text); }
 
@@ -103,12 +111,35 @@ TEST(DetailsOutage, TheBandChoices) {
         EXPECT_EQ(utf8(BandChoices[i].text), texts[i]);
         EXPECT_EQ(BandChoices[i].band, bands[i]);
         // The settings keep the same words.
-        EXPECT_STREQ(BandChoices[i].word, BandSettingWords[i]);
-        EXPECT_EQ(bandChoiceOfWord(BandSettingWords[i]), i);
+        EXPECT_STREQ(BandChoices[i].word, BandWords[i].word);
+        EXPECT_EQ(bandChoiceOfWord(BandWords[i].word), i);
     }
     EXPECT_STREQ(BandChoices[bandChoiceOfWord(DefaultBandWord)].word, "Ku");
     EXPECT_EQ(bandChoiceOfWord("X"), bandChoiceOfWord("Ku"));
     EXPECT_EQ(bandChoiceOfWord(""), bandChoiceOfWord("Ku"));
+}
+
+TEST(DetailsOutage, TheStoredBandIsOneOfTheWordsElseKu) {
+    const StoredBand cases[] = {
+        {"absent", "Ku"},
+        {std::string("C", 2), "C"},
+        {std::string("Ka", 3), "Ka"},
+        {std::string("Ku", 3), "Ku"},
+        {std::string("ka", 3), "Ku"},  // the words as written, nothing else
+        {std::string("X", 2), "Ku"},
+        {std::string("", 1), "Ku"},
+        {std::string("Ka ", 4), "Ku"},  // longer than the field
+        {std::string("Ka", 2), "Ka"},   // a value without its NUL still ends in the field
+    };
+    for (const StoredBand& c : cases) {
+        SCOPED_TRACE(c.stored);
+        MemorySettingsBackend store;
+        if (c.stored != "absent") store.values["Band"] = {ValueType::Text, c.stored};
+        BandSetting band;
+        loadBandSetting(store, band);
+        EXPECT_STREQ(band.text, c.read);
+        EXPECT_STREQ(band.stored, c.read);
+    }
 }
 
 TEST(DetailsOutage, TheNextTwoSeasonsFromToday) {
