@@ -37,6 +37,8 @@ void showTexts(HWND dialog, const DetailsInput& input) {
         {IDC_DETAILS_COMPASS, texts.compass},
         {IDC_DETAILS_POLARISATION, texts.polarisation},
         {IDC_DETAILS_RANGE, texts.range},
+        {IDC_DETAILS_MOTOR_ANGLE, texts.motorAngle},
+        {IDC_DETAILS_POLAR_MOUNT, texts.polarMount},
     };
     for (const auto& control : controls)
         setControlText(GetDlgItem(dialog, control.first), control.second);
@@ -45,7 +47,7 @@ void showTexts(HWND dialog, const DetailsInput& input) {
 // Whether the satellite clears the obstacles; it does not change with the offset.
 void showLineOfSight(HWND dialog, const SatelliteDetails& details) {
     char text[LineOfSightTextCapacity];
-    buildLineOfSightText(details.input.numbers, details.lineOfSight, text);
+    buildLineOfSightText(details.input.numbers, details.lineOfSight, details.anyObstacle, text);
     setControlText(GetDlgItem(dialog, IDC_DETAILS_LINE_OF_SIGHT), text);
 }
 

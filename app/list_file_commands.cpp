@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 #include "app/control_text.h"
 #include "app/file_dialogs.h"
@@ -12,6 +13,7 @@
 #include "calc/satellite_list_file.h"
 #include "data/satellite_catalogue.h"
 #include "fieldkit/results_export.h"
+#include "res/resource_ids.h"
 
 namespace {
 
@@ -35,6 +37,9 @@ const char ReplaceFromFile[] =
 const char UseDated[] = "\xD3\xC3 ";  // "用 "
 // " 的当前卫星列表（"
 const char CurrentListOf[] = " \xB5\xC4\xB5\xB1\xC7\xB0\xCE\xC0\xD0\xC7\xC1\xD0\xB1\xED\xA3\xA8";
+// 用上一个卫星列表（
+const char UsePrevious[] =
+    "\xD3\xC3\xC9\xCF\xD2\xBB\xB8\xF6\xCE\xC0\xD0\xC7\xC1\xD0\xB1\xED\xA3\xA8";
 // 用内置卫星列表（
 const char UseBuiltIn[] = "\xD3\xC3\xC4\xDA\xD6\xC3\xCE\xC0\xD0\xC7\xC1\xD0\xB1\xED\xA3\xA8";
 // " 颗卫星）替换当前的卫星列表？"
@@ -85,9 +90,12 @@ int recordCount(const char* list, std::size_t size) {
     return count;
 }
 
-// The table becomes the list's rows, drawn once; then ListChanged and a
-// recalculation, as after any list edit.
+// The list the table holds is kept as PreviousData; the table becomes the
+// list's rows, drawn once; then ListChanged and a recalculation, as after
+// any list edit.
 void replaceTable(MainWindowState& state, const char* list, std::size_t size) {
+    savePreviousSatelliteList(state.model.settings, state.controls.table);
+    state.model.previousListKept = true;
     HWND tableView = state.controls.tableView;
     {
         TableRedrawPause pause(tableView);
@@ -162,8 +170,31 @@ void loadCurrentList(MainWindowState& state) {
                        current.list.data(), current.list.size());
 }
 
+void showCurrentListDate(HMENU menu) {
+    wchar_t item[128] = {};
+    const int length = GetMenuStringW(menu, IDM_LOAD_CURRENT_LIST, item, 128, MF_BYCOMMAND);
+    if (length <= 0) return;
+    const std::string dated =
+        withCurrentListDate(cp936Text(item, static_cast<std::size_t>(length)));
+    ModifyMenuW(menu, IDM_LOAD_CURRENT_LIST, MF_BYCOMMAND | MF_STRING, IDM_LOAD_CURRENT_LIST,
+                wideText(dated.c_str()).c_str());
+}
+
 void restoreBuiltInList(MainWindowState& state) {
     const int rows = recordCount(DefaultCatalogue, DefaultCatalogueSize);
     replaceAfterAsking(state, UseBuiltIn + std::to_string(rows) + ReplaceWithList, DefaultCatalogue,
                        DefaultCatalogueSize);
+}
+
+void restorePreviousList(MainWindowState& state) {
+    std::vector<char> previous;
+    if (!loadPreviousSatelliteList(state.model.settings, previous)) return;
+    const int rows = recordCount(previous.data(), previous.size());
+    replaceAfterAsking(state, UsePrevious + std::to_string(rows) + ReplaceWithList, previous.data(),
+                       previous.size());
+}
+
+bool previousListKept(SettingsBackend& settings) {
+    std::vector<char> previous;
+    return loadPreviousSatelliteList(settings, previous);
 }

@@ -44,9 +44,9 @@ void listChanged(MainWindowState& state) {
 }
 
 void saveAtClose(MainWindowState& state) {
-    state.model.autosave.close(state.model.site, state.controls.table, state.model.changeFlags,
-                               state.model.offset, state.model.dish, state.model.band,
-                               state.model.horizon);
+    state.model.autosave.close(
+        state.model.site, state.controls.table, state.model.changeFlags,
+        {state.model.offset, state.model.dish, state.model.band, state.model.horizon});
 }
 
 void editSatellite(MainWindowState& state, SatelliteDialogMode mode) {

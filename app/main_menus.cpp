@@ -31,7 +31,7 @@ POINT keyboardContextMenuPosition(HWND tableView) {
 
 }  // namespace
 
-void enableMenuCommands(const MainWindowControls& controls) {
+void enableMenuCommands(const MainWindowControls& controls, bool previousListKept) {
     bool anySelected = controls.table.nextSelectedRow(-1) != -1;
     UINT selectionCommands = MF_BYCOMMAND | (anySelected ? MF_ENABLED : MF_GRAYED);
     EnableMenuItem(controls.satelliteMenu, IDM_MODIFY_SATELLITE, selectionCommands);
@@ -39,6 +39,8 @@ void enableMenuCommands(const MainWindowControls& controls) {
     EnableMenuItem(controls.satelliteMenu, IDM_SATELLITE_DETAILS, selectionCommands);
     EnableMenuItem(controls.satelliteMenu, IDM_COPY_RESULTS,
                    MF_BYCOMMAND | (controls.table.rowCount() > 0 ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(controls.satelliteMenu, IDM_RESTORE_PREVIOUS_LIST,
+                   MF_BYCOMMAND | (previousListKept ? MF_ENABLED : MF_GRAYED));
 }
 
 void showContextMenu(const MainWindowControls& controls) {

@@ -7,8 +7,9 @@
 #include "app/main_window_state.h"
 
 // Before any pop-up menu opens, the menu bar's or the context menu: the
-// commands that need a selected row or any row are greyed without one.
-void enableMenuCommands(const MainWindowControls& controls);
+// commands that need a selected row or any row are greyed without one, and
+// IDM_RESTORE_PREVIOUS_LIST without a previous list.
+void enableMenuCommands(const MainWindowControls& controls, bool previousListKept);
 
 // A right click on the table (NM_RCLICK): the context menu at the cursor.
 void showContextMenu(const MainWindowControls& controls);

@@ -70,14 +70,17 @@ void onInitDialog(MainWindowState& state) {
     fillCityBox(controls.city.box);
     limitSiteBoxes(controls);
     controls.tooltip = addTooltips(controls.instance, controls.window);
+    showCurrentListDate(controls.satelliteMenu);
     showSavedSite(state);
 
     SendMessageW(controls.tableView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     insertSatelliteColumns(controls.table);
     fillTableFromSettings(state);
+    state.model.previousListKept = previousListKept(state.model.settings);
     loadHorizon(state.model.settings, state.model.horizon);
     recalculate(state, RecalculationSite::Inputs);
+    keepOlderObstacles(state);
     loadOffset(state.model.settings, state.model.offset);
     loadDish(state.model.settings, state.model.dish);
     loadBandSetting(state.model.settings, state.model.band);
@@ -90,10 +93,22 @@ void closeMainWindow(MainWindowState& state) {
 
 // Windows asks before it logs off, shuts down or restarts: the program never
 // objects. When the session ends it may end the process at once, so the
-// close's values are written then; a close afterwards writes nothing more.
+// close's values are written then; a close afterwards writes nothing more,
+// while every later change is still written as it happens. The Restart
+// Manager (ENDSESSION_CLOSEAPP) ends nothing itself: it asks the program to
+// close, which it does as the close command does.
 INT_PTR onQueryEndSession(HWND window) {
     SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
     return TRUE;
+}
+
+void onEndSession(MainWindowState& state, WPARAM ending, LPARAM how) {
+    if (ending == FALSE) return;
+    if ((how & ENDSESSION_CLOSEAPP) != 0) {
+        closeMainWindow(state);
+    } else {
+        saveAtClose(state);
+    }
 }
 
 void onCommand(MainWindowState& state, WPARAM wParam) {
@@ -142,6 +157,9 @@ void onCommand(MainWindowState& state, WPARAM wParam) {
             break;
         case IDM_RESTORE_BUILT_IN_LIST:
             restoreBuiltInList(state);
+            break;
+        case IDM_RESTORE_PREVIOUS_LIST:
+            restorePreviousList(state);
             break;
         case IDM_OBSTACLES:
             editObstacles(state);
@@ -198,7 +216,7 @@ INT_PTR handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, MainWind
             onNotify(state, *reinterpret_cast<const NMHDR*>(lParam));
             return TRUE;
         case WM_INITMENUPOPUP:
-            enableMenuCommands(state.controls);
+            enableMenuCommands(state.controls, state.model.previousListKept);
             return TRUE;
         case WM_CONTEXTMENU:
             onContextMenuMessage(state.controls, wParam, lParam);
@@ -209,7 +227,7 @@ INT_PTR handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam, MainWind
         case WM_QUERYENDSESSION:
             return onQueryEndSession(window);
         case WM_ENDSESSION:
-            if (wParam != FALSE) saveAtClose(state);
+            onEndSession(state, wParam, lParam);
             return TRUE;
         default:
             return FALSE;

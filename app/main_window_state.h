@@ -23,6 +23,7 @@
 #include "data/settings_store.h"
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/horizon.h"
+#include "fieldkit/site_obstacles.h"
 
 struct MainWindowControls {
     HINSTANCE instance = nullptr;
@@ -63,6 +64,9 @@ struct MainWindowModel {
     // obstacles in true azimuths at the site of the last recalculation.
     HorizonSettingText horizon;
     Horizon obstacles;
+    // Whether the settings keep a list that a replacement of the whole list
+    // replaced (PreviousData): IDM_RESTORE_PREVIOUS_LIST is greyed without one.
+    bool previousListKept = false;
 };
 
 struct MainWindowSeams {

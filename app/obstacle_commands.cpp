@@ -3,13 +3,11 @@
 #include <commctrl.h>
 
 #include <cstring>
+#include <vector>
 
 #include "app/obstacles_dialog.h"
 #include "fieldkit/magnetic_model.h"
 #include "fieldkit/site_obstacles.h"
-
-static_assert(HorizonTextCapacity == HorizonSettingCapacity,
-              "the stored Horizon value holds every setting the field kit writes");
 
 namespace {
 
@@ -23,16 +21,29 @@ double decimalYearToday(const MainWindowState& state) { return decimalYearOf(sta
 }  // namespace
 
 void updateObstacles(MainWindowState& state) {
-    state.model.obstacles = obstacleHorizon(storedHorizonSetting(state.model.horizon.text),
-                                            recalculatedSite(state), decimalYearToday(state));
+    state.model.obstacles =
+        obstaclesAtSite(state.model.horizon.text, recalculatedSite(state), decimalYearToday(state));
     InvalidateRect(state.controls.tableView, nullptr, FALSE);
 }
 
+void keepOlderObstacles(MainWindowState& state) {
+    if (!upgradeObstacleValue(state.model.horizon.text, recalculatedSite(state))) return;
+    state.model.autosave.horizonChanged(state.model.horizon);
+    updateObstacles(state);
+}
+
 void editObstacles(MainWindowState& state) {
-    HorizonSetting setting = storedHorizonSetting(state.model.horizon.text);
-    if (!runObstaclesDialog(state.controls.instance, state.controls.window, setting)) return;
-    char text[HorizonSettingCapacity];
-    if (!formatHorizonSetting(setting, text)) return;
+    // A value that cannot be read keeps no set; confirming the dialog replaces it.
+    std::vector<SiteObstacles> sites;
+    parseObstacleSites(state.model.horizon.text, sites);
+    SiteObstacles set = obstaclesForSite(sites, recalculatedSite(state));
+    if (!runObstaclesDialog(state.controls.instance, state.controls.window, set,
+                            obstacleRoomFor(sites, set),
+                            siteDeclination(set.site, decimalYearToday(state))))
+        return;
+    keepSiteObstacles(sites, set);
+    char text[ObstacleSitesCapacity];
+    if (!formatObstacleSites(sites, text)) return;
     static_assert(sizeof text == sizeof state.model.horizon.text);
     std::memcpy(state.model.horizon.text, text, sizeof text);
     state.model.autosave.horizonChanged(state.model.horizon);

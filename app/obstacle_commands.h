@@ -7,13 +7,18 @@
 
 #include "app/main_window_state.h"
 
-// After a recalculation or a change of the obstacles: the obstacles in
-// true azimuths at the site of the last recalculation, on today's date,
+// After a recalculation or a change of the obstacles: the obstacles kept
+// for the site of the last recalculation, in true azimuths on today's date,
 // and the table drawn again with its marks.
 void updateObstacles(MainWindowState& state);
 
-// IDM_OBSTACLES: the dialog; once confirmed, Horizon written when it changed
-// and the marks updated.
+// At the start, after the first recalculation: a stored value of the older
+// form (one set for whichever site) becomes the set of the saved site, the
+// site of that recalculation.
+void keepOlderObstacles(MainWindowState& state);
+
+// IDM_OBSTACLES: the dialog for the site of the last recalculation; once confirmed, Horizon written
+// when it changed and the marks updated.
 void editObstacles(MainWindowState& state);
 
 // Whether the satellite of `row` stands above the horizon but is hidden by

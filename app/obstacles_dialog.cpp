@@ -7,6 +7,7 @@
 #include "app/control_text.h"
 #include "app/dialog_procedure.h"
 #include "app/list_view_table.h"
+#include "fieldkit/compass_bearings.h"
 #include "fieldkit/site_obstacles.h"
 #include "res/resource_ids.h"
 
@@ -18,20 +19,25 @@ struct ObstacleColumn {
     int width;
 };
 const ObstacleColumn Columns[] = {
-    {"\xC6\xF0\xCA\xBC\xB7\xBD\xCE\xBB", 80},  // 起始方位
-    {"\xD6\xD5\xD6\xB9\xB7\xBD\xCE\xBB", 80},  // 终止方位
-    {"\xB8\xDF\xB6\xC8\xBD\xC7", 70},          // 高度角
+    {"\xC6\xF0\xCA\xBC\xB7\xBD\xCE\xBB", 68},  // 起始方位
+    {"\xD6\xD5\xD6\xB9\xB7\xBD\xCE\xBB", 68},  // 终止方位
+    {"\xB8\xDF\xB6\xC8\xBD\xC7", 60},          // 高度角
+    {"\xBF\xED\xB6\xC8", 60},                  // 宽度
 };
-enum ObstacleColumnIndex { FromColumn = 0, ToColumn = 1, ElevationColumn = 2 };
+enum ObstacleColumnIndex { FromColumn = 0, ToColumn = 1, ElevationColumn = 2, WidthColumn = 3 };
+constexpr int ColumnCount = 4;
 
 // "360.00" and room for a sign or a blank more.
 constexpr std::size_t ObstacleBoxLimit = 8;
 constexpr std::size_t BoxCapacity = ObstacleBoxLimit + 1;
 
-// The dialog's context in DWLP_USER: the setting it edits, and its list.
+// The dialog's context in DWLP_USER: the set it edits, how many obstacles
+// it may hold, the declination at its site, and its list.
 struct ObstaclesContext {
-    HorizonSetting* result = nullptr;
-    HorizonSetting editing;
+    SiteObstacles* result = nullptr;
+    SiteObstacles set;
+    std::size_t room = 0;
+    long double declination = 0;
     ListViewTable list;
 };
 
@@ -56,7 +62,7 @@ void enableButtons(HWND dialog, const ObstaclesContext& context) {
     HorizonSector sector;
     const bool entry = readBoxes(dialog, sector);
     const bool selected = selectedRow(context) != -1;
-    const bool room = context.editing.sectors.size() < HorizonSectorCapacity;
+    const bool room = context.set.setting.sectors.size() < context.room;
     EnableWindow(box(dialog, IDC_OBSTACLE_ADD), entry && room);
     EnableWindow(box(dialog, IDC_OBSTACLE_CHANGE), entry && selected);
     EnableWindow(box(dialog, IDC_OBSTACLE_DELETE), selected);
@@ -64,10 +70,11 @@ void enableButtons(HWND dialog, const ObstaclesContext& context) {
 
 void showRow(ObstaclesContext& context, int row) {
     const ObstacleCells cells =
-        obstacleCells(context.editing.sectors[static_cast<std::size_t>(row)]);
+        obstacleCells(context.set.setting.sectors[static_cast<std::size_t>(row)]);
     context.list.setCell(row, FromColumn, cells.from);
     context.list.setCell(row, ToColumn, cells.to);
     context.list.setCell(row, ElevationColumn, cells.elevation);
+    context.list.setCell(row, WidthColumn, cells.width);
 }
 
 void onInitDialog(HWND dialog, ObstaclesContext& context) {
@@ -76,28 +83,43 @@ void onInitDialog(HWND dialog, ObstaclesContext& context) {
     SendMessageW(listView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     context.list = ListViewTable(listView);
-    for (int column = 0; column < 3; ++column)
+    char label[ObstacleSiteLabelCapacity];
+    buildObstacleSiteLabel(context.set.site, label);
+    setControlText(box(dialog, IDC_OBSTACLE_SITE), label);
+    for (int column = 0; column < ColumnCount; ++column)
         context.list.insertColumn(column, Columns[column].width, Columns[column].title,
                                   ColumnAlignment::Left);
-    for (std::size_t row = 0; row < context.editing.sectors.size(); ++row) {
+    for (std::size_t row = 0; row < context.set.setting.sectors.size(); ++row) {
         context.list.insertRow(static_cast<int>(row), "");
         showRow(context, static_cast<int>(row));
     }
     for (int id : {IDC_OBSTACLE_FROM, IDC_OBSTACLE_TO, IDC_OBSTACLE_ELEVATION})
         limitTypingToBytes(box(dialog, id), ObstacleBoxLimit);
     CheckDlgButton(dialog, IDC_OBSTACLE_COMPASS,
-                   context.editing.compassBearings ? BST_CHECKED : BST_UNCHECKED);
+                   context.set.setting.compassBearings ? BST_CHECKED : BST_UNCHECKED);
     enableButtons(dialog, context);
 }
 
 // A row chosen in the list: its numbers into the boxes, to change them.
 void onRowSelected(HWND dialog, ObstaclesContext& context, int row) {
     const ObstacleCells cells =
-        obstacleCells(context.editing.sectors[static_cast<std::size_t>(row)]);
+        obstacleCells(context.set.setting.sectors[static_cast<std::size_t>(row)]);
     setControlText(box(dialog, IDC_OBSTACLE_FROM), cells.from);
     setControlText(box(dialog, IDC_OBSTACLE_TO), cells.to);
     setControlText(box(dialog, IDC_OBSTACLE_ELEVATION), cells.elevation);
     enableButtons(dialog, context);
+}
+
+// A sector wider than half the circle is taken only after the user says
+// Yes (No is the default): its ends may have been typed the wrong way round.
+bool confirmWideObstacle(HWND dialog, const HorizonSector& sector) {
+    if (!isWideObstacle(sector)) return true;
+    char question[WideObstacleQuestionCapacity];
+    buildWideObstacleQuestion(sector, question);
+    char caption[32];
+    readControlText(dialog, caption, sizeof caption);
+    return MessageBoxW(dialog, wideText(question).c_str(), wideText(caption).c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 // The buttons check again: a greyed button may still be pressed by a message.
@@ -105,10 +127,11 @@ void onRowSelected(HWND dialog, ObstaclesContext& context, int row) {
 // press adds nothing twice.
 void onAdd(HWND dialog, ObstaclesContext& context) {
     HorizonSector sector;
-    if (!readBoxes(dialog, sector) || context.editing.sectors.size() >= HorizonSectorCapacity)
+    if (!readBoxes(dialog, sector) || context.set.setting.sectors.size() >= context.room ||
+        !confirmWideObstacle(dialog, sector))
         return;
-    const int row = static_cast<int>(context.editing.sectors.size());
-    context.editing.sectors.push_back(sector);
+    const int row = static_cast<int>(context.set.setting.sectors.size());
+    context.set.setting.sectors.push_back(sector);
     context.list.insertRow(row, "");
     showRow(context, row);
     for (int id : {IDC_OBSTACLE_FROM, IDC_OBSTACLE_TO, IDC_OBSTACLE_ELEVATION})
@@ -120,23 +143,32 @@ void onAdd(HWND dialog, ObstaclesContext& context) {
 void onChange(HWND dialog, ObstaclesContext& context) {
     HorizonSector sector;
     const int row = selectedRow(context);
-    if (row == -1 || !readBoxes(dialog, sector)) return;
-    context.editing.sectors[static_cast<std::size_t>(row)] = sector;
+    if (row == -1 || !readBoxes(dialog, sector) || !confirmWideObstacle(dialog, sector)) return;
+    context.set.setting.sectors[static_cast<std::size_t>(row)] = sector;
     showRow(context, row);
 }
 
 void onDelete(HWND dialog, ObstaclesContext& context) {
     const int row = selectedRow(context);
     if (row == -1) return;
-    context.editing.sectors.erase(context.editing.sectors.begin() + row);
+    context.set.setting.sectors.erase(context.set.setting.sectors.begin() + row);
     context.list.deleteRow(row);
     enableButtons(dialog, context);
 }
 
+// The check box changes the kind of every listed bearing, each obstacle
+// staying where it is in the sky; a selected row's numbers come again.
+void onCompassToggled(HWND dialog, ObstaclesContext& context) {
+    const bool compass = IsDlgButtonChecked(dialog, IDC_OBSTACLE_COMPASS) == BST_CHECKED;
+    context.set.setting = settingInBearings(context.set.setting, compass, context.declination);
+    for (std::size_t row = 0; row < context.set.setting.sectors.size(); ++row)
+        showRow(context, static_cast<int>(row));
+    const int row = selectedRow(context);
+    if (row != -1) onRowSelected(dialog, context, row);
+}
+
 void onOk(HWND dialog, ObstaclesContext& context) {
-    context.editing.compassBearings =
-        IsDlgButtonChecked(dialog, IDC_OBSTACLE_COMPASS) == BST_CHECKED;
-    *context.result = context.editing;
+    *context.result = context.set;
     EndDialog(dialog, IDOK);
 }
 
@@ -163,6 +195,9 @@ INT_PTR onCommand(HWND dialog, WPARAM wParam, ObstaclesContext& context) {
         case IDC_OBSTACLE_DELETE:
             onDelete(dialog, context);
             return TRUE;
+        case IDC_OBSTACLE_COMPASS:
+            if (HIWORD(wParam) == BN_CLICKED) onCompassToggled(dialog, context);
+            return TRUE;
         case IDOK:
             // Enter in the boxes adds what they hold (or nothing, while
             // they hold no obstacle) rather than closing the dialog without it.
@@ -181,9 +216,15 @@ INT_PTR onCommand(HWND dialog, WPARAM wParam, ObstaclesContext& context) {
 }
 
 INT_PTR onNotify(HWND dialog, const NMHDR& header, ObstaclesContext& context) {
-    if (header.idFrom != IDC_OBSTACLE_LIST || header.code != LVN_ITEMCHANGED) return FALSE;
+    if (header.idFrom != IDC_OBSTACLE_LIST) return FALSE;
+    if (header.code == LVN_KEYDOWN) {
+        if (reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_DELETE)
+            onDelete(dialog, context);
+        return TRUE;
+    }
+    if (header.code != LVN_ITEMCHANGED) return FALSE;
     const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
-    if (change.iItem < 0 || change.iItem >= static_cast<int>(context.editing.sectors.size()))
+    if (change.iItem < 0 || change.iItem >= static_cast<int>(context.set.setting.sectors.size()))
         return TRUE;
     const bool selectedNow = (change.uNewState & LVIS_SELECTED) != 0;
     const bool selectedBefore = (change.uOldState & LVIS_SELECTED) != 0;
@@ -211,10 +252,13 @@ INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, Obstacle
 
 }  // namespace
 
-bool runObstaclesDialog(HINSTANCE instance, HWND owner, HorizonSetting& setting) {
+bool runObstaclesDialog(HINSTANCE instance, HWND owner, SiteObstacles& set, std::size_t room,
+                        long double declination) {
     ObstaclesContext context;
-    context.result = &setting;
-    context.editing = setting;
+    context.result = &set;
+    context.set = set;
+    context.room = room;
+    context.declination = declination;
     return runModalDialog<ObstaclesContext, handle>(instance, IDD_OBSTACLES, owner, context) ==
            IDOK;
 }

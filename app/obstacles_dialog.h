@@ -1,14 +1,19 @@
 #pragma once
-// The obstacles dialog (IDD_OBSTACLES): the obstacles around the site as a
-// list of sectors (from, to, elevation), edited with three boxes and the
-// add, change and delete buttons, and whether the bearings are a compass's.
-// The dialog only edits the setting; its caller keeps it.
+// The obstacles dialog (IDD_OBSTACLES): one site's obstacles, named above
+// the list, as sectors (from, to, elevation, width), edited with three boxes
+// and the add, change and delete buttons, and whether the bearings are a
+// compass's. The dialog only edits the set; its caller keeps it.
 
 #include <windows.h>
 
-#include "fieldkit/horizon.h"
+#include <cstddef>
 
-// Shows the dialog modally to `owner` with `setting`. True when the user
-// confirmed it with OK (the edited setting is then in `setting`), false when
-// it was cancelled or closed (`setting` as it was).
-bool runObstaclesDialog(HINSTANCE instance, HWND owner, HorizonSetting& setting);
+#include "fieldkit/obstacle_sites.h"
+
+// Shows the dialog modally to `owner` with `set`: at most `room` obstacles,
+// and compass bearings turned by `declination` (degrees, east positive)
+// when the check box changes kind. True when the user confirmed it with OK
+// (the edited set is then in `set`), false when it was cancelled or closed
+// (`set` as it was).
+bool runObstaclesDialog(HINSTANCE instance, HWND owner, SiteObstacles& set, std::size_t room,
+                        long double declination);

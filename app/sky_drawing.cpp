@@ -18,11 +18,11 @@ const COLORREF ArcColour = RGB(208, 40, 40);
 const COLORREF DotColour = RGB(32, 64, 160);
 const COLORREF MarkColour = RGB(208, 40, 40);
 const COLORREF TextColour = RGB(0, 0, 0);
-const COLORREF ScaleColour = RGB(120, 130, 150);
 const COLORREF SunColour = RGB(255, 150, 0);
-const COLORREF SunEdgeColour = RGB(150, 70, 0);
 const COLORREF ObstacleColour = RGB(170, 150, 112);
 const COLORREF ObstacleEdgeColour = RGB(90, 74, 42);
+const COLORREF MeridianColour = RGB(58, 90, 122);
+const COLORREF ArcEndColour = RGB(138, 42, 26);
 
 // Room kept free around the panorama: half a compass word at each side,
 // one line of text under the ground.
@@ -64,8 +64,8 @@ void fill(HDC dc, const RECT& rect, COLORREF colour) {
 // A pen selected for as long as it lives.
 class SelectedPen {
 public:
-    SelectedPen(HDC dc, int width, COLORREF colour)
-        : dc_(dc), pen_(CreatePen(PS_SOLID, width, colour)) {
+    SelectedPen(HDC dc, int width, COLORREF colour, int style = PS_SOLID)
+        : dc_(dc), pen_(CreatePen(style, width, colour)) {
         previous_ = SelectObject(dc_, pen_);
     }
     ~SelectedPen() {
@@ -125,7 +125,7 @@ void drawLabel(HDC dc, const RECT& area, POINT dot, int markRadius, const std::s
 // The sun's track as a dotted line: dots `spacing` pixels apart along it.
 void drawSunTrack(HDC dc, const Mapping& map, const std::vector<std::vector<SkyPoint>>& track,
                   int spacing, int radius) {
-    SelectedPen pen(dc, 1, SunEdgeColour);
+    SelectedPen pen(dc, 1, SunColour);
     for (const std::vector<SkyPoint>& piece : track) {
         double left = 0;  // the way to the next dot
         for (std::size_t i = 0; i < piece.size(); ++i) {
@@ -157,7 +157,7 @@ void drawSunTrackLegend(HDC dc, const RECT& panorama, const std::string& label, 
     const int x = panorama.right - 4 - size.cx;
     const int y = panorama.top + 3;
     {
-        SelectedPen pen(dc, 1, SunEdgeColour);
+        SelectedPen pen(dc, 1, SunColour);
         for (int k = 1; k <= 3; ++k)
             circle(dc, {x - 4 - k * spacing, y + size.cy / 2}, radius, SunColour, true);
     }
@@ -178,6 +178,37 @@ void drawObstacles(HDC dc, const Mapping& map, const std::vector<SkyPoint>& outl
     Polygon(dc, points.data(), static_cast<int>(points.size()));
     SelectObject(dc, previous);
     DeleteObject(brush);
+}
+
+// The meridian, dotted and named at its top, where a motor stands at 0; the
+// visible arc's ends marked on the horizon and named by their longitudes
+// just under it, each toward the middle of the picture.
+void drawMeridianAndArcEnds(HDC dc, const Mapping& map, const RECT& panorama, int horizon,
+                            const SkyLayout& layout) {
+    const int x = map.x(layout.meridianX);
+    {
+        SelectedPen pen(dc, 1, MeridianColour, PS_DOT);
+        line(dc, x, panorama.top, x, horizon);
+    }
+    SetTextColor(dc, MeridianColour);
+    drawText(dc, layout.meridianLabel.text, x + 3, panorama.top + 1);
+    SetTextColor(dc, ArcEndColour);
+    const std::size_t ends = std::min(layout.arcEnds.size(), layout.arcEndLabels.size());
+    for (std::size_t i = 0; i < ends; ++i) {
+        const POINT end = map(layout.arcEnds[i]);
+        {
+            SelectedPen pen(dc, 2, ArcColour);
+            line(dc, end.x, end.y - 4, end.x, end.y + 4);
+        }
+        const SkyText& label = layout.arcEndLabels[i];
+        const int width = textSize(dc, label.text).cx;
+        const int left = label.anchor == SkyAnchor::End ? end.x - 2 - width : end.x + 2;
+        // Inside the picture, its left edge first where it is too narrow.
+        const int inside = std::max(static_cast<int>(panorama.left),
+                                    std::min(left, static_cast<int>(panorama.right) - width));
+        drawText(dc, label.text, inside, horizon + 1);
+    }
+    SetTextColor(dc, TextColour);
 }
 
 }  // namespace
@@ -211,14 +242,14 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
         for (double x : layout.gridX) line(dc, map.x(x), panorama.top, map.x(x), horizon);
         for (double y : layout.gridY) line(dc, panorama.left, map.y(y), panorama.right, map.y(y));
     }
-    // Elevations every 30 degrees along the left edge (gridY starts at the horizon).
-    SetTextColor(dc, ScaleColour);
+    // Elevations every 30 degrees along the left edge (gridY starts at the
+    // horizon), in the text colour: the sky is lighter than the window, so
+    // they read at least as well as the window's own texts.
     SetTextAlign(dc, TA_LEFT | TA_TOP);
     for (std::size_t step = 3; step < layout.gridY.size(); step += 3) {
         const int y = map.y(layout.gridY[step]);
         drawText(dc, std::to_string(step * 10), panorama.left + 2, y + 1);
     }
-    SetTextColor(dc, TextColour);
     drawObstacles(dc, map, layout.horizon);
     {
         SelectedPen pen(dc, 1, HorizonColour);
@@ -232,8 +263,11 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
             if (points.size() > 1) Polyline(dc, points.data(), static_cast<int>(points.size()));
         }
     }
+    drawMeridianAndArcEnds(dc, map, panorama, horizon, layout);
     // The sun's track on the longest outage day, over the arc it runs close
-    // to, under the satellites' dots.
+    // to, under the satellites' dots. Its dots have no dark edge, so that
+    // near an equinox, where it runs along the arc, the satellites' dark
+    // dots stand out from it.
     const int sunSpacing = std::max(6, lineHeight / 2);
     drawSunTrack(dc, map, layout.sunTrack, sunSpacing, dotRadius);
     if (!layout.sunTrack.empty())

@@ -27,16 +27,39 @@ bool writeAll(HANDLE file, const std::string& bytes) {
     return FlushFileBuffers(file) != FALSE;
 }
 
-std::wstring folderOf(const std::wstring& path) {
-    const std::size_t separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? std::wstring(L".") : path.substr(0, separator + 1);
+// A path as the file functions take it beyond MAX_PATH characters: a full
+// path with the \\?\ prefix (a shorter one is left as it is, since the
+// prefix turns off the rest of the path's reading).
+std::wstring longPathForm(const std::wstring& path) {
+    if (path.size() < MAX_PATH || path.compare(0, 4, L"\\\\?\\") == 0) return path;
+    if (path.size() > 2 && path[1] == L':' && path[2] == L'\\') return L"\\\\?\\" + path;
+    if (path.compare(0, 2, L"\\\\") == 0) return L"\\\\?\\UNC\\" + path.substr(2);
+    return path;
+}
+
+// A new, empty file beside `path` for the bytes to be written into first.
+// GetTempFileNameW would refuse a folder longer than MAX_PATH - 14.
+bool createTemporaryBeside(const std::wstring& path, std::wstring& temporary, HANDLE& file) {
+    const unsigned long seed = GetTickCount() ^ (GetCurrentProcessId() << 16);
+    for (unsigned long attempt = 0; attempt < 100; ++attempt) {
+        wchar_t suffix[32];
+        wsprintfW(suffix, L".kst%08lx.tmp", seed + attempt);
+        temporary = path + suffix;
+        file = CreateFileW(longPathForm(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) return true;
+        if (GetLastError() != ERROR_FILE_EXISTS) return false;
+    }
+    return false;
 }
 
 }  // namespace
 
 bool readFileStart(const std::wstring& path, std::size_t limit, std::string& bytes) {
-    FileHandle file{CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr)};
+    // Every kind of sharing: Excel and WPS hold a list they show open for writing.
+    FileHandle file{CreateFileW(longPathForm(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (file.handle == INVALID_HANDLE_VALUE) return false;
     bytes.clear();
     char buffer[65536];
@@ -52,18 +75,25 @@ bool readFileStart(const std::wstring& path, std::size_t limit, std::string& byt
 }
 
 bool replaceFileWith(const std::wstring& path, const std::string& bytes) {
-    wchar_t temporary[MAX_PATH + 1] = {};
-    if (GetTempFileNameW(folderOf(path).c_str(), L"kst", 0, temporary) == 0) return false;
+    std::wstring temporary;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    if (!createTemporaryBeside(path, temporary, handle)) return false;
     bool written = false;
     {
-        FileHandle file{CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr)};
-        written = file.handle != INVALID_HANDLE_VALUE && writeAll(file.handle, bytes);
+        FileHandle file{handle};
+        written = writeAll(file.handle, bytes);
     }
-    if (written &&
-        MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
+    const std::wstring target = longPathForm(path);
+    const std::wstring source = longPathForm(temporary);
+    if (written) {
+        // An existing file keeps its permissions, owner and attributes.
+        if (ReplaceFileW(target.c_str(), source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                         nullptr, nullptr))
+            return true;
+        if (GetFileAttributesW(target.c_str()) == INVALID_FILE_ATTRIBUTES &&
+            MoveFileExW(source.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH))
+            return true;
     }
-    DeleteFileW(temporary);
+    DeleteFileW(source.c_str());
     return false;
 }

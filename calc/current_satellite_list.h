@@ -5,6 +5,7 @@
 // data/ comes below calc/.
 
 #include <cstddef>
+#include <string>
 
 #include "calc/satellite_list_file.h"
 
@@ -17,3 +18,9 @@ extern const char CurrentSatelliteListDate[];
 
 // The file read with parseSatelliteListFile: its SatelliteListText and row count.
 SatelliteListFileResult parseCurrentSatelliteList();
+
+// The menu item that loads the list, code page 936, with the list's date put
+// in before its accelerator, so that the date shown is always the compiled-in
+// list's: "载入当前卫星列表(&N)" becomes "载入当前卫星列表（2026-12-07）(&N)".
+// A text without an accelerator gets the date at its end.
+std::string withCurrentListDate(const std::string& menuItemText);

@@ -10,16 +10,12 @@
 
 namespace {
 
-void appendDegrees(BoundedText& description, long double value, const char* belowZeroWord,
-                   const char* aboveZeroWord) {
-    if (value < 0)
-        description.append(belowZeroWord);
-    else if (value > 0)
-        description.append(aboveZeroWord);
+std::string degreesWithWord(long double value, const char* belowZeroWord,
+                            const char* aboveZeroWord) {
+    std::string text = value < 0 ? belowZeroWord : value > 0 ? aboveZeroWord : "";
     char number[NumberTextCapacity];
     NumberToText(std::fabs(value), number, 0, 2);
-    description.append(number);
-    description.append("\xB6\xC8");  // 度
+    return text + number + "\xB6\xC8";  // 度
 }
 
 void formatCoordinate(long double value, char (&text)[SiteTextCapacity]) {
@@ -35,11 +31,17 @@ void buildSiteDescription(const ReceivingSite& site, char (&description)[SiteDes
     char name[sizeof site.name];
     std::memcpy(name, site.name, sizeof name);
     name[sizeof name - 1] = '\0';
-    text.append(name[0] != '\0' ? name : "\xB5\xD8\xC3\xFB\xB2\xBB\xCF\xEA");     // 地名不详
-    text.append("\r\n\xBE\xAD\xB6\xC8\xA3\xBA");                                  // 经度：
-    appendDegrees(text, site.longitude, "\xCE\xF7\xBE\xAD", "\xB6\xAB\xBE\xAD");  // 西经, 东经
-    text.append("\r\n\xCE\xB3\xB6\xC8\xA3\xBA");                                  // 纬度：
-    appendDegrees(text, site.latitude, "\xC4\xCF\xCE\xB3", "\xB1\xB1\xCE\xB3");   // 南纬, 北纬
+    text.append(name[0] != '\0' ? name : "\xB5\xD8\xC3\xFB\xB2\xBB\xCF\xEA");  // 地名不详
+    text.append("\r\n\xBE\xAD\xB6\xC8\xA3\xBA");                               // 经度：
+    text.append(longitudeWords(site.longitude).c_str());
+    text.append("\r\n\xCE\xB3\xB6\xC8\xA3\xBA");   // 纬度：
+    const char* const south = "\xC4\xCF\xCE\xB3";  // 南纬
+    const char* const north = "\xB1\xB1\xCE\xB3";  // 北纬
+    text.append(degreesWithWord(site.latitude, south, north).c_str());
+}
+
+std::string longitudeWords(long double longitude) {
+    return degreesWithWord(longitude, "\xCE\xF7\xBE\xAD", "\xB6\xAB\xBE\xAD");  // 西经, 东经
 }
 
 std::string siteNameLine(const char* description) {

@@ -15,6 +15,10 @@ constexpr std::size_t SiteDescriptionCapacity = 128;
 // Builds the description of the site's name and coordinates.
 void buildSiteDescription(const ReceivingSite& site, char (&description)[SiteDescriptionCapacity]);
 
+// A longitude as the description writes it after 经度： (code page 936):
+// 东经116.46度, 西经70.50度, 0.00度.
+std::string longitudeWords(long double longitude);
+
 // The description's first line: the site's name, or 地名不详.
 std::string siteNameLine(const char* description);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "calc/satellite_entry.h"
 #include "data/settings_store.h"
@@ -10,6 +11,8 @@
 namespace {
 
 const std::string Utf8Bom = "\xEF\xBB\xBF";
+const std::string Utf16LeBom = "\xFF\xFE";
+const std::string Utf16BeBom = "\xFE\xFF";
 
 // The message's code page 936 pieces. Each stands alone, so that no escape
 // runs into the digits or letters that follow it.
@@ -34,11 +37,26 @@ const char NotUtf8[] = "\xB2\xBB\xCA\xC7\xD3\xD0\xD0\xA7\xB5\xC4 UTF-8 \xCE\xC4\
 const char NotText[] =
     "\xBC\xC8\xB2\xBB\xCA\xC7 UTF-8 \xD2\xB2\xB2\xBB\xCA\xC7 GBK \xCE\xC4\xB1\xBE";
 
+// 不是有效的 UTF-16 文本
+const char NotUtf16[] = "\xB2\xBB\xCA\xC7\xD3\xD0\xD0\xA7\xB5\xC4 UTF-16 \xCE\xC4\xB1\xBE";
+
 enum class FileEncoding { Utf8, Cp936 };
 
-bool skipped(const std::string& line) {
-    const std::size_t first = line.find_first_not_of(" \t");
-    return first == std::string::npos || line[first] == '#';
+template <typename Text>
+bool skipped(const Text& line) {
+    const std::size_t first = line.find_first_not_of(Text{' ', '\t'});
+    return first == Text::npos || line[first] == '#';
+}
+
+// One line of the file without its line end, and where the next one starts.
+template <typename Text>
+Text lineAt(const Text& text, std::size_t& start) {
+    std::size_t end = text.find('\n', start);
+    if (end == Text::npos) end = text.size();
+    Text line = text.substr(start, end - start);
+    start = end + 1;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
 }
 
 // "U+D55C": the character of `units` at `index`, a surrogate pair taken whole.
@@ -97,6 +115,95 @@ bool recordOf(const std::string& line, FileEncoding encoding, std::size_t number
     return true;
 }
 
+// Chinese, Japanese and Korean: their scripts, punctuation and full-width
+// forms, and (by their lead surrogates) the ideographs beyond 16 bits.
+bool hasCjkCharacter(const std::u16string& units) {
+    static const char16_t ranges[][2] = {
+        {0x1100, 0x11FF}, {0x2E80, 0x2FDF}, {0x3000, 0x9FFF}, {0xA960, 0xA97F}, {0xAC00, 0xD7FF},
+        {0xD840, 0xD8BF}, {0xF900, 0xFAFF}, {0xFE30, 0xFE4F}, {0xFF00, 0xFFEF},
+    };
+    return std::any_of(units.begin(), units.end(), [](char16_t unit) {
+        return std::any_of(std::begin(ranges), std::end(ranges), [unit](const char16_t* range) {
+            return unit >= range[0] && unit <= range[1];
+        });
+    });
+}
+
+// A file without a byte order mark: UTF-8 when every record's line is UTF-8,
+// unless no record then holds a Chinese character and the GBK reading of
+// them all does (a short GBK file can happen to be valid UTF-8: "小" is
+// D0 A1, which UTF-8 reads as "С"). Otherwise GBK when every record's line
+// is GBK. Comments are never looked at, so a stray byte in one changes
+// nothing. A line that is neither is refused; so, in a file that mixes the
+// two, is the first line that is not UTF-8.
+bool chooseEncoding(const std::string& text, FileEncoding& encoding,
+                    SatelliteListFileResult& refused) {
+    bool allUtf8 = true, allCp936 = true, utf8Cjk = false, cp936Cjk = false;
+    std::size_t firstNotUtf8 = 0;
+    std::size_t start = 0;
+    for (std::size_t number = 1; start <= text.size(); ++number) {
+        const std::string line = lineAt(text, start);
+        if (skipped(line)) continue;
+        // The reading stops at a NUL byte, which refuses the line whatever its encoding.
+        if (line.find('\0') != std::string::npos) break;
+        std::u16string units;
+        const bool utf8 = utf8ToUtf16(line, units);
+        utf8Cjk = utf8Cjk || (utf8 && hasCjkCharacter(units));
+        const bool cp936 = cp936ToUtf16(line, units);
+        cp936Cjk = cp936Cjk || (cp936 && hasCjkCharacter(units));
+        if (!utf8 && !cp936) {
+            refused = refusal(SatelliteListFault::NotText, number);
+            return false;
+        }
+        if (!utf8 && firstNotUtf8 == 0) firstNotUtf8 = number;
+        allUtf8 = allUtf8 && utf8;
+        allCp936 = allCp936 && cp936;
+    }
+    if (allUtf8) {
+        encoding = !utf8Cjk && allCp936 && cp936Cjk ? FileEncoding::Cp936 : FileEncoding::Utf8;
+        return true;
+    }
+    if (allCp936) {
+        encoding = FileEncoding::Cp936;
+        return true;
+    }
+    refused = refusal(SatelliteListFault::NotUtf8, firstNotUtf8);
+    return false;
+}
+
+// A file with a UTF-16 byte order mark (Notepad's "Unicode", Excel's
+// "Unicode text"), little- or big-endian, as UTF-8 text with the same lines.
+// A line that is not UTF-16 (half a character, a lone surrogate) is
+// refused, unless it is a comment.
+bool utf8OfUtf16File(const std::string& fileBytes, std::string& text,
+                     SatelliteListFileResult& refused) {
+    const bool bigEndian = fileBytes.compare(0, Utf16BeBom.size(), Utf16BeBom) == 0;
+    std::u16string units;
+    for (std::size_t at = 2; at + 1 < fileBytes.size(); at += 2) {
+        const auto first = static_cast<unsigned char>(fileBytes[at]);
+        const auto second = static_cast<unsigned char>(fileBytes[at + 1]);
+        units += static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
+    }
+    const bool halfUnit = fileBytes.size() % 2 != 0;
+    text.clear();
+    std::size_t start = 0;
+    for (std::size_t number = 1; start <= units.size(); ++number) {
+        const std::u16string line = lineAt(units, start);
+        const bool last = start > units.size();
+        std::string utf8;
+        if ((halfUnit && last) || !utf16ToUtf8(line, utf8)) {
+            if (!skipped(line)) {
+                refused = refusal(SatelliteListFault::NotUtf16, number);
+                return false;
+            }
+            utf8 = "#";
+        }
+        text += utf8;
+        if (!last) text += '\n';
+    }
+    return true;
+}
+
 SatelliteListFault listFault(SatelliteTextsFault fault) {
     switch (fault) {
         case SatelliteTextsFault::LongitudeTooLong:
@@ -119,21 +226,25 @@ SatelliteListFileResult parseSatelliteListFile(const std::string& fileBytes) {
     if (fileBytes.size() > SatelliteListFileLimit)
         return refusal(SatelliteListFault::FileTooLarge, 0);
 
-    const bool marked = fileBytes.compare(0, Utf8Bom.size(), Utf8Bom) == 0;
-    const std::string text = marked ? fileBytes.substr(Utf8Bom.size()) : fileBytes;
-    std::u16string units;
-    const FileEncoding encoding =
-        marked || utf8ToUtf16(text, units) ? FileEncoding::Utf8 : FileEncoding::Cp936;
+    std::string text;
+    FileEncoding encoding = FileEncoding::Utf8;
+    if (fileBytes.compare(0, Utf16LeBom.size(), Utf16LeBom) == 0 ||
+        fileBytes.compare(0, Utf16BeBom.size(), Utf16BeBom) == 0) {
+        SatelliteListFileResult refused;
+        if (!utf8OfUtf16File(fileBytes, text, refused)) return refused;
+    } else if (fileBytes.compare(0, Utf8Bom.size(), Utf8Bom) == 0) {
+        text = fileBytes.substr(Utf8Bom.size());
+    } else {
+        text = fileBytes;
+        SatelliteListFileResult refused;
+        if (!chooseEncoding(text, encoding, refused)) return refused;
+    }
 
     SatelliteListFileResult result;
     std::size_t storedSize = 2;  // the two NULs that end the stored list
     std::size_t start = 0;
     for (std::size_t number = 1; start <= text.size(); ++number) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string line = text.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::string line = lineAt(text, start);
         if (skipped(line)) continue;
 
         std::string record;
@@ -178,6 +289,8 @@ std::string satelliteListFileMessage(const SatelliteListFileResult& result) {
             return message + NotUtf8;
         case SatelliteListFault::NotText:
             return message + NotText;
+        case SatelliteListFault::NotUtf16:
+            return message + NotUtf16;
         case SatelliteListFault::NulByte:
             return message + NulByte;
         case SatelliteListFault::NoCp936Form:

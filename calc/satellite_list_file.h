@@ -7,9 +7,17 @@
 // tabs, and lines whose first character other than those is '#', are
 // skipped. Lines end in LF or CRLF.
 //
-// Encoding: a file that starts with a UTF-8 byte order mark is UTF-8; one
-// without is UTF-8 when the whole of it is valid UTF-8, and otherwise code
-// page 936 (what Notepad saves as "ANSI" on a Chinese Windows).
+// Encoding: a file that starts with a UTF-8 byte order mark is UTF-8, one
+// with a UTF-16 byte order mark (little- or big-endian) UTF-16. One without
+// is UTF-8 when every line other than blanks and comments is valid UTF-8,
+// except when the UTF-8 reading of those lines holds no Chinese character
+// and the code page 936 reading does; otherwise it is code page 936 (GBK,
+// what Notepad saves as "ANSI" on a Chinese Windows). Comments are not
+// looked at for this, so a stray byte in one changes nothing.
+//
+//   UTF-8:  "57.0,a" "60.0,\xE5\x9B\xBD\xE9\x99\x85" (国际) "# \xB5" (a GBK byte in a comment)
+//   GBK:    "110.5,\xD0\xA1" (小, which is also UTF-8 for "С")    "60.0,\xB9\xFA\xBC\xCA" (国际)
+//   refused: "60.0,a\xA1" (neither)
 //
 // Each record must pass the satellite dialog's rule, satelliteTextsAcceptable
 // (calc/satellite_entry.h), on its texts as the file spells them, blanks
@@ -34,10 +42,11 @@ constexpr std::size_t SatelliteListFileLimit = 1024 * 1024;
 
 enum class SatelliteListFault {
     None,
-    FileTooLarge,      // over SatelliteListFileLimit bytes (line 0: the whole file)
-    NotUtf8,           // in a file with a byte order mark, a line that is not UTF-8
-    NotText,           // in a file that is not UTF-8, a line that is not code page 936
-    NulByte,           // a NUL byte in a record's line
+    FileTooLarge,  // over SatelliteListFileLimit bytes (line 0: the whole file)
+    NotUtf8,   // after a UTF-8 byte order mark, or where UTF-8 and GBK lines mix, a line not UTF-8
+    NotText,   // in a file without a byte order mark, a line neither UTF-8 nor code page 936
+    NotUtf16,  // after a UTF-16 byte order mark, a line that is not UTF-16
+    NulByte,   // a NUL byte in a record's line
     NoCp936Form,       // a character with no code page 936 form; text is "U+XXXX"
     NoComma,           // text is the line
     LongitudeTooLong,  // text is the longitude

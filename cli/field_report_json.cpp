@@ -14,6 +14,8 @@ Json jsonValue(const ReportValue& value) {
             return value.number;
         case ReportValue::Kind::Truth:
             return value.truth;
+        case ReportValue::Kind::Nothing:
+            return nullptr;
         case ReportValue::Kind::Text:
             break;
     }
@@ -33,6 +35,14 @@ nlohmann::ordered_json fieldReportSiteJson(const FieldReportSite& site) {
     json["declination"] = site.declination;
     json["magnetic_model"] = site.magneticModel;
     json["model_valid"] = site.modelValid;
+    json["polar_mount"] = {
+        {"axis_elevation", static_cast<double>(site.polarMount.axisElevation)},
+        {"declination_offset", static_cast<double>(site.polarMount.declinationOffset)},
+        {"meridian_elevation", static_cast<double>(site.polarMount.meridianElevation)}};
+    json["visible_arc"] = nullptr;
+    if (site.visibleArc)
+        json["visible_arc"] = {{"west", static_cast<double>(site.visibleArc->west)},
+                               {"east", static_cast<double>(site.visibleArc->east)}};
     return json;
 }
 

@@ -3,6 +3,12 @@
 #include <cstdio>
 #include <memory>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
 #include "encoding/text_encoding.h"
 
 namespace {
@@ -25,12 +31,36 @@ File openFile(const std::string& path, const char* mode) {
 #endif
 }
 
+// For reading with every kind of sharing: the C library's own open shares
+// no deleting, and a list that Excel or WPS shows is held open by them.
+File openForReading(const std::string& path) {
+#ifdef _WIN32
+    std::u16string widePath;
+    if (!utf8ToUtf16(path, widePath)) return nullptr;
+    HANDLE handle = CreateFileW(reinterpret_cast<const wchar_t*>(widePath.c_str()), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return nullptr;
+    const int descriptor =
+        _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY);
+    if (descriptor == -1) {
+        CloseHandle(handle);
+        return nullptr;
+    }
+    std::FILE* file = _fdopen(descriptor, "rb");
+    if (file == nullptr) _close(descriptor);  // closes the handle too
+    return File(file);
+#else
+    return openFile(path, "rb");
+#endif
+}
+
 }  // namespace
 
 bool readFileStart(const std::string& path, std::size_t limit, std::string& bytes) {
     bytes.clear();
     if (path.find('\0') != std::string::npos) return false;
-    File file = openFile(path, "rb");
+    File file = openForReading(path);
     if (!file) return false;
     char chunk[16384];
     while (bytes.size() <= limit) {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "fieldkit/horizon.h"
+#include "fieldkit/horizon_file.h"
 
 // Reads the horizon file at `path` (at most HorizonFileLimit bytes are
 // read). Returns false with a one-line message naming the file, and the

@@ -36,6 +36,11 @@ std::string rightAligned(const std::string& text, std::size_t width) {
     return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
 }
 
+// 23:44:18 and its day mark, in a column of 12.
+std::string timeColumn(int secondOfDay) {
+    return padded(timeOfDayText(secondOfDay) + dayMark(secondOfDay), 12);
+}
+
 // 2027-02-28 至 2027-03-09，2027-10-05 至 2027-10-13
 std::string seasonsText(const std::vector<SunOutageDay>& days) {
     std::string text;
@@ -118,6 +123,8 @@ std::string sunOutageJson(const SunOutageReport& report) {
             outage["end"] = timeOfDayText(day.endSecond);
             outage["duration_s"] = day.durationSeconds;
             outage["min_separation_deg"] = static_cast<double>(day.minSeparation);
+            outage["start_date"] = dateText(day.startDate);
+            outage["end_date"] = dateText(day.endDate);
             days.push_back(outage);
         }
         Json entry;
@@ -135,7 +142,8 @@ std::string sunOutageJson(const SunOutageReport& report) {
 }
 
 std::string sunOutageCsv(const SunOutageReport& report, const char* lineEnd) {
-    std::string csv = "name,longitude,date,start,peak,end,duration_s,min_separation_deg";
+    std::string csv =
+        "name,longitude,date,start,peak,end,duration_s,min_separation_deg,start_date,end_date";
     csv += lineEnd;
     for (const SatelliteSunOutages& satellite : report.satellites) {
         const std::string lead = csvField(satellite.name) + "," +
@@ -144,7 +152,8 @@ std::string sunOutageCsv(const SunOutageReport& report, const char* lineEnd) {
             csv += lead + dateText(day.date) + "," + timeOfDayText(day.startSecond) + "," +
                    timeOfDayText(day.peakSecond) + "," + timeOfDayText(day.endSecond) + "," +
                    std::to_string(day.durationSeconds) + "," +
-                   reportNumberText(static_cast<double>(day.minSeparation)) + lineEnd;
+                   reportNumberText(static_cast<double>(day.minSeparation)) + "," +
+                   dateText(day.startDate) + "," + dateText(day.endDate) + lineEnd;
         }
     }
     return csv;
@@ -179,14 +188,13 @@ std::string sunOutageTable(const SunOutageReport& report, const std::string& sit
             continue;
         }
         table += u8"日凌：" + seasonsText(satellite.days) + lineEnd;
-        // The headings are two characters, four columns, wide.
-        table += u8"  日期        开始      最强      结束        分钟";
+        // The headings are two characters, four columns, wide. The start and
+        // the end leave room for a day mark: 23:44:18-1 began the day before.
+        table += u8"  日期        开始        最强      结束          分钟";
         table += lineEnd;
         for (const SunOutageDay& day : satellite.days) {
-            table += "  " + padded(dateText(day.date), 12) +
-                     padded(timeOfDayText(day.startSecond), 10) +
-                     padded(timeOfDayText(day.peakSecond), 10) +
-                     padded(timeOfDayText(day.endSecond), 10) +
+            table += "  " + padded(dateText(day.date), 12) + timeColumn(day.startSecond) +
+                     padded(timeOfDayText(day.peakSecond), 10) + timeColumn(day.endSecond) +
                      rightAligned(minutesText(day.durationSeconds), 6) + lineEnd;
         }
     }

@@ -2,63 +2,34 @@
 
 #include <cstring>
 
-namespace {
-
-// `save` compares with what the store holds now (the text read at the
-// start, or the last one written), then `written` is that text.
-template <typename Setting>
-void saveAsChanged(SettingsBackend& store, const Setting& setting, Setting& written,
-                   bool& wasWritten, void (*save)(SettingsBackend&, const Setting&)) {
-    Setting now = setting;
-    std::memcpy(now.stored, wasWritten ? written.text : setting.stored, sizeof now.stored);
-    save(store, now);
-    std::memcpy(written.text, setting.text, sizeof written.text);
-    written.text[sizeof written.text - 1] = '\0';
-    wasWritten = true;
+void TrackedText::write(SettingsBackend& store, TextValue value) {
+    if (written_) value.stored = written_->c_str();
+    saveChangedText(store, name_, value);
+    written_ = std::string(value.text, strnlen(value.text, value.capacity - 1));
 }
 
-}  // namespace
-
-void SettingsAutosave::siteChanged(const ReceivingSite& site) {
-    if (closed_) return;
-    saveSite(store_, site);
+void TrackedText::writeAtClose(SettingsBackend& store, TextValue value) const {
+    saveChangedText(store, name_, value);
 }
+
+void SettingsAutosave::siteChanged(const ReceivingSite& site) { saveSite(store_, site); }
 
 void SettingsAutosave::listChanged(const SatelliteTable& table) {
-    if (closed_) return;
     saveSatelliteList(store_, table);
 }
 
-void SettingsAutosave::offsetChanged(const OffsetSetting& offset) {
-    if (closed_) return;
-    saveAsChanged(store_, offset, written_, offsetWritten_, saveOffset);
-}
-
-void SettingsAutosave::dishChanged(const DishSetting& dish) {
-    if (closed_) return;
-    saveAsChanged(store_, dish, writtenDish_, dishWritten_, saveDish);
-}
-
-void SettingsAutosave::bandChanged(const BandSetting& band) {
-    if (closed_) return;
-    saveAsChanged(store_, band, writtenBand_, bandWritten_, saveBand);
-}
-
-void SettingsAutosave::horizonChanged(const HorizonSettingText& horizon) {
-    if (closed_) return;
-    saveAsChanged(store_, horizon, horizonWritten_, horizonWasWritten_, saveHorizon);
+void SettingsAutosave::changed(TrackedText& tracked, TextValue value) {
+    tracked.write(store_, value);
 }
 
 bool SettingsAutosave::close(const ReceivingSite& site, const SatelliteTable& table,
-                             ChangeFlags flags, const OffsetSetting& offset,
-                             const DishSetting& dish, const BandSetting& band,
-                             const HorizonSettingText& horizon) {
+                             ChangeFlags flags, const ClosingTexts& texts) {
     if (closed_) return false;
     closed_ = true;
     saveSettings(store_, site, table, flags);
-    saveOffset(store_, offset);
-    saveDish(store_, dish);
-    saveBand(store_, band);
-    saveHorizon(store_, horizon);
+    offset_.writeAtClose(store_, texts.offset);
+    dish_.writeAtClose(store_, texts.dish);
+    band_.writeAtClose(store_, texts.band);
+    horizon_.writeAtClose(store_, texts.horizon);
     return true;
 }

@@ -6,13 +6,43 @@
 // After each change that sets a flag, the value the close sequence would
 // write for that flag is written at once, whole (one value operation per
 // value), so that the store holds at every moment what a close at that
-// moment would leave in it. The close sequence itself writes once more, the
-// same bytes, and only once: a close after the session's end writes nothing.
+// moment would leave in it, until the process ends: a session's end that
+// does not end it leaves the window open, and later changes count as much.
+// The close sequence itself writes once more, the same bytes, and only
+// once: a close after the session's end writes nothing.
+
+#include <optional>
+#include <string>
 
 #include "data/change_flags.h"
 #include "data/receiving_site.h"
 #include "data/satellite_table.h"
 #include "data/settings_store.h"
+
+// One text value written as it changes: its name in the store and the text
+// last written under it here.
+class TrackedText {
+public:
+    explicit TrackedText(const char* name) : name_(name) {}
+
+    // Writes `value` when it differs from what the store holds now: the text
+    // read at the start until one was written here, then the last written.
+    void write(SettingsBackend& store, TextValue value);
+    // The close sequence's write: when it differs from the text read at the start.
+    void writeAtClose(SettingsBackend& store, TextValue value) const;
+
+private:
+    const char* name_;
+    std::optional<std::string> written_;
+};
+
+// The text values the close sequence writes, as the program holds them.
+struct ClosingTexts {
+    TextValue offset;
+    TextValue dish;
+    TextValue band;
+    TextValue horizon;  // the field kit's HorizonSettingText
+};
 
 class SettingsAutosave {
 public:
@@ -27,35 +57,29 @@ public:
     void listChanged(const SatelliteTable& table);
     // After the offset box changed: Offset, when it differs from what the
     // store holds now.
-    void offsetChanged(const OffsetSetting& offset);
+    void offsetChanged(const OffsetSetting& offset) { changed(offset_, offset); }
     // After the dish box or the band choice changed: Dish or Band, when it
     // differs from what the store holds now.
-    void dishChanged(const DishSetting& dish);
-    void bandChanged(const BandSetting& band);
+    void dishChanged(const DishSetting& dish) { changed(dish_, dish); }
+    void bandChanged(const BandSetting& band) { changed(band_, band); }
     // After the obstacles changed: Horizon, when it differs from what the
     // store holds now.
-    void horizonChanged(const HorizonSettingText& horizon);
+    void horizonChanged(TextValue horizon) { changed(horizon_, horizon); }
 
-    // The close sequence's writes (saveSettings, then saveOffset, saveDish,
-    // saveBand and saveHorizon), the first time only. True when they were
-    // written now.
+    // The close sequence's writes (saveSettings, then Offset, Dish, Band and
+    // Horizon when they differ from the texts read at the start), the first
+    // time only. True when they were written now.
     bool close(const ReceivingSite& site, const SatelliteTable& table, ChangeFlags flags,
-               const OffsetSetting& offset, const DishSetting& dish, const BandSetting& band,
-               const HorizonSettingText& horizon);
+               const ClosingTexts& texts);
     bool closed() const { return closed_; }
 
 private:
+    void changed(TrackedText& tracked, TextValue value);
+
     SettingsBackend& store_;
-    // The Offset text the store holds now; empty until one was written.
-    OffsetSetting written_;
-    bool offsetWritten_ = false;
-    // The same for Dish and Band.
-    DishSetting writtenDish_;
-    bool dishWritten_ = false;
-    BandSetting writtenBand_;
-    bool bandWritten_ = false;
-    // Likewise the Horizon text.
-    HorizonSettingText horizonWritten_;
-    bool horizonWasWritten_ = false;
+    TrackedText offset_{OffsetValueName};
+    TrackedText dish_{DishValueName};
+    TrackedText band_{BandValueName};
+    TrackedText horizon_{HorizonValueName};
     bool closed_ = false;
 };

@@ -12,7 +12,7 @@ constexpr const char* CityValue = "City";
 constexpr const char* LongitudeValue = "X";
 constexpr const char* LatitudeValue = "Y";
 constexpr const char* ListValue = "Data";
-constexpr const char* OffsetValue = "Offset";
+constexpr const char* PreviousListValue = "PreviousData";
 
 // 北京
 constexpr char DefaultSiteName[] = "\xB1\xB1\xBE\xA9";
@@ -74,20 +74,43 @@ void saveSite(SettingsBackend& store, const ReceivingSite& site) {
     writeSiteText(store, LatitudeValue, site.latitudeText);
 }
 
-void saveSatelliteList(SettingsBackend& store, const SatelliteTable& table) {
+namespace {
+
+// The table as Data's bytes under `name`. A list the reader would refuse is
+// not written: the stored list keeps the last one that can be read back.
+void writeList(SettingsBackend& store, const char* name, const SatelliteTable& table) {
     std::vector<char> data;
     data.reserve(StoredListCapacity);
     char record[MaxRecordLength + 1];
     for (int row = 0; row < table.rowCount(); ++row) {
         std::size_t length = formSatelliteRecord(table, row, record, sizeof record);
-        // A list the reader would refuse is not written: the stored list
-        // keeps the last one that can be read back.
         if (data.size() + length + 1 + 2 > StoredListCapacity) return;
         data.insert(data.end(), record, record + length + 1);
     }
     data.push_back('\0');
     data.push_back('\0');
-    store.writeBinaryValue(ListValue, data.data(), data.size());
+    store.writeBinaryValue(name, data.data(), data.size());
+}
+
+}  // namespace
+
+void saveSatelliteList(SettingsBackend& store, const SatelliteTable& table) {
+    writeList(store, ListValue, table);
+}
+
+void savePreviousSatelliteList(SettingsBackend& store, const SatelliteTable& table) {
+    writeList(store, PreviousListValue, table);
+}
+
+bool loadPreviousSatelliteList(SettingsBackend& store, std::vector<char>& list) {
+    list.assign(StoredListCapacity, '\0');
+    std::size_t size = 0;
+    if (!store.readBinaryValue(PreviousListValue, list.data(), list.size(), &size)) {
+        list.clear();
+        return false;
+    }
+    list.resize(size);
+    return true;
 }
 
 void saveSettings(SettingsBackend& store, const ReceivingSite& site, const SatelliteTable& table,
@@ -97,10 +120,6 @@ void saveSettings(SettingsBackend& store, const ReceivingSite& site, const Satel
 }
 
 namespace {
-
-constexpr const char* DishValue = "Dish";
-constexpr const char* BandValue = "Band";
-constexpr const char* HorizonValue = "Horizon";
 
 // Reads a text value of at most capacity - 1 bytes into `text`; false,
 // leaving `text` as it was, when it is missing or does not end within them.
@@ -112,51 +131,47 @@ bool readShortText(SettingsBackend& store, const char* name, char* text, std::si
     return true;
 }
 
-// Writes `text` (bounded by its field) when it differs from `stored`.
-void writeChangedText(SettingsBackend& store, const char* name, const char* text,
-                      const char* stored, std::size_t capacity) {
-    std::vector<char> bounded(capacity, '\0');
-    std::memcpy(bounded.data(), text, strnlen(text, capacity - 1));
-    if (strncmp(bounded.data(), stored, capacity) == 0) return;
-    store.writeStringValue(name, bounded.data());
-}
-
 }  // namespace
 
 void loadOffset(SettingsBackend& store, OffsetSetting& offset) {
-    readTextOrEmpty(store, OffsetValue, offset.text, sizeof offset.text);
+    readTextOrEmpty(store, OffsetValueName, offset.text, sizeof offset.text);
     std::memcpy(offset.stored, offset.text, sizeof offset.stored);
 }
 
 void saveOffset(SettingsBackend& store, const OffsetSetting& offset) {
-    writeChangedText(store, OffsetValue, offset.text, offset.stored, sizeof offset.text);
+    saveChangedText(store, OffsetValueName, offset);
 }
 
 void loadDish(SettingsBackend& store, DishSetting& dish) {
-    readShortText(store, DishValue, dish.text, sizeof dish.text);
+    readShortText(store, DishValueName, dish.text, sizeof dish.text);
     std::memcpy(dish.stored, dish.text, sizeof dish.stored);
 }
 
 void loadBand(SettingsBackend& store, BandSetting& band, bool (*isWord)(const char* text)) {
     char word[BandTextCapacity];
-    if (readShortText(store, BandValue, word, sizeof word) && isWord(word))
+    if (readShortText(store, BandValueName, word, sizeof word) && isWord(word))
         std::memcpy(band.text, word, sizeof band.text);
     std::memcpy(band.stored, band.text, sizeof band.stored);
 }
 
 void saveDish(SettingsBackend& store, const DishSetting& dish) {
-    writeChangedText(store, DishValue, dish.text, dish.stored, sizeof dish.text);
+    saveChangedText(store, DishValueName, dish);
 }
 
 void saveBand(SettingsBackend& store, const BandSetting& band) {
-    writeChangedText(store, BandValue, band.text, band.stored, sizeof band.text);
+    saveChangedText(store, BandValueName, band);
 }
 
-void loadHorizon(SettingsBackend& store, HorizonSettingText& horizon) {
-    readTextOrEmpty(store, HorizonValue, horizon.text, sizeof horizon.text);
-    std::memcpy(horizon.stored, horizon.text, sizeof horizon.stored);
+void loadHorizon(SettingsBackend& store, char* text, char* stored, std::size_t capacity) {
+    readTextOrEmpty(store, HorizonValueName, text, capacity);
+    std::memcpy(stored, text, capacity);
 }
 
-void saveHorizon(SettingsBackend& store, const HorizonSettingText& horizon) {
-    writeChangedText(store, HorizonValue, horizon.text, horizon.stored, sizeof horizon.text);
+// The text bounded by its field, so that a field without its NUL is written
+// cut to its capacity less one.
+void saveChangedText(SettingsBackend& store, const char* name, TextValue value) {
+    std::vector<char> bounded(value.capacity, '\0');
+    std::memcpy(bounded.data(), value.text, strnlen(value.text, value.capacity - 1));
+    if (strncmp(bounded.data(), value.stored, value.capacity) == 0) return;
+    store.writeStringValue(name, bounded.data());
 }

@@ -5,6 +5,7 @@
 // keep them in memory (tests/support).
 
 #include <cstddef>
+#include <vector>
 
 #include "data/change_flags.h"
 #include "data/receiving_site.h"
@@ -56,6 +57,13 @@ void saveSettings(SettingsBackend& store, const ReceivingSite& site, const Satel
 void saveSite(SettingsBackend& store, const ReceivingSite& site);
 void saveSatelliteList(SettingsBackend& store, const SatelliteTable& table);
 
+// The list a replacement of the whole list (a file, the current or the
+// built-in list) replaced, kept as one more value, PreviousData, in Data's
+// layout, so that one wrong Yes can be taken back.
+void savePreviousSatelliteList(SettingsBackend& store, const SatelliteTable& table);
+// Reads PreviousData as Data is read; false when there is none that can be read.
+bool loadPreviousSatelliteList(SettingsBackend& store, std::vector<char>& list);
+
 // The offset angle the details window's box holds, kept as one more text
 // value, Offset, which the earlier readers of the key never look at.
 struct OffsetSetting {
@@ -63,6 +71,8 @@ struct OffsetSetting {
     // As read at the start: the close writes the value only when it differs.
     char stored[OffsetTextCapacity] = {};
 };
+
+constexpr char OffsetValueName[] = "Offset";
 
 // Reads Offset. A missing value, or one that does not end within the field,
 // reads as empty.
@@ -77,6 +87,8 @@ void saveOffset(SettingsBackend& store, const OffsetSetting& offset);
 // words are the field kit's; here it is a text of BandTextCapacity bytes.
 constexpr std::size_t DishTextCapacity = 7;
 constexpr std::size_t BandTextCapacity = 3;
+constexpr char DishValueName[] = "Dish";
+constexpr char BandValueName[] = "Band";
 // The diameter the box shows before one was kept.
 constexpr char DefaultDishText[] = "0.6";
 
@@ -101,20 +113,42 @@ void loadBand(SettingsBackend& store, BandSetting& band, bool (*isWord)(const ch
 void saveDish(SettingsBackend& store, const DishSetting& dish);
 void saveBand(SettingsBackend& store, const BandSetting& band);
 
-// The obstacles around the site, kept as one more text value, Horizon: the
-// obstacles dialog's setting as the field kit writes it ("M;120.00,150.00,
-// 12.50" and so on), at most HorizonTextCapacity bytes with its NUL.
-constexpr std::size_t HorizonTextCapacity = 1 + 64 * 20 + 1;
-
-struct HorizonSettingText {
-    char text[HorizonTextCapacity] = {};
+// A text value of Capacity bytes with its NUL, as the program holds it.
+template <std::size_t Capacity>
+struct StoredText {
+    char text[Capacity] = {};
     // As read at the start: the close writes the value only when it differs.
-    char stored[HorizonTextCapacity] = {};
+    char stored[Capacity] = {};
 };
+
+// Any of the text values above, seen as its two texts of `capacity` bytes.
+struct TextValue {
+    template <typename Setting>
+    TextValue(const Setting& setting)
+        : text(setting.text), stored(setting.stored), capacity(sizeof setting.text) {}
+
+    const char* text;
+    const char* stored;
+    std::size_t capacity;
+};
+
+// Writes the value `name` when its text differs from its stored one.
+void saveChangedText(SettingsBackend& store, const char* name, TextValue value);
+
+// The obstacles around the site, kept as one more text value, Horizon: the
+// text its owner keeps there (the obstacles dialog's setting as the field
+// kit writes it, of the field kit's capacity).
+constexpr char HorizonValueName[] = "Horizon";
 
 // Reads Horizon. A missing value, or one that does not end within the
 // field, reads as empty; whether the text is a setting is its reader's to say.
-void loadHorizon(SettingsBackend& store, HorizonSettingText& horizon);
+void loadHorizon(SettingsBackend& store, char* text, char* stored, std::size_t capacity);
+template <std::size_t Capacity>
+void loadHorizon(SettingsBackend& store, StoredText<Capacity>& horizon) {
+    loadHorizon(store, horizon.text, horizon.stored, Capacity);
+}
 
 // Writes Horizon when its text changed since loadHorizon.
-void saveHorizon(SettingsBackend& store, const HorizonSettingText& horizon);
+inline void saveHorizon(SettingsBackend& store, TextValue horizon) {
+    saveChangedText(store, HorizonValueName, horizon);
+}

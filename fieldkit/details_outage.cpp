@@ -75,10 +75,14 @@ void formatOutageSeason(const SunOutageSeason& season, char (&text)[OutageTextCa
     char end[TimeTextCapacity];
     formatHourMinute(season.longest.startSecond, start);
     formatHourMinute(season.longest.endSecond, end);
+    // The day of the minute shown: 23:59:40 shows as 00:00 of the next day.
+    const std::string startMark = dayMark(season.longest.startSecond + 30);
+    const std::string endMark = dayMark(season.longest.endSecond + 30);
     const std::string minutes = std::to_string((season.longest.durationSeconds + 30) / 60);
     TextBuilder(text, sizeof text)
-        << OutageLabel << first << To << last << Longest << longest << " " << start << EnDash << end
-        << OpenBracket << minutes.c_str() << MinutesClose;
+        << OutageLabel << first << To << last << Longest << longest << " " << start
+        << startMark.c_str() << EnDash << end << endMark.c_str() << OpenBracket << minutes.c_str()
+        << MinutesClose;
 }
 
 void prepareDetailsOutage(const ReceivingSite& site, long double satelliteLongitude,

@@ -24,12 +24,19 @@ const char Kilometres[] = "\xB9\xAB\xC0\xEF";                                   
 const char Milliseconds[] = "\xBA\xC1\xC3\xEB";                                  // 毫秒
 const char BelowHorizon[] = "\xCE\xC0\xD0\xC7\xD4\xDA\xB5\xD8\xC6\xBD\xCF\xDF\xD2\xD4\xCF\xC2";
 // 卫星在地平线以下
-const char West[] = "\xCE\xF7";          // 西
-const char East[] = "\xB6\xAB";          // 东
-const char Degrees[] = "\xB6\xC8";       // 度
-const char OpenBracket[] = "\xA3\xA8";   // （
-const char CloseBracket[] = "\xA3\xA9";  // ）
-const char WideSpace[] = "\xA1\xA1";     // the ideographic space
+const char MotorAngleLabel[] = "\xC2\xED\xB4\xEF\xBD\xC7\xB6\xC8\xA3\xBA";  // 马达角度：
+const char NotVisible[] =
+    "\xA3\xA8\xCE\xC0\xD0\xC7\xB2\xBB\xBF\xC9\xBC\xFB\xA3\xA9";        // （卫星不可见）
+const char PolarMountLabel[] = "\xBC\xAB\xD6\xE1\xD7\xF9\xA3\xBA";     // 极轴座：
+const char AxisElevationLabel[] = "\xBC\xAB\xD6\xE1\xD1\xF6\xBD\xC7";  // 极轴仰角
+const char OffsetLabel[] = "\xA3\xAC\xC6\xAB\xD6\xC3\xBD\xC7";         // ，偏置角
+const char MeridianElevationLabel[] = "\xA3\xAC\xCC\xEC\xCF\xDF\xD1\xF6\xBD\xC7";  // ，天线仰角
+const char West[] = "\xCE\xF7";                                                    // 西
+const char East[] = "\xB6\xAB";                                                    // 东
+const char Degrees[] = "\xB6\xC8";                                                 // 度
+const char OpenBracket[] = "\xA3\xA8";                                             // （
+const char CloseBracket[] = "\xA3\xA9";                                            // ）
+const char WideSpace[] = "\xA1\xA1";  // the ideographic space
 const char Unknown[] = "-";
 const char TwoBlanks[] = "  ";
 const char LineBreak[] = "\r\n";
@@ -99,6 +106,29 @@ void buildRange(const DetailsInput& input, TextBuilder text) {
          << DelayLabel << Number(input.numbers.delayMs, 1).text << Milliseconds;
 }
 
+// East or west of the meridian by the motor's angle in hundredths of a
+// degree (NumberToText keeps the digits of an angle under 0.01 and shows
+// zero as "0"); 0.00 without a word on the meridian.
+void buildMotorAngle(const DetailsInput& input, TextBuilder text) {
+    text << MotorAngleLabel;
+    if (!input.motorAngle) {
+        text << Unknown << NotVisible;
+        return;
+    }
+    const long double hundredths = std::round(std::fabs(*input.motorAngle) * 100);
+    if (hundredths == 0) {
+        text << "0.00" << Degrees;
+        return;
+    }
+    text << (*input.motorAngle > 0 ? East : West) << Number(hundredths / 100, 2).text << Degrees;
+}
+
+void buildPolarMount(const PolarMount& mount, TextBuilder text) {
+    text << PolarMountLabel << AxisElevationLabel << Number(mount.axisElevation, 2).text << Degrees
+         << OffsetLabel << Number(mount.declinationOffset, 2).text << Degrees
+         << MeridianElevationLabel << Number(mount.meridianElevation, 2).text << Degrees;
+}
+
 }  // namespace
 
 bool readOffsetAngle(const char* text, long double* degrees) {
@@ -131,4 +161,6 @@ void buildDetailsTexts(const DetailsInput& input, DetailsTexts& texts) {
     TextBuilder(texts.polarisation, sizeof texts.polarisation)
         << PolarisationLabel << input.pointing.polarisationText << Degrees;
     buildRange(input, TextBuilder(texts.range, sizeof texts.range));
+    buildMotorAngle(input, TextBuilder(texts.motorAngle, sizeof texts.motorAngle));
+    buildPolarMount(input.polarMount, TextBuilder(texts.polarMount, sizeof texts.polarMount));
 }

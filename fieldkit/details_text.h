@@ -5,12 +5,14 @@
 // field kit's numbers.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "calc/pointing.h"
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/magnetic_model.h"
+#include "fieldkit/polar_mount.h"
 
 struct DetailsInput {
     std::string satelliteName;  // the row's name cell
@@ -18,11 +20,13 @@ struct DetailsInput {
     std::string siteName;       // the site description's first line
     CalendarDate date;
     bool southernSite = false;
-    PointingResult pointing;        // the row's texts as the table shows them
-    SatelliteFieldNumbers numbers;  // for the row's satellite
-    MagneticField magnetic;         // at the site on the date
-    const char* modelName = "";     // the magnetic model, e.g. WMM2025
-    std::string offsetText;         // the offset box: degrees, or empty
+    PointingResult pointing;                // the row's texts as the table shows them
+    SatelliteFieldNumbers numbers;          // for the row's satellite
+    MagneticField magnetic;                 // at the site on the date
+    const char* modelName = "";             // the magnetic model, e.g. WMM2025
+    std::string offsetText;                 // the offset box: degrees, or empty
+    std::optional<long double> motorAngle;  // none outside the visible arc
+    PolarMount polarMount;                  // at the site
 };
 
 // Room for the longest text: a name and a longitude cell of 127 bytes each.
@@ -38,6 +42,8 @@ struct DetailsTexts {
     char compass[DetailsTextCapacity];       // 罗盘方位角：204.39度（南偏西24.39度）
     char polarisation[DetailsTextCapacity];  // 极化角：-12.80度
     char range[DetailsTextCapacity];         // 距离：37597公里　单程时延：125.4毫秒
+    char motorAngle[DetailsTextCapacity];    // 马达角度：西12.39度
+    char polarMount[DetailsTextCapacity];  // 极轴座：极轴仰角39.92度，偏置角6.27度，天线仰角43.81度
 };
 
 // The offset angle of an offset dish, from the text of the offset box: a

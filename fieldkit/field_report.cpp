@@ -13,6 +13,9 @@ ReportValue number(long double value) {
     return {ReportValue::Kind::Number, "", static_cast<double>(value), false};
 }
 ReportValue truth(bool value) { return {ReportValue::Kind::Truth, "", 0, value}; }
+ReportValue numberOrNothing(const std::optional<long double>& value) {
+    return value ? number(*value) : ReportValue{ReportValue::Kind::Nothing, "", 0, false};
+}
 
 std::string csvValue(const ReportValue& value) {
     switch (value.kind) {
@@ -20,6 +23,8 @@ std::string csvValue(const ReportValue& value) {
             return reportNumberText(value.number);
         case ReportValue::Kind::Truth:
             return value.truth ? "true" : "false";
+        case ReportValue::Kind::Nothing:
+            return "";
         case ReportValue::Kind::Text:
             break;
     }
@@ -48,6 +53,8 @@ FieldReport buildFieldReport(const SatelliteTable& table, const FieldSurvey& sur
     report.site.declination = survey.magnetic.declination;
     report.site.magneticModel = survey.modelName;
     report.site.modelValid = survey.magnetic.withinValidity;
+    report.site.polarMount = polarMountAt(survey.site.latitude);
+    report.site.visibleArc = visibleArcOf(survey.site);
     report.withOffset = offsetAngle.has_value();
     report.withHorizon = survey.horizon.has_value();
     for (int row = 0; row < table.rowCount(); ++row) {
@@ -62,6 +69,7 @@ FieldReport buildFieldReport(const SatelliteTable& table, const FieldSurvey& sur
         if (offsetAngle)
             line.offsetElevation = offsetDishElevation(line.numbers.elevation, *offsetAngle);
         if (survey.horizon) line.clearance = satelliteClearance(*survey.horizon, line.numbers);
+        line.motorAngle = motorAngle(line.longitude, survey.site);
         report.rows.push_back(line);
     }
     return report;
@@ -89,6 +97,7 @@ std::vector<ReportField> satelliteFields(const FieldReportRow& row) {
         fields.push_back({"clearance", number(row.clearance->clearance)});
         fields.push_back({"clear", truth(row.clearance->clear)});
     }
+    fields.push_back({"motor_angle", numberOrNothing(row.motorAngle)});
     return fields;
 }
 

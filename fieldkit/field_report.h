@@ -12,6 +12,7 @@
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/field_survey.h"
 #include "fieldkit/horizon.h"
+#include "fieldkit/polar_mount.h"
 
 struct FieldReportSite {
     std::string name;  // as the site description shows it (地名不详 when none)
@@ -23,6 +24,8 @@ struct FieldReportSite {
     double declination = 0;
     std::string magneticModel;
     bool modelValid = true;
+    PolarMount polarMount;
+    std::optional<VisibleArc> visibleArc;  // none near the poles
 };
 
 struct FieldReportRow {
@@ -35,6 +38,7 @@ struct FieldReportRow {
     SatelliteFieldNumbers numbers;
     std::optional<long double> offsetElevation;  // with an offset dish only
     std::optional<HorizonClearance> clearance;   // with the obstacles only
+    std::optional<long double> motorAngle;       // none outside the visible arc
 };
 
 struct FieldReport {
@@ -50,9 +54,10 @@ struct FieldReport {
 FieldReport buildFieldReport(const SatelliteTable& table, const FieldSurvey& survey,
                              std::optional<double> offsetAngle);
 
-// One value of a report: a text, a number or a truth.
+// One value of a report: a text, a number, a truth or nothing (JSON's
+// null, an empty CSV field).
 struct ReportValue {
-    enum class Kind { Text, Number, Truth };
+    enum class Kind { Text, Number, Truth, Nothing };
     Kind kind = Kind::Text;
     std::string text;  // UTF-8
     double number = 0;
@@ -64,7 +69,8 @@ struct ReportField {
 };
 
 // A satellite's fields in their order: name, longitude_text, longitude, ...,
-// then offset_elevation, then horizon_elevation, clearance and clear.
+// then offset_elevation, then horizon_elevation, clearance and clear, and
+// last motor_angle.
 std::vector<ReportField> satelliteFields(const FieldReportRow& row);
 
 // A number as JSON writes it: the shortest text that reads back as the same

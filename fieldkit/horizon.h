@@ -9,6 +9,10 @@
 
 #include "fieldkit/field_numbers.h"
 
+// The ends of an azimuth's range (360 is north again) and of an elevation's.
+constexpr long double FullTurn = 360;
+constexpr long double Zenith = 90;
+
 // An obstacle measured with a compass (its left and right edges) and an
 // inclinometer (its top): the horizon from azimuth `from` clockwise to `to`,
 // both ends included, rises to `elevation`.
@@ -41,6 +45,10 @@ bool isValidPoint(const HorizonPoint& point);
 
 // Whether the valid `sector` covers `azimuth` (0 <= azimuth < 360).
 bool sectorCovers(const HorizonSector& sector, long double azimuth);
+
+// The valid `sector`'s width clockwise from `from` to `to`: 0 for one
+// azimuth, 360 for the whole circle 0 to 360; 210 to 150 is 300.
+long double sectorWidth(const HorizonSector& sector);
 
 // The horizon at a site: sectors, a profile, both or neither. Its elevation
 // at an azimuth is the highest of every sector covering that azimuth and of
@@ -91,101 +99,3 @@ HorizonClearance clearanceAt(const Horizon& horizon, long double trueAzimuth,
 // With the satellite's true azimuth and elevation. With an empty horizon,
 // `clear` is SatelliteFieldNumbers::visible.
 HorizonClearance satelliteClearance(const Horizon& horizon, const SatelliteFieldNumbers& numbers);
-
-// ---- Horizon files ----
-//
-// A UTF-8 or ASCII text with LF or CRLF line ends and an optional UTF-8 byte
-// order mark: one obstacle `FROM,TO,ELEVATION` or one profile point
-// `AZIMUTH,ELEVATION` per line, in true azimuths. The numbers are separated
-// by a comma or blanks (spaces, tabs) or both: "120,150,12.5", "120 150 12.5",
-// "120, 150, 12.5". `#` starts a comment to the end of its line; blank lines
-// are skipped. The first line with numbers fixes the file's kind: every line
-// after it has as many numbers. A file without numbers is a clear horizon.
-//
-// A number is what readStrictNumber (numtext/strict_number.h) reads:
-//   accepted: "12" "12.5" ".5" "5." "+7" "1.2e1" "-0" (as 0)
-//   refused:  "" "." "abc" "12abc" "1,5" (two numbers) "1e" "e5" "1e1-3" "1E1"
-//             "1e0.5" "12°" "１２" (full-width), and numbers out of range.
-//
-// Refused: a file over HorizonFileLimit bytes, and the first bad line.
-
-constexpr std::size_t HorizonFileLimit = 64 * 1024;
-// The most bytes of a refused number HorizonFileError keeps.
-constexpr std::size_t HorizonQuotedTextLimit = 24;
-
-enum class HorizonFileProblem {
-    None,
-    TooLarge,           // more than HorizonFileLimit bytes; line 0
-    WrongCount,         // a line with other than 2 or 3 numbers
-    PointAmongSectors,  // 2 numbers in a file of obstacles (3 each)
-    SectorAmongPoints,  // 3 numbers in a file of profile points (2 each)
-    NotANumber,
-    OutOfRange,      // an azimuth beyond 0..360 or an elevation beyond 0..90
-    TooManySectors,  // the line of obstacle HorizonSectorCapacity + 1
-    TooManyPoints,   // the line of point HorizonPointCapacity + 1
-};
-
-// Which number of its line a refusal names.
-enum class HorizonField { None, From, To, Azimuth, Elevation };
-
-struct HorizonFileError {
-    HorizonFileProblem problem = HorizonFileProblem::None;
-    std::size_t line = 0;  // 1-based; 0 for the file as a whole
-    HorizonField field = HorizonField::None;
-    // NotANumber, OutOfRange: the number's text as the file has it (any
-    // bytes), cut to HorizonQuotedTextLimit bytes when textCut.
-    std::string text;
-    bool textCut = false;
-    std::size_t count = 0;  // WrongCount: how many numbers the line has
-};
-
-// Reads a horizon file. Returns false with the first problem, leaving
-// `horizon` as it was.
-bool readHorizonFile(const std::string& fileText, Horizon& horizon, HorizonFileError& error);
-
-// The refusal in English for the command line, one line, printable ASCII
-// (other bytes of a quoted text as \xNN):
-//   line 7: azimuth "abc" is not a number
-//   line 4: elevation "95" is not within 0 to 90
-//   line 3: 4 numbers, where an obstacle has 3 and a profile point 2
-//   line 9: a profile point (2 numbers) in a file of obstacles (3 numbers each)
-//   line 70: more than 64 obstacles
-//   the file is larger than 65536 bytes
-std::string horizonFileMessage(const HorizonFileError& error);
-
-// ---- The stored setting ----
-//
-// The sectors as the user typed them, kept as one text value of ASCII
-// bytes (the same in code page 936): `T` (true azimuths) or `M` (compass
-// bearings), then for each sector `;FROM,TO,ELEVATION`, every number with
-// two decimals as NumberToText writes them ("0" for zero).
-//   "T"                                      no sectors
-//   "M;120.00,150.00,12.50;350.00,10.00,0"  two sectors in compass bearings
-// Numbers are kept to two decimals: formatting and reading round each one to
-// the nearest hundredth, so a text read and written again reads the same.
-
-struct HorizonSetting {
-    bool compassBearings = false;  // the sectors are magnetic (compass) bearings
-    std::vector<HorizonSector> sectors;
-};
-
-// "M" and 64 sectors of ";360.00,360.00,90.00", and the NUL.
-constexpr std::size_t HorizonSettingCapacity = 1 + HorizonSectorCapacity * 20 + 1;
-
-// Writes the setting; false (and an empty text) when it holds more than
-// HorizonSectorCapacity sectors or one that is not valid.
-bool formatHorizonSetting(const HorizonSetting& setting, char (&text)[HorizonSettingCapacity]);
-
-// Reads a stored text: the form above without blanks, each number as a
-// horizon file may hold it (any count of decimals), at most
-// HorizonSectorCapacity valid sectors, shorter than HorizonSettingCapacity.
-// Anything else returns false and leaves `setting` as it was.
-bool parseHorizonSetting(const char* text, HorizonSetting& setting);
-
-// A compass bearing as a true azimuth: bearing + declination (degrees, east
-// positive, as the magnetic model gives it), 0 <= a < 360.
-long double trueFromCompass(long double bearing, long double declination);
-
-// The setting's sectors in true azimuths: compass bearings turned by the
-// declination (0 to 360 stays the whole circle), true ones as they are.
-std::vector<HorizonSector> trueSectors(const HorizonSetting& setting, long double declination);

@@ -8,6 +8,7 @@ namespace {
 // Code page 936 texts, each standing alone so that no escape runs into what follows.
 const char SightLabel[] = "\xCA\xD3\xCF\xDF\xA3\xBA";                            // 视线：
 const char Clear[] = "\xCD\xA8\xB3\xA9";                                         // 通畅
+const char NoObstacle[] = "\xCE\xDE\xD5\xDA\xB5\xB2\xCE\xEF";                    // 无遮挡物
 const char Hidden[] = "\xB1\xBB\xD5\xDA\xB5\xB2";                                // 被遮挡
 const char AboveObstacles[] = "\xB8\xDF\xB3\xF6\xD5\xDA\xB5\xB2";                // 高出遮挡
 const char ObstacleHeight[] = "\xD5\xDA\xB5\xB2\xCE\xEF\xB8\xDF";                // 遮挡物高
@@ -19,12 +20,14 @@ const char Degrees[] = "\xB6\xC8";                                              
 }  // namespace
 
 void buildLineOfSightText(const SatelliteFieldNumbers& numbers, const HorizonClearance& clearance,
-                          char (&text)[LineOfSightTextCapacity]) {
+                          bool anyObstacle, char (&text)[LineOfSightTextCapacity]) {
     TextBuilder line(text, sizeof text);
     line << SightLabel;
     char number[NumberTextCapacity];
     if (!numbers.visible) {
         line << Hidden << OpenBracket << BelowHorizon << CloseBracket;
+    } else if (!anyObstacle) {
+        line << NoObstacle;
     } else if (clearance.clear) {
         NumberToText(clearance.clearance, number, 0, 2);
         line << Clear << OpenBracket << AboveObstacles << number << Degrees << CloseBracket;

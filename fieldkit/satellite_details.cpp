@@ -2,6 +2,7 @@
 
 #include "calc/recalculation.h"
 #include "fieldkit/field_survey.h"
+#include "fieldkit/polar_mount.h"
 
 void prepareSatelliteDetails(const SatelliteTable& table, int row, const ReceivingSite& site,
                              const char* siteDescription, const CalendarDate& date,
@@ -23,4 +24,7 @@ void prepareSatelliteDetails(const SatelliteTable& table, int row, const Receivi
     input.magnetic = survey.magnetic;
     input.modelName = survey.modelName;
     details.lineOfSight = satelliteClearance(obstacles, input.numbers);
+    details.anyObstacle = !obstacles.empty();
+    input.motorAngle = motorAngle(rowLongitude(table, row), site);
+    input.polarMount = polarMountAt(site.latitude);
 }

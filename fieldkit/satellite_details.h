@@ -13,8 +13,9 @@ struct SatelliteDetails {
     DetailsInput input;
     SkyLayout sky;
     int selected = -1;  // the satellite's index in sky.satellites
-    // The satellite against the obstacles.
+    // The satellite against the obstacles, and whether the site has any.
     HorizonClearance lineOfSight;
+    bool anyObstacle = false;
 
     SatelliteDetails() = default;
     // Large, and made once for the window that shows it.

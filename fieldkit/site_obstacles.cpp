@@ -1,8 +1,13 @@
 #include "fieldkit/site_obstacles.h"
 
 #include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "calc/pointing.h"
+#include "encoding/text_builder.h"
+#include "fieldkit/compass_bearings.h"
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/magnetic_model.h"
 #include "numtext/strict_number.h"
@@ -20,26 +25,49 @@ bool readBoxNumber(const char* text, long double high, long double& value) {
     return true;
 }
 
+// A number with at most two decimals, without trailing zeros: "210", "202.5".
+void shortNumber(long double value, char (&text)[NumberTextCapacity]) {
+    NumberToText(roundToHundredths(value), text, 0, 2);
+    if (std::strchr(text, '.') == nullptr) return;
+    std::size_t length = std::strlen(text);
+    while (text[length - 1] == '0') text[--length] = '\0';
+    if (text[length - 1] == '.') text[length - 1] = '\0';
+}
+
+// Code page 936 texts, each standing alone so that no escape runs into what follows.
+const char From[] = "\xB4\xD3 ";                                             // "从 "
+const char ClockwiseTo[] = " \xB6\xC8\xCB\xB3\xCA\xB1\xD5\xEB\xB5\xBD ";     // " 度顺时针到 "
+const char WideBy[] = " \xB6\xC8\xB5\xC4\xD5\xDA\xB5\xB2\xCE\xEF\xBF\xED ";  // " 度的遮挡物宽 "
+const char ReallyAdd[] =
+    " \xB6\xC8\xA3\xAC\xC8\xB7\xCA\xB5\xD2\xAA\xD4\xF6\xBC\xD3\xC2\xF0\xA3"
+    "\xBF";                                           // " 度，确实要增加吗？"
+const char SiteLabel[] = "\xB5\xD8\xB5\xE3\xA3\xBA";  // 地点：
+
 }  // namespace
 
-HorizonSetting storedHorizonSetting(const char* text) {
-    HorizonSetting setting;
-    setting.compassBearings = true;
-    parseHorizonSetting(text, setting);
-    return setting;
+long double siteDeclination(const ReceivingSite& site, double decimalYear) {
+    return evaluateMagneticField(wmm2025(), static_cast<double>(site.latitude),
+                                 static_cast<double>(site.longitude), 0, decimalYear)
+        .declination;
 }
 
 Horizon obstacleHorizon(const HorizonSetting& setting, const ReceivingSite& site,
                         double decimalYear) {
-    double declination = 0;
-    if (setting.compassBearings) {
-        declination = evaluateMagneticField(wmm2025(), static_cast<double>(site.latitude),
-                                            static_cast<double>(site.longitude), 0, decimalYear)
-                          .declination;
-    }
+    const long double declination =
+        setting.compassBearings ? siteDeclination(site, decimalYear) : 0;
     Horizon horizon;
     horizon.setSectors(trueSectors(setting, declination));
     return horizon;
+}
+
+Horizon obstaclesAtSite(const char* storedValue, const ReceivingSite& site, double decimalYear) {
+    std::vector<SiteObstacles> sites;
+    if (!parseObstacleSites(storedValue, sites)) return Horizon();
+    for (const SiteObstacles& set : sites) {
+        if (sameObstacleSite(set.site, site))
+            return obstacleHorizon(set.setting, set.site, decimalYear);
+    }
+    return Horizon();
 }
 
 bool hiddenByObstacles(const Horizon& horizon, long double satelliteLongitude,
@@ -64,5 +92,32 @@ ObstacleCells obstacleCells(const HorizonSector& sector) {
     NumberToText(sector.from, cells.from, 0, 2);
     NumberToText(sector.to, cells.to, 0, 2);
     NumberToText(sector.elevation, cells.elevation, 0, 2);
+    NumberToText(sectorWidth(sector), cells.width, 0, 2);
     return cells;
+}
+
+bool isWideObstacle(const HorizonSector& sector) {
+    return roundToHundredths(sectorWidth(sector)) > FullTurn / 2;
+}
+
+void buildWideObstacleQuestion(const HorizonSector& sector,
+                               char (&question)[WideObstacleQuestionCapacity]) {
+    char from[NumberTextCapacity];
+    char to[NumberTextCapacity];
+    char width[NumberTextCapacity];
+    shortNumber(sector.from, from);
+    shortNumber(sector.to, to);
+    shortNumber(sectorWidth(sector), width);
+    TextBuilder(question, sizeof question)
+        << From << from << ClockwiseTo << to << WideBy << width << ReallyAdd;
+}
+
+void buildObstacleSiteLabel(const ReceivingSite& site, char (&label)[ObstacleSiteLabelCapacity]) {
+    char description[SiteDescriptionCapacity];
+    buildSiteDescription(site, description);
+    // The description's three lines on one line.
+    std::string line = description;
+    for (std::size_t end; (end = line.find("\r\n")) != std::string::npos;)
+        line.replace(end, 2, "  ");
+    TextBuilder(label, sizeof label) << SiteLabel << line.c_str();
 }

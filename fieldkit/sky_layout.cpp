@@ -4,8 +4,10 @@
 #include <cmath>
 #include <cstring>
 #include <numeric>
+#include <optional>
 
 #include "calc/recalculation.h"
+#include "fieldkit/polar_mount.h"
 #include "numtext/numtext.h"
 
 namespace {
@@ -32,6 +34,7 @@ const char EastWord[] = "\xC6\xAB\xB6\xAB";                         // 偏东
 const char DegreesWord[] = "\xB6\xC8";                              // 度
 const char OutsideValidity[] =                                      // （超出模型有效期）
     "\xA3\xA8\xB3\xAC\xB3\xF6\xC4\xA3\xD0\xCD\xD3\xD0\xD0\xA7\xC6\xDA\xA3\xA9";
+const char MeridianWord[] = "\xD7\xD3\xCE\xE7\xCF\xDF";  // 子午线
 const char LegendText[] =  // 实心点：地平线以上　空心点：地平线以下　红线：地球同步轨道
     "\xCA\xB5\xD0\xC4\xB5\xE3\xA3\xBA\xB5\xD8\xC6\xBD\xCF\xDF\xD2\xD4\xC9\xCF\xA1\xA1"
     "\xBF\xD5\xD0\xC4\xB5\xE3\xA3\xBA\xB5\xD8\xC6\xBD\xCF\xDF\xD2\xD4\xCF\xC2\xA1\xA1"
@@ -80,15 +83,46 @@ SkyBox labelBox(const SkyPoint& at, double width, SkyAnchor anchor) {
     return {left - 1, at.y - LabelSize, left + width + 1, at.y + 3};
 }
 
-// Places every label where it overlaps no other label and no dot: beside
-// its dot when there is room, else stacked upward (then downward) with a
-// leader line, to the right of the dot first.
-void placeLabels(std::vector<SkySatellite>& marks, const SkyBox& area) {
+// The room a text of the picture takes.
+SkyBox textBox(const SkyText& text) {
+    const double width = estimatedTextWidth(text.text, text.size);
+    const double left = text.anchor == SkyAnchor::Start    ? text.at.x
+                        : text.anchor == SkyAnchor::Middle ? text.at.x - width / 2
+                                                           : text.at.x - width;
+    return {left - 1, text.at.y - text.size, left + width + 1, text.at.y + 3};
+}
+
+// The meridian and the visible arc's ends, named.
+void layoutMeridianAndArcEnds(SkyLayout& layout, const ReceivingSite& site) {
+    const SkyFrame& frame = layout.frame;
+    const double meridian = frame.leftAzimuth + 90;
+    layout.meridianX = skyPosition(frame, meridian, 0).x;
+    layout.meridianLabel = {
+        MeridianWord, {layout.meridianX + 4, frame.sky.top + 13}, SkyAnchor::Start, LabelSize};
+    const std::optional<VisibleArc> arc = visibleArcOf(site);
+    if (!arc) return;
+    for (long double end : {arc->west, arc->east}) {
+        const SkyPoint at =
+            skyPosition(frame, static_cast<double>(computeFieldNumbers(end, site, 0).azimuth), 0);
+        const bool leftHalf = at.x < layout.meridianX;
+        layout.arcEnds.push_back(at);
+        layout.arcEndLabels.push_back({longitudeWords(end),
+                                       {at.x + (leftHalf ? 2 : -2), layout.ground.top + 28},
+                                       leftHalf ? SkyAnchor::Start : SkyAnchor::End,
+                                       LabelSize});
+    }
+}
+
+// Places every label where it overlaps no other label, no dot and none of
+// the `reserved` boxes: beside its dot when there is room, else stacked
+// upward (then downward) with a leader line, to the right of the dot first.
+void placeLabels(std::vector<SkySatellite>& marks, const SkyBox& area,
+                 const std::vector<SkyBox>& reserved) {
     std::vector<std::size_t> order(marks.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return marks[a].dot.x < marks[b].dot.x; });
-    std::vector<SkyBox> taken;
+    std::vector<SkyBox> taken = reserved;
     for (const SkySatellite& mark : marks)
         taken.push_back({mark.dot.x - DotRadius - 1, mark.dot.y - DotRadius - 1,
                          mark.dot.x + DotRadius + 1, mark.dot.y + DotRadius + 1});
@@ -229,7 +263,10 @@ SkyLayout layoutSkyPicture(const ReceivingSite& site, const std::string& dateTex
         mark.dot.x = std::clamp(mark.dot.x, SkyLeft, SkyRight);
         layout.satellites.push_back(mark);
     }
-    placeLabels(layout.satellites, {SkyLeft, SkyTop, SkyRight, layout.ground.bottom});
+    layoutMeridianAndArcEnds(layout, site);
+    std::vector<SkyBox> reserved = {textBox(layout.meridianLabel)};
+    for (const SkyText& label : layout.arcEndLabels) reserved.push_back(textBox(label));
+    placeLabels(layout.satellites, {SkyLeft, SkyTop, SkyRight, layout.ground.bottom}, reserved);
 
     layout.title = {titleText(site, dateText), {SkyLeft, 28}, SkyAnchor::Start, 16};
     layout.note = {

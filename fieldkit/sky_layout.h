@@ -81,6 +81,16 @@ struct SkyLayout {
     std::string sunTrackLabel;
     // The obstacles' outline, closed along the horizon line; empty without any.
     std::vector<SkyPoint> horizon;
+    // The site's meridian (due south, due north at a southern site), where a
+    // polar mount's motor stands at 0: a line at meridianX from the top of
+    // the sky to the horizon, named at its top.
+    double meridianX = 0;
+    SkyText meridianLabel;  // 子午线
+    // The visible arc's ends on the horizon (the points), each named by its
+    // longitude just under the horizon (东经37.84度); none where the whole
+    // arc lies below the horizon.
+    std::vector<SkyPoint> arcEnds;
+    std::vector<SkyText> arcEndLabels;
 };
 
 struct SkySatelliteInput {

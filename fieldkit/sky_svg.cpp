@@ -124,7 +124,9 @@ std::string skyPictureSvg(const SkyLayout& layout, TextToUtf8 toUtf8) {
         svg.line(sky.left, y, sky.right, y, "stroke=\"#b9cbe0\" stroke-width=\"0.7\"");
     svg.line(sky.left, sky.bottom, sky.right, sky.bottom,
              "stroke=\"#6b5a32\" stroke-width=\"1.5\"");
-    for (const SkyText& text : layout.scale) svg.text(text, "fill=\"#4a5a6a\"");
+    // The degree numbers in the title's black: on the white margin and the
+    // light ground they read as well as the picture's other texts.
+    for (const SkyText& text : layout.scale) svg.text(text, "fill=\"#000000\"");
     for (const SkyText& text : layout.compassWords)
         svg.text(text, "fill=\"#000000\" font-weight=\"bold\"");
 
@@ -132,8 +134,15 @@ std::string skyPictureSvg(const SkyLayout& layout, TextToUtf8 toUtf8) {
         svg.polygon(layout.horizon,
                     "fill=\"#8a7550\" fill-opacity=\"0.55\" stroke=\"#5a4a2a\" stroke-width=\"1\"");
 
+    // The meridian, where a motor stands at 0, and the arc's ends named by their longitudes.
+    svg.line(layout.meridianX, sky.top, layout.meridianX, sky.bottom,
+             "stroke=\"#3a5a7a\" stroke-width=\"1\" stroke-dasharray=\"5,4\"");
+    svg.text(layout.meridianLabel, "fill=\"#3a5a7a\"");
     for (const std::vector<SkyPoint>& piece : layout.arc)
         svg.polyline(piece, "fill=\"none\" stroke=\"#d0402f\" stroke-width=\"1.6\"");
+    for (const SkyPoint& end : layout.arcEnds)
+        svg.line(end.x, end.y - 6, end.x, end.y + 6, "stroke=\"#d0402f\" stroke-width=\"2\"");
+    for (const SkyText& label : layout.arcEndLabels) svg.text(label, "fill=\"#8a2a1a\"");
 
     for (const SkySatellite& mark : layout.satellites)
         if (mark.leader)

@@ -349,6 +349,8 @@ SunOutageDay outageDay(const RawOutage& raw, int zoneOffsetMinutes) {
     SunOutageDay d;
     // Day 0 is 2000-01-01, Julian day number 2451545.
     d.date = dateOfJulianDayNumber(static_cast<long>(2451545 + day));
+    d.startDate = dateOfJulianDayNumber(static_cast<long>(2451545 + floorDivide(start, 86400)));
+    d.endDate = dateOfJulianDayNumber(static_cast<long>(2451545 + floorDivide(end, 86400)));
     d.startSecond = static_cast<int>(start - midnight);
     d.peakSecond = static_cast<int>(peak - midnight);
     d.endSecond = static_cast<int>(end - midnight);
@@ -537,4 +539,10 @@ std::string timeOfDayText(int secondOfDay) {
     char text[TimeTextCapacity];
     formatTimeOfDay(secondOfDay, text);
     return text;
+}
+
+std::string dayMark(int secondOfDay) {
+    const long long days = floorDivide(secondOfDay, 86400);
+    if (days == 0) return std::string();
+    return (days > 0 ? "+" : "") + std::to_string(days);
 }

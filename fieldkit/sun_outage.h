@@ -60,9 +60,14 @@ enum class SunOutageStatus {
 
 struct SunOutageDay {
     CalendarDate date;  // the zone's calendar day of the peak
+    // The zone's calendar days of the start and the end: `date` but for an
+    // outage running over midnight.
+    CalendarDate startDate;
+    CalendarDate endDate;
     // Seconds from 00:00 of `date` in the zone. The peak lies in 0..86399;
     // an outage running over midnight has a start below 0 or an end from
-    // 86400 on (formatTimeOfDay shows the clock time all the same).
+    // 86400 on (formatTimeOfDay shows the clock time all the same, and
+    // dayMark the day).
     int startSecond = 0;
     int peakSecond = 0;
     int endSecond = 0;
@@ -138,3 +143,6 @@ void formatTimeOfDay(int secondOfDay, char (&text)[TimeTextCapacity]);
 void formatHourMinute(int secondOfDay, char (&text)[TimeTextCapacity]);
 // formatTimeOfDay as a string.
 std::string timeOfDayText(int secondOfDay);
+// The day of a second counted from 00:00 of a date, against that date:
+// "-1" before it, "+1" after it, "" on it (and "-2", "+2" further away).
+std::string dayMark(int secondOfDay);

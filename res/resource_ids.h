@@ -44,6 +44,8 @@
 #define IDC_DETAILS_NEXT_OUTAGE 2713
 #define IDC_DETAILS_LATER_OUTAGE 2714
 #define IDC_DETAILS_LINE_OF_SIGHT 2715
+#define IDC_DETAILS_MOTOR_ANGLE 2718
+#define IDC_DETAILS_POLAR_MOUNT 2719
 #define IDC_DETAILS_SKY 2720
 
 // Obstacles dialog: the sectors of the horizon that buildings and trees hide
@@ -56,6 +58,7 @@
 #define IDC_OBSTACLE_CHANGE 2806
 #define IDC_OBSTACLE_DELETE 2807
 #define IDC_OBSTACLE_COMPASS 2808
+#define IDC_OBSTACLE_SITE 2809
 
 // Main menu and its commands
 #define IDM_MAIN_MENU 3000
@@ -73,6 +76,7 @@
 #define IDM_LOAD_CURRENT_LIST 3016
 #define IDM_RESTORE_BUILT_IN_LIST 3017
 #define IDM_OBSTACLES 3018
+#define IDM_RESTORE_PREVIOUS_LIST 3019
 #define IDM_ABOUT 3021
 
 // About box, its two link labels and the hand cursor shown over them

@@ -41,6 +41,17 @@ expect(abs(asiasat["magnetic_azimuth"] - 204.34) < 0.01, "magnetic azimuth")
 expect(all("offset_elevation" not in s for s in satellites), "no offset without --offset")
 expect(all(0 <= s["azimuth"] < 360 and 0 <= s["magnetic_azimuth"] < 360 for s in satellites),
        "azimuths within the circle")
+# A motor or polar mount: the site's three numbers, the arc's ends, each satellite's angle.
+expect(list(site["polar_mount"].keys()) == ["axis_elevation", "declination_offset",
+                                            "meridian_elevation"], "polar_mount keys")
+expect(abs(site["polar_mount"]["axis_elevation"] - 39.92) < 1e-9 and
+       abs(site["polar_mount"]["declination_offset"] - 6.2666) < 1e-4 and
+       abs(site["polar_mount"]["meridian_elevation"] - 43.8134) < 1e-4, f"{site['polar_mount']}")
+expect(abs(site["visible_arc"]["west"] - 37.8354) < 1e-4 and
+       abs(site["visible_arc"]["east"] - -164.9154) < 1e-4, f"{site['visible_arc']}")
+expect(abs(asiasat["motor_angle"] - -12.386) < 1e-3, "motor angle west of the meridian")
+expect(all(s["motor_angle"] is not None and list(s.keys())[-1] == "motor_angle"
+           for s in satellites), "every satellite of the list within the arc, its angle last")
 
 arguments = ("--lon", "-70.5", "--lat", "-33.45", "--date", "2027.5", "--offset", "22.6")
 unnamed = json.loads(run(*arguments, "--format", "json"))
@@ -52,7 +63,9 @@ expect(len(rows) == len(unnamed["satellites"]), "one CSV row per satellite")
 for row, satellite in zip(rows, unnamed["satellites"]):
     expect(list(row.keys()) == list(satellite.keys()), "CSV header is the JSON keys")
     for key, value in satellite.items():
-        if isinstance(value, bool):
+        if value is None:
+            expect(row[key] == "", f"{key}: empty in CSV for null")
+        elif isinstance(value, bool):
             expect(row[key] == ("true" if value else "false"), key)
         elif isinstance(value, (int, float)):
             expect(float(row[key]) == value, f"{key}: {row[key]} != {value}")
@@ -60,6 +73,8 @@ for row, satellite in zip(rows, unnamed["satellites"]):
             expect(row[key] == value, key)
     expect(abs(satellite["offset_elevation"] - (satellite["elevation"] - 22.6)) < 1e-9,
            "offset elevation")
+# Santiago sees the arc from 150.05 W to 9.05 E: none of the list's satellites.
+expect(all(s["motor_angle"] is None for s in unnamed["satellites"]), "no angle outside the arc")
 
 with tempfile.TemporaryDirectory() as folder:
     svg = os.path.join(folder, "sky.svg")
@@ -68,6 +83,8 @@ with tempfile.TemporaryDirectory() as folder:
     subprocess.run(["xmllint", "--noout", svg], check=True)
     text = open(svg, encoding="utf-8").read()
     expect("亚洲3号  (AsiaSat-3S)" in text and "磁偏角：偏西7.55度" in text, "SVG texts")
+    expect("子午线" in text and "东经37.84度" in text and "西经164.92度" in text,
+           "the meridian and the arc's ends")
     if shutil.which("rsvg-convert"):
         png = os.path.join(folder, "sky.png")
         subprocess.run(["rsvg-convert", "-o", png, svg], check=True)
@@ -89,7 +106,8 @@ beamwidth = 70 * (299792458 / 12.25e9) / 0.6
 expect(abs(settings["beamwidth_deg"] - beamwidth) < 1e-12, f"beamwidth {settings['beamwidth_deg']}")
 expect(abs(settings["threshold_deg"] - (beamwidth / 2 + 0.25)) < 1e-12, "threshold")
 expect(len(outages["satellites"]) == 39, "every satellite of the list")
-day_keys = ["date", "start", "peak", "end", "duration_s", "min_separation_deg"]
+day_keys = ["date", "start", "peak", "end", "duration_s", "min_separation_deg",
+            "start_date", "end_date"]
 for satellite in outages["satellites"]:
     expect(list(satellite.keys()) == ["name", "longitude", "visible", "outages"],
            "satellite keys")
@@ -97,6 +115,7 @@ for satellite in outages["satellites"]:
     for day in satellite["outages"]:
         expect(list(day.keys()) == day_keys, "outage keys")
         expect(day["date"].startswith("2027-"), "days of the year asked for")
+        expect(day["start_date"] <= day["date"] <= day["end_date"], "the start's and end's days")
         expect(day["start"] <= day["peak"] <= day["end"], "start, peak, end in order")
         expect(0 <= day["min_separation_deg"] < settings["threshold_deg"], "within the threshold")
 asiasat = next(s for s in outages["satellites"] if s["longitude"] == 105.5)
@@ -111,7 +130,7 @@ for row, (satellite, day) in zip(rows, flat):
     expect(list(row.keys()) == ["name", "longitude"] + day_keys, "CSV header")
     expect(row["name"] == satellite["name"] and float(row["longitude"]) == satellite["longitude"],
            "CSV satellite")
-    for key in ("date", "start", "peak", "end"):
+    for key in ("date", "start", "peak", "end", "start_date", "end_date"):
         expect(row[key] == day[key], key)
     expect(int(row["duration_s"]) == day["duration_s"], "duration")
     expect(float(row["min_separation_deg"]) == day["min_separation_deg"], "separation")
@@ -127,8 +146,9 @@ with tempfile.TemporaryDirectory() as folder:
     hidden = json.loads(run(*beijing, "--format", "json"))
     expect(len(hidden["satellites"]) == len(plain["satellites"]), "every satellite")
     for before, after in zip(plain["satellites"], hidden["satellites"]):
-        expect(list(after.keys()) == list(before.keys()) +
-               ["horizon_elevation", "clearance", "clear"], "horizon fields last")
+        expect(list(after.keys()) == list(before.keys())[:-1] +
+               ["horizon_elevation", "clearance", "clear", "motor_angle"],
+               "horizon fields last but the motor angle")
         expect(all(after[key] == before[key] for key in before), "earlier fields unchanged")
         inside = 202.5 <= after["azimuth"] <= 270
         expect(after["horizon_elevation"] == (35.0 if inside else 0.0),

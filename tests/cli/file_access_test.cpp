@@ -8,6 +8,10 @@
 #include "calc/satellite_list_file.h"
 #include "encoding/text_encoding.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 // Files named by UTF-8 paths on every system, as readFileStart takes them.
@@ -65,7 +69,33 @@ TEST(ReadFileStart, FailsForAFileThatCannotBeOpened) {
     EXPECT_FALSE(readFileStart(std::string("a\0b", 3), 100, bytes));
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+// Excel and WPS keep a list they show open for writing; a program may hold
+// one open with the right to delete it.
+TEST(ReadFileStart, ReadsAFileHeldOpenElsewhere) {
+    const std::string path = testing::TempDir() + u8"打开的列表.txt";
+    ASSERT_TRUE(writeFile(path, "57.0,a\r\n"));
+    struct Holder {
+        DWORD access;
+        DWORD sharing;
+    };
+    const Holder holders[] = {
+        {GENERIC_WRITE, FILE_SHARE_READ},
+        {GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE},
+        {GENERIC_READ | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE},
+    };
+    for (const Holder& holder : holders) {
+        HANDLE held = CreateFileW(widePathOf(path).c_str(), holder.access, holder.sharing, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE) << holder.access;
+        std::string bytes;
+        EXPECT_TRUE(readFileStart(path, 100, bytes)) << holder.access;
+        EXPECT_EQ(bytes, "57.0,a\r\n") << holder.access;
+        CloseHandle(held);
+    }
+    removeFile(path);
+}
+#else
 TEST(ReadFileStart, StopsOnADeviceThatNeverEnds) {
     std::string bytes;
     ASSERT_TRUE(readFileStart("/dev/zero", SatelliteListFileLimit, bytes));

@@ -15,7 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "fieldkit/horizon.h"
+#include "fieldkit/compass_bearings.h"
+#include "fieldkit/horizon_file.h"
 #include "tests/fuzz/fuzz_check.h"
 
 namespace {

@@ -73,6 +73,9 @@ void checkRefused(const std::string& file, const SatelliteListFileResult& result
                 "only a file over the limit is too large");
         return;
     }
+    require(result.line >= 1, "a refusal names a line");
+    // The lines of a UTF-16 file are not the bytes' lines.
+    if (file.compare(0, 2, "\xFF\xFE") == 0 || file.compare(0, 2, "\xFE\xFF") == 0) return;
     // The named line, counted from 1 (a byte order mark is part of line 1).
     std::size_t start = 0;
     for (std::size_t line = 1; line < result.line; ++line) {

@@ -102,6 +102,11 @@ TEST_F(DetailsWindowTest, OpensForTheSelectedRowWithEveryTextAndChangesNothing) 
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_POLARISATION), "极化角：-12.80度");
             // sqrt(R^2 + r^2 - 2Rr cos 39.92 cos 10.96) = 37596.6 km, / c = 125.41 ms.
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_RANGE), "距离：37597公里　单程时延：125.4毫秒");
+            // No obstacle is stored for the site: nothing to be higher than.
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_LINE_OF_SIGHT), "视线：无遮挡物");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_MOTOR_ANGLE), "马达角度：西12.39度");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_POLAR_MOUNT),
+                      "极轴座：极轴仰角39.92度，偏置角6.27度，天线仰角43.81度");
             HWND sky = GetDlgItem(dialog, IDC_DETAILS_SKY);
             ASSERT_NE(sky, nullptr);
             EXPECT_EQ(GetWindowLongA(sky, GWL_STYLE) & SS_TYPEMASK, SS_OWNERDRAW);
@@ -144,6 +149,7 @@ TEST_F(DetailsWindowTest, OpensForTheSelectedRowWithEveryTextAndChangesNothing) 
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_COMPASS), "罗盘方位角：-");
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_POLARISATION), "极化角：10.06度");
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_RANGE), "距离：37557公里　单程时延：125.3毫秒");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_MOTOR_ANGLE), "马达角度：东9.65度");
             pressDialogKey(dialog, GetDlgItem(dialog, IDC_DETAILS_OFFSET), VK_RETURN);
         });
     whileModalOpen(
@@ -151,6 +157,8 @@ TEST_F(DetailsWindowTest, OpensForTheSelectedRowWithEveryTextAndChangesNothing) 
         [&](HWND dialog) {
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_SATELLITE), "西方  -60.0度");
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_RANGE), "卫星在地平线以下");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_LINE_OF_SIGHT), "视线：被遮挡（在地平线以下）");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_MOTOR_ANGLE), "马达角度：-（卫星不可见）");
             SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
             pumpDialog(dialog);
         });

@@ -3,8 +3,10 @@
 // the results for Excel, the current and the built-in list; each list
 // change stored in Data.
 
-#include <gtest/gtest.h>
 #include <windows.h>
+// commctrl.h needs windows.h first
+#include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <deque>
@@ -150,7 +152,12 @@ TEST_F(ListFileTest, OpeningAFileAsksWithItsNameAndCountThenReplacesTheTable) {
     EXPECT_EQ(messages[0].caption, "Kestrave");
     EXPECT_EQ(messages[0].type, Question);
 
+    // Held open for writing elsewhere, as Excel and WPS hold a file they show.
+    HANDLE held = CreateFileW(list.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     run(IDM_OPEN_LIST, {list}, {IDYES});
+    CloseHandle(held);
     EXPECT_EQ(rows(), (std::vector<std::string>{u8"115.5,中星6E  (ChinaSat 6E)",
                                                 u8"122.0,亚洲9号  (AsiaSat 9)"}));
     // Recalculated for 北京: AsiaSat 9 stands east of south.
@@ -204,6 +211,20 @@ TEST_F(ListFileTest, SavingWritesTheRowsAsTheFileTheyCameFrom) {
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].text, u8"无法写入“x.txt”");
     EXPECT_EQ(messages[1].type, Warning);
+
+    // A folder of 250 characters, longer than a temporary file's name may
+    // have (MAX_PATH - 14), and a file that is there already and one that is not.
+    const fs::path parent = file("");
+    const std::wstring deep = parent.wstring() + std::wstring(250 - parent.wstring().size(), L'd');
+    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + deep).c_str(), nullptr));
+    for (const wchar_t* name : {L"\\l.txt", L"\\l.txt", L"\\m.txt"}) {
+        const fs::path target = deep + name;
+        run(IDM_SAVE_LIST, {target});
+        EXPECT_EQ(readBytes(target), TwoSatellites) << target;
+        EXPECT_EQ(messages.size(), 2u) << "no warning";
+        DeleteFileW((L"\\\\?\\" + target.wstring()).c_str());
+    }
+    EXPECT_TRUE(RemoveDirectoryW((L"\\\\?\\" + deep).c_str())) << "no temporary file left";
 }
 
 TEST_F(ListFileTest, ExportingWritesTheCliCsvAndTheSheetForTheLastSiteAndToday) {
@@ -280,7 +301,20 @@ TEST_F(ListFileTest, ExportingWritesTheCliCsvAndTheSheetForTheLastSiteAndToday) 
 
 TEST_F(ListFileTest, TheCurrentAndTheBuiltInListsReplaceTheTableAndAreStoredAtClose) {
     const SatelliteListFileResult current = parseCurrentSatelliteList();
+    const std::string currentData = current.list + '\0';
+    const std::string builtInData = storedList(catalogueRecords());
+    main().initMenuPopup(1);
+    EXPECT_FALSE(main().menuCommandEnabled(IDM_RESTORE_PREVIOUS_LIST)) << "no previous list yet";
+    run(IDM_RESTORE_PREVIOUS_LIST, {});
+    EXPECT_TRUE(messages.empty());
+
     run(IDM_LOAD_CURRENT_LIST, {}, {IDYES});
+    // The list it replaced is kept, with Data's bytes.
+    EXPECT_EQ(readStoredValue(HKEY_CURRENT_USER, "PreviousData").bytes, builtInData);
+    EXPECT_EQ(readStoredValue(HKEY_CURRENT_USER, "PreviousData").type, REG_BINARY);
+    EXPECT_EQ(readStoredValue(HKEY_CURRENT_USER, "Data").bytes, currentData);
+    main().initMenuPopup(1);
+    EXPECT_TRUE(main().menuCommandEnabled(IDM_RESTORE_PREVIOUS_LIST));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, u8"用 " + std::string(CurrentSatelliteListDate) +
                                     u8" 的当前卫星列表（" + std::to_string(current.rowCount) +
@@ -289,13 +323,40 @@ TEST_F(ListFileTest, TheCurrentAndTheBuiltInListsReplaceTheTableAndAreStoredAtCl
     EXPECT_EQ(main().rowCount(), current.rowCount);
     EXPECT_EQ(main().cell(0, ColumnName),
               utf8(current.list.substr(current.list.find(',') + 1).c_str()));
+    // Every name shows whole in the first column at its first width: the
+    // width that fits the longest one is no wider.
+    HWND table = main().item(IDC_SATELLITE_TABLE);
+    const LRESULT firstWidth = SendMessageW(table, LVM_GETCOLUMNWIDTH, ColumnName, 0);
+    SendMessageW(table, LVM_SETCOLUMNWIDTH, ColumnName, LVSCW_AUTOSIZE);
+    EXPECT_LE(SendMessageW(table, LVM_GETCOLUMNWIDTH, ColumnName, 0), firstWidth);
+    SendMessageW(table, LVM_SETCOLUMNWIDTH, ColumnName, firstWidth);
 
     run(IDM_RESTORE_BUILT_IN_LIST, {}, {IDNO});
     EXPECT_EQ(messages[1].text, u8"用内置卫星列表（39 颗卫星）替换当前的卫星列表？");
     EXPECT_EQ(main().rowCount(), current.rowCount);
+    EXPECT_EQ(readStoredValue(HKEY_CURRENT_USER, "PreviousData").bytes, builtInData)
+        << "a No keeps nothing";
     run(IDM_RESTORE_BUILT_IN_LIST, {}, {IDYES});
     EXPECT_EQ(main().rowCount(), 39);
     EXPECT_EQ(main().cell(18, ColumnName), u8"亚洲3号  (AsiaSat-3S)");
+    EXPECT_EQ(readStoredValue(HKEY_CURRENT_USER, "PreviousData").bytes, currentData);
+
+    // The previous list swaps with the table, after a question; twice is
+    // where it started.
+    const std::string question = u8"用上一个卫星列表（" + std::to_string(current.rowCount) +
+                                 u8" 颗卫星）替换当前的卫星列表？";
+    run(IDM_RESTORE_PREVIOUS_LIST, {}, {IDNO});
+    EXPECT_EQ(messages.back().text, question);
+    EXPECT_EQ(messages.back().type, Question);
+    EXPECT_EQ(main().rowCount(), 39);
+    run(IDM_RESTORE_PREVIOUS_LIST, {}, {IDYES});
+    EXPECT_EQ(main().rowCount(), current.rowCount);
+    EXPECT_EQ(readStoredValue(HKEY_CURRENT_USER, "Data").bytes, currentData);
+    EXPECT_EQ(readStoredValue(HKEY_CURRENT_USER, "PreviousData").bytes, builtInData);
+    run(IDM_RESTORE_PREVIOUS_LIST, {}, {IDYES});
+    EXPECT_EQ(messages.back().text, u8"用上一个卫星列表（39 颗卫星）替换当前的卫星列表？");
+    EXPECT_EQ(main().rowCount(), 39);
+    EXPECT_EQ(readStoredValue(HKEY_CURRENT_USER, "PreviousData").bytes, currentData);
 
     main().closeWithMessage();
     ASSERT_TRUE(main().ended());

@@ -12,6 +12,7 @@
 
 #include "app/centre_window.h"
 #include "app/control_text.h"
+#include "calc/current_satellite_list.h"
 #include "data/satellite_table.h"
 #include "encoding/text_encoding.h"
 #include "res/resource_ids.h"
@@ -212,7 +213,7 @@ TEST_F(MainWindowTest, MenuHoldsItsThreePopUpsAndTheirCommands) {
         {1, 5, IDM_SATELLITE_DETAILS, "寻星详情(&I)..."},
         {1, 6, IDM_OBSTACLES, "遮挡物(&B)..."},
         {1, 7, 0, ""},
-        {1, 8, IDM_LOAD_CURRENT_LIST, "载入当前卫星列表(&N)"},
+        {1, 8, IDM_LOAD_CURRENT_LIST, "载入当前卫星列表"},  // with the list's date, below
         {1, 9, IDM_RESTORE_BUILT_IN_LIST, "恢复内置卫星列表(&R)"},
         {2, 0, IDM_ABOUT, "关于本程序(&A)..."},
     };
@@ -236,7 +237,11 @@ TEST_F(MainWindowTest, MenuHoldsItsThreePopUpsAndTheirCommands) {
         EXPECT_EQ(static_cast<int>(GetMenuItemID(popup, entry.position)), entry.id);
         wchar_t text[128] = {};
         GetMenuStringW(popup, static_cast<UINT>(entry.position), text, 128, MF_BYPOSITION);
-        EXPECT_EQ(utf8FromWide(text), entry.text);
+        const std::string expected =
+            entry.id == IDM_LOAD_CURRENT_LIST
+                ? u8"载入当前卫星列表（" + std::string(CurrentSatelliteListDate) + u8"）(&N)"
+                : entry.text;
+        EXPECT_EQ(utf8FromWide(text), expected);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "calc/recalculation.h"
 #include "data/satellite_table.h"
 #include "fieldkit/field_numbers.h"
+#include "fieldkit/horizon_setting.h"
 #include "fieldkit/magnetic_model.h"
 #include "numtext/numtext.h"
 #include "res/resource_ids.h"
@@ -57,6 +58,44 @@ bool enabled(HWND dialog, int id) { return IsWindowEnabled(item(dialog, id)) != 
 void click(HWND dialog, int button) {
     SendMessageW(item(dialog, button), BM_CLICK, 0, 0);
     pumpDialog(dialog);
+}
+
+int listRows(HWND dialog) {
+    return static_cast<int>(SendMessageW(item(dialog, IDC_OBSTACLE_LIST), LVM_GETITEMCOUNT, 0, 0));
+}
+
+void selectListRow(HWND dialog, int row) {
+    LVITEMW select = {};
+    select.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    select.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(item(dialog, IDC_OBSTACLE_LIST), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&select));
+    pumpDialog(dialog);
+}
+
+// A bearing of the list turned by the declination rounded to hundredths, as
+// the check box turns it, and shown with two decimals.
+std::string turnedCell(long double bearing, long double declination) {
+    char text[NumberTextCapacity];
+    NumberToText(roundToHundredths(bearingWithinCircle(bearing + roundToHundredths(declination))),
+                 text, 0, 2);
+    return text;
+}
+
+// Presses `button` and answers the question it asks with `answer`; the
+// question's text, or "" when none was asked.
+std::string pressAndAnswer(HWND dialog, int button, int answer) {
+    std::string question;
+    whileModalOpen(
+        dialog, [&] { click(dialog, button); },
+        [&](HWND box) {
+            question = controlText(GetDlgItem(box, 0xFFFF));
+            // No is the default.
+            EXPECT_EQ(GetWindowLongW(GetDlgItem(box, IDNO), GWL_STYLE) & BS_TYPEMASK,
+                      BS_DEFPUSHBUTTON);
+            SendMessageW(GetDlgItem(box, answer), BM_CLICK, 0, 0);
+        });
+    return question;
 }
 
 void typeObstacle(HWND dialog, const char* from, const char* to, const char* elevation) {
@@ -126,6 +165,8 @@ TEST_F(ObstaclesTest, TwoObstaclesInCompassBearingsGreyTheRowsTheyHideAndStay) {
             first.window(), [&] { first.command(IDM_OBSTACLES); },
             [&](HWND dialog) {
                 EXPECT_EQ(controlText(dialog), "遮挡物");
+                EXPECT_EQ(controlText(item(dialog, IDC_OBSTACLE_SITE)),
+                          "地点：北京  经度：东经116.46度  纬度：北纬39.92度");
                 EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_OBSTACLE_COMPASS), BST_CHECKED);
                 EXPECT_FALSE(enabled(dialog, IDC_OBSTACLE_ADD));
                 EXPECT_FALSE(enabled(dialog, IDC_OBSTACLE_CHANGE));
@@ -142,7 +183,40 @@ TEST_F(ObstaclesTest, TwoObstaclesInCompassBearingsGreyTheRowsTheyHideAndStay) {
                     EXPECT_TRUE(enabled(dialog, IDC_OBSTACLE_ADD));
                     click(dialog, IDC_OBSTACLE_ADD);
                 }
-                EXPECT_EQ(SendMessageW(item(dialog, IDC_OBSTACLE_LIST), LVM_GETITEMCOUNT, 0, 0), 2);
+                EXPECT_EQ(listRows(dialog), 2);
+                EXPECT_EQ(cellText(item(dialog, IDC_OBSTACLE_LIST), 0, 3), "40.00");
+
+                // A sector typed right edge first is asked about; No keeps it out.
+                typeObstacle(dialog, "210", "150", "20");
+                EXPECT_EQ(pressAndAnswer(dialog, IDC_OBSTACLE_ADD, IDNO),
+                          "从 210 度顺时针到 150 度的遮挡物宽 300 度，确实要增加吗？");
+                EXPECT_EQ(listRows(dialog), 2);
+                EXPECT_EQ(controlText(item(dialog, IDC_OBSTACLE_FROM)), "210");
+                pressAndAnswer(dialog, IDC_OBSTACLE_ADD, IDYES);
+                ASSERT_EQ(listRows(dialog), 3);
+                EXPECT_EQ(cellText(item(dialog, IDC_OBSTACLE_LIST), 2, 3), "300.00");
+                // Delete on the selected row takes it away.
+                selectListRow(dialog, 2);
+                pressDialogKey(dialog, item(dialog, IDC_OBSTACLE_LIST), VK_DELETE);
+                EXPECT_EQ(listRows(dialog), 2);
+
+                // Unticked, the list shows true azimuths: each obstacle stays
+                // where it is; ticked again, the numbers as typed.
+                const ReceivingSite& site = first.state().model.site;
+                const long double declination =
+                    evaluateMagneticField(wmm2025(), static_cast<double>(site.latitude),
+                                          static_cast<double>(site.longitude), 0, 2026.0)
+                        .declination;
+                HWND list = item(dialog, IDC_OBSTACLE_LIST);
+                click(dialog, IDC_OBSTACLE_COMPASS);
+                EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_OBSTACLE_COMPASS), BST_UNCHECKED);
+                EXPECT_EQ(cellText(list, 0, 0), turnedCell(220, declination));
+                EXPECT_EQ(cellText(list, 1, 1), turnedCell(130, declination));
+                EXPECT_EQ(cellText(list, 1, 2), "25.00");
+                EXPECT_NE(cellText(list, 0, 0), "220.00");
+                click(dialog, IDC_OBSTACLE_COMPASS);
+                EXPECT_EQ(cellText(list, 0, 0), "220.00");
+                EXPECT_EQ(cellText(list, 1, 1), "130.00");
                 click(dialog, IDOK);
             });
 
@@ -156,13 +230,34 @@ TEST_F(ObstaclesTest, TwoObstaclesInCompassBearingsGreyTheRowsTheyHideAndStay) {
         // The marks follow the rows through a sort.
         first.clickColumnHeader(ColumnElevation);
         EXPECT_EQ(greyRows(first), hidden);
+
+        // Beijing's obstacles stay at Beijing: none at a customer's in Urumqi,
+        // whose list starts empty under its own name.
+        first.chooseCity(u8"乌鲁木齐");
+        first.command(IDOK);
+        EXPECT_TRUE(greyRows(first).empty());
+        whileModalOpen(
+            first.window(), [&] { first.command(IDM_OBSTACLES); },
+            [&](HWND dialog) {
+                EXPECT_EQ(controlText(item(dialog, IDC_OBSTACLE_SITE)),
+                          "地点：乌鲁木齐  经度：东经87.62度  纬度：北纬43.79度");
+                EXPECT_EQ(listRows(dialog), 0);
+                typeObstacle(dialog, "100", "110", "80");
+                click(dialog, IDC_OBSTACLE_ADD);
+                click(dialog, IDOK);
+            });
+        first.chooseCity(u8"北京");
+        first.command(IDOK);
+        EXPECT_EQ(greyRows(first), hidden);
         first.closeWithMessage();
         ASSERT_TRUE(first.ended());
     }
     for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
         const StoredValue stored = readStoredValue(root, "Horizon");
         EXPECT_EQ(stored.type, static_cast<DWORD>(REG_SZ));
-        EXPECT_EQ(stored.bytes, storedTextBytes("M;220.00,260.00,30.00;120.00,130.00,25.00"));
+        EXPECT_EQ(stored.bytes, storedTextBytes("S116.46,39.92,4:北京M;220.00,260.00,30.00;"
+                                                "120.00,130.00,25.00"
+                                                "S87.62,43.79,8:乌鲁木齐M;100.00,110.00,80.00"));
     }
 
     HostedMainWindow second;
@@ -180,7 +275,11 @@ TEST_F(ObstaclesTest, TwoObstaclesInCompassBearingsGreyTheRowsTheyHideAndStay) {
 }
 
 TEST_F(ObstaclesTest, ChangeAndDeleteWorkOnTheSelectedRowAndCancelKeepsTheOld) {
+    // A value of the older form: the obstacles of the site saved beside it.
     storeValue(HKEY_CURRENT_USER, "Horizon", REG_SZ, storedTextBytes("T;200.00,280.00,40.00"));
+    storeText(HKEY_CURRENT_USER, "City", "北京");
+    storeText(HKEY_CURRENT_USER, "X", "116.46");
+    storeText(HKEY_CURRENT_USER, "Y", "39.92");
     HostedMainWindow main;
     main.state().seams.today = newYear2026;
     main.command(IDOK);
@@ -228,7 +327,7 @@ TEST_F(ObstaclesTest, ChangeAndDeleteWorkOnTheSelectedRowAndCancelKeepsTheOld) {
     EXPECT_EQ(greyRows(main), before);
     main.closeWithMessage();
     EXPECT_EQ(readStoredValue(HKEY_CURRENT_USER, "Horizon").bytes,
-              storedTextBytes("T;200.00,280.00,40.00"));
+              storedTextBytes("S116.46,39.92,4:北京T;200.00,280.00,40.00"));
 }
 
 TEST_F(ObstaclesTest, AStoredValueThatIsNoSettingIsIgnoredAndKept) {

@@ -282,7 +282,19 @@ std::string describe(const std::vector<StoredValue>& values) {
     return text;
 }
 
-enum class ProgramEnd { SessionEnds, Killed };
+enum class ProgramEnd {
+    SessionEnds,
+    // The session's end announced before the edits, the process not ended then.
+    SessionEndedBeforeTheEdits,
+    // The Restart Manager asks the program to close itself.
+    RestartManagerClosesIt,
+    Killed,
+};
+
+void endSession(HWND window, LPARAM how) {
+    EXPECT_EQ(SendMessageW(window, WM_QUERYENDSESSION, 0, how), TRUE);
+    SendMessageW(window, WM_ENDSESSION, TRUE, how);
+}
 
 // The same edits, then the program closed the usual way: what it leaves
 // behind is what every other end must leave.
@@ -302,15 +314,18 @@ TEST_F(SettingsTest, NothingIsLostWhenTheSessionEndsOrTheProgramIsKilled) {
     records.push_back("100.5,Test satellite");
     ASSERT_EQ(closed[3].bytes, storedList(records)) << "the added satellite is stored";
 
-    for (ProgramEnd end : {ProgramEnd::SessionEnds, ProgramEnd::Killed}) {
+    for (ProgramEnd end : {ProgramEnd::SessionEnds, ProgramEnd::SessionEndedBeforeTheEdits,
+                           ProgramEnd::RestartManagerClosesIt, ProgramEnd::Killed}) {
         removeStoredSettings();
         {
             RunningProgram program;
             ASSERT_NE(program.window(), nullptr);
+            if (end == ProgramEnd::SessionEndedBeforeTheEdits) endSession(program.window(), 0);
             program.editSiteAndList();
-            if (end == ProgramEnd::SessionEnds) {
-                EXPECT_EQ(SendMessageW(program.window(), WM_QUERYENDSESSION, 0, 0), TRUE);
-                SendMessageW(program.window(), WM_ENDSESSION, TRUE, 0);
+            if (end == ProgramEnd::SessionEnds) endSession(program.window(), 0);
+            if (end == ProgramEnd::RestartManagerClosesIt) {
+                endSession(program.window(), ENDSESSION_CLOSEAPP);
+                EXPECT_TRUE(program.waitForExit()) << "the window closed itself";
             }
         }  // ended here, as Windows ends it
         EXPECT_EQ(describe(storedSettings()), describe(closed)) << static_cast<int>(end);

@@ -7,7 +7,10 @@
 #include <iterator>
 #include <string>
 
+#include "calc/result_text.h"
 #include "data/satellite_catalogue.h"
+#include "data/satellite_table.h"
+#include "encoding/text_encoding.h"
 #include "numtext/numtext.h"
 
 namespace {
@@ -89,6 +92,39 @@ TEST(CurrentSatelliteList, ParsesIntoSixtyToEightyRowsEastwardFrom56To180) {
         ++rows;
     }
     EXPECT_EQ(rows, result.rowCount);
+}
+
+// The clipboard's name field holds 36 bytes: a name of 35 at most keeps a
+// blank between it and the longitude. In the table, 宋体 draws a byte 6
+// pixels wide at 96 pixels per inch and the list view keeps 12 of a column's
+// pixels for its padding: the first column at its first width shows the
+// rest's worth of bytes whole.
+TEST(CurrentSatelliteList, EveryNameFitsTheClipboardsFieldAndTheTablesFirstColumn) {
+    const SatelliteListFileResult result = parseCurrentSatelliteList();
+    ASSERT_EQ(result.fault, SatelliteListFault::None) << result.line;
+    const std::size_t clipboardRoom = ResultFieldWidths[ColumnName] - 1;
+    const std::size_t columnRoom =
+        static_cast<std::size_t>(SatelliteColumns[ColumnName].width - 12) / 6;
+    const std::size_t room = std::min(clipboardRoom, columnRoom);
+    for (std::size_t position = 0; result.list[position] != '\0';) {
+        const SatelliteRecordParts parts =
+            splitSatelliteRecord(result.list.data() + position, result.list.size() - position);
+        EXPECT_LE(parts.descriptionLength, room)
+            << utf8FromCp936(std::string(parts.description, parts.descriptionLength));
+        position += parts.recordLength + 1;
+    }
+}
+
+TEST(CurrentSatelliteList, PutsItsDateIntoTheMenuItemBeforeTheAccelerator) {
+    const std::string date = CurrentSatelliteListDate;
+    const std::pair<const char*, std::string> cases[] = {
+        {u8"载入当前卫星列表(&N)", u8"载入当前卫星列表（" + date + u8"）(&N)"},
+        {u8"载入当前卫星列表", u8"载入当前卫星列表（" + date + u8"）"},
+        {u8"列表(&L)(&N)", u8"列表(&L)（" + date + u8"）(&N)"},
+        {"", u8"（" + date + u8"）"},
+    };
+    for (const auto& [item, dated] : cases)
+        EXPECT_EQ(utf8FromCp936(withCurrentListDate(cp936FromUtf8(item))), dated) << item;
 }
 
 }  // namespace

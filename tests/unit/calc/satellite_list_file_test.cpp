@@ -145,6 +145,63 @@ TEST(SatelliteListFile, RefusesTheFirstBadLineWithItsNumberAndWhatIsWrong) {
     }
 }
 
+// UTF-16 code units as file bytes, after the byte order mark, in either order.
+std::string utf16File(const std::u16string& units, bool bigEndian) {
+    std::string file = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t unit : units) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        file += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return file;
+}
+
+TEST(SatelliteListFile, TheEncodingIsReadFromTheMarkOrFromTheRecordsLines) {
+    const std::string gbk = cp936FromUtf8(u8"60.0,国际\r\n");
+    const std::vector<AcceptedCase> cases = {
+        {"a GBK byte in a comment of a UTF-8 file",
+         u8"# \xB5\xDA list\n60.0,国际\n" + std::string("# \xA1\n"),
+         {u8"60.0,国际"}},
+        {"a GBK file whose bytes are also UTF-8 without a Chinese character",
+         cp936FromUtf8(u8"110.5,小\n"),
+         {u8"110.5,小"}},
+        {"GBK with Chinese characters that are no UTF-8", gbk, {u8"60.0,国际"}},
+        {"UTF-8 whose bytes would also be GBK", u8"60.0,国际\n", {u8"60.0,国际"}},
+        {"ASCII alone", "57.0,a\n", {"57.0,a"}},
+        {"UTF-16 little-endian with CRLF",
+         utf16File(u"60.0,国际\r\n# 한\r\n57.0,a\r\n", false),
+         {u8"60.0,国际", "57.0,a"}},
+        {"UTF-16 big-endian", utf16File(u"110.5,小\n57.0,a", true), {u8"110.5,小", "57.0,a"}},
+        {"UTF-16 beyond the 16-bit range in a comment",
+         utf16File(u"# \U0001F600\n57.0,a\n", true),
+         {"57.0,a"}},
+        {"UTF-16 with the mark alone", utf16File(u"", false), {}},
+    };
+    for (const AcceptedCase& c : cases) {
+        const SatelliteListFileResult result = parseSatelliteListFile(c.file);
+        EXPECT_EQ(result.fault, SatelliteListFault::None) << c.what << ": line " << result.line;
+        EXPECT_EQ(result.list, listOf(c.records)) << c.what;
+    }
+
+    const std::u16string loneSurrogate = u"57.0,a\n# \xD800\n60.0,b\xDC00\n";
+    const std::vector<RefusedCase> refused = {
+        {"a UTF-16 line with a lone surrogate", utf16File(loneSurrogate, false),
+         SatelliteListFault::NotUtf16, 3, "", u8"第 3 行：不是有效的 UTF-16 文本"},
+        {"UTF-16 cut inside its last unit", utf16File(u"57.0,a\n60.0,b", true).substr(0, 19),
+         SatelliteListFault::NotUtf16, 2, "", u8"第 2 行：不是有效的 UTF-16 文本"},
+        {"UTF-8 and GBK lines in one file", u8"60.0,中\n" + gbk, SatelliteListFault::NotUtf8, 2, "",
+         u8"第 2 行：不是有效的 UTF-8 文本"},
+        {"the first line that is neither, after a GBK line", gbk + "57.0,a\n62.0,a\xA1\n",
+         SatelliteListFault::NotText, 3, "", u8"第 3 行：既不是 UTF-8 也不是 GBK 文本"},
+    };
+    for (const RefusedCase& c : refused) {
+        const SatelliteListFileResult result = parseSatelliteListFile(c.file);
+        EXPECT_EQ(result.fault, c.fault) << c.what;
+        EXPECT_EQ(result.line, c.line) << c.what;
+        EXPECT_EQ(satelliteListFileMessage(result), cp936FromUtf8(c.message)) << c.what;
+    }
+}
+
 // 349 records of 103 stored bytes ("1,", 100 bytes, the NUL), the two closing
 // NULs, then one record of `lastLength` bytes and its NUL.
 std::string fileOfStoredSize(std::size_t storedSize) {

@@ -12,6 +12,10 @@ namespace {
 
 using ValueType = MemorySettingsBackend::ValueType;
 
+// The store keeps the Horizon text at the capacity its owner gives; any will do.
+constexpr std::size_t HorizonTextCapacity = 1282;
+using HorizonSettingText = StoredText<HorizonTextCapacity>;
+
 TEST(HorizonSettingText, ReadsOnlyTextsThatEndWithinTheField) {
     const std::string whole(HorizonTextCapacity - 1, '1');
     struct Case {

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "data/satellite_catalogue.h"
 #include "encoding/text_encoding.h"
@@ -210,6 +211,30 @@ TEST(SaveSettings, NeverWritesAListTheReaderWouldRefuse) {
     EXPECT_GT(storedListSize(table), StoredListCapacity);
     saveSettings(store, ReceivingSite(), table, ListChanged);
     EXPECT_EQ(store.values["Data"].bytes.size(), 141u * 254 + 2);  // the last readable list stays
+}
+
+TEST(PreviousSatelliteList, KeptWithDatasBytesAndReadLikeData) {
+    TestSatelliteTable table;
+    insertSatelliteColumns(table);
+    fillSatelliteTable(table, DefaultCatalogue, DefaultCatalogueSize);
+    MemorySettingsBackend store;
+    std::vector<char> list;
+    EXPECT_FALSE(loadPreviousSatelliteList(store, list)) << "none kept yet";
+    EXPECT_TRUE(list.empty());
+
+    savePreviousSatelliteList(store, table);
+    saveSettings(store, ReceivingSite(), table, ListChanged);
+    EXPECT_EQ(store.values["PreviousData"].type, ValueType::Binary);
+    EXPECT_EQ(store.values["PreviousData"].bytes, store.values["Data"].bytes);
+    ASSERT_TRUE(loadPreviousSatelliteList(store, list));
+    EXPECT_EQ(std::string(list.begin(), list.end()), defaultCatalogueBytes() + '\0');
+
+    // The reader's limit is Data's: 36,000 bytes read, one more refused.
+    for (std::size_t size : {StoredListCapacity, StoredListCapacity + 1}) {
+        setBinary(store, "PreviousData", std::string(size, '\0'));
+        EXPECT_EQ(loadPreviousSatelliteList(store, list), size == StoredListCapacity) << size;
+        EXPECT_EQ(list.size(), size == StoredListCapacity ? size : 0u);
+    }
 }
 
 }  // namespace

@@ -72,9 +72,15 @@ TEST(DetailsOutage, OneSeasonsText) {
          "日凌：2027-09-30 至 2027-10-02，最长 2027-10-01 09:00–09:01（1分钟）"},
         {seasonOf({2027, 9, 30}, {2027, 10, 2}, {2027, 10, 1}, at(9, 0, 0), at(9, 1, 30)),
          "日凌：2027-09-30 至 2027-10-02，最长 2027-10-01 09:00–09:02（2分钟）"},
-        // Over midnight: the clock times, either side of it.
+        // Over midnight: the clock times, either side of it, with the day
+        // of the one that is not on the longest day.
         {seasonOf({2028, 2, 28}, {2028, 3, 1}, {2028, 2, 29}, -150, 400),
-         "日凌：2028-02-28 至 2028-03-01，最长 2028-02-29 23:58–00:07（9分钟）"},
+         "日凌：2028-02-28 至 2028-03-01，最长 2028-02-29 23:58-1–00:07（9分钟）"},
+        {seasonOf({2026, 2, 17}, {2026, 2, 25}, {2026, 2, 20}, at(23, 44, 18), at(24, 1, 36)),
+         "日凌：2026-02-17 至 2026-02-25，最长 2026-02-20 23:44–00:02+1（17分钟）"},
+        // The minute shown decides the day: 23:59:30 shows as 00:00 of the next.
+        {seasonOf({2026, 2, 17}, {2026, 2, 25}, {2026, 2, 20}, at(23, 50, 0), at(23, 59, 30)),
+         "日凌：2026-02-17 至 2026-02-25，最长 2026-02-20 23:50–00:00+1（10分钟）"},
     };
     for (const Case& c : cases) {
         char text[OutageTextCapacity];

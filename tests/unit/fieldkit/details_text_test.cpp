@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "encoding/text_encoding.h"
@@ -100,6 +101,32 @@ TEST(DetailsTexts, BelowTheHorizonNothingToAimAt) {
     EXPECT_EQ(utf8(texts.declination), "磁偏角：西12.75度（WMM2025）");
     EXPECT_EQ(utf8(texts.compass), "罗盘方位角：-");
     EXPECT_EQ(utf8(texts.range), "卫星在地平线以下");
+}
+
+TEST(DetailsTexts, MotorAngleEastOrWestAndThePolarMount) {
+    const struct {
+        std::optional<long double> angle;
+        const char* text;
+    } cases[] = {
+        {-12.386L, "马达角度：西12.39度"},
+        {9.6549L, "马达角度：东9.65度"},
+        {0.0049L, "马达角度：0.00度"},  // on the meridian: no word
+        {-0.0049L, "马达角度：0.00度"},
+        {0.0051L, "马达角度：东0.01度"},
+        {std::nullopt, "马达角度：-（卫星不可见）"},
+    };
+    BeijingAsiaSat case_;
+    // The published Beijing (39.90 N).
+    case_.input.polarMount = polarMountAt(39.9L);
+    for (const auto& c : cases) {
+        case_.input.motorAngle = c.angle;
+        DetailsTexts texts = case_.build();
+        EXPECT_EQ(utf8(texts.motorAngle), c.text);
+        EXPECT_EQ(utf8(texts.polarMount), "极轴座：极轴仰角39.90度，偏置角6.26度，天线仰角43.84度");
+    }
+    case_.input.polarMount = polarMountAt(-33.45L);
+    EXPECT_EQ(utf8(case_.build().polarMount),
+              "极轴座：极轴仰角33.45度，偏置角5.45度，天线仰角51.10度");
 }
 
 TEST(DetailsTexts, LongestCellsFitWhole) {

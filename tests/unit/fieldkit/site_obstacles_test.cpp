@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "encoding/text_encoding.h"
 #include "fieldkit/line_of_sight_text.h"
@@ -53,17 +55,72 @@ TEST(ObstacleEntry, CellsShowTwoDecimals) {
     EXPECT_STREQ(cells.from, "202.50");
     EXPECT_STREQ(cells.to, "0");
     EXPECT_STREQ(cells.elevation, "35.00");
+    EXPECT_STREQ(cells.width, "157.50");
+}
+
+TEST(ObstacleEntry, AWideSectorIsQuestionedWithItsOwnNumbers) {
+    struct Case {
+        HorizonSector sector;
+        const char* width;
+        const char* question;  // UTF-8; none for a sector taken without one
+    };
+    const Case cases[] = {
+        {{210, 150, 20}, "300.00", u8"从 210 度顺时针到 150 度的遮挡物宽 300 度，确实要增加吗？"},
+        {{150, 210, 20}, "60.00", nullptr},
+        {{10, 190, 5}, "180.00", nullptr},  // half the circle is not more
+        {{10, 190.01L, 5},
+         "180.01",
+         u8"从 10 度顺时针到 190.01 度的遮挡物宽 180.01 度，确实要增加吗？"},
+        {{190.1L, 10, 5}, "179.90", nullptr},  // through north
+        {{350, 10, 5}, "20.00", nullptr},
+        {{10, 350, 5}, "340.00", u8"从 10 度顺时针到 350 度的遮挡物宽 340 度，确实要增加吗？"},
+        {{0, 360, 5}, "360.00", u8"从 0 度顺时针到 360 度的遮挡物宽 360 度，确实要增加吗？"},
+        {{202.5L, 22.25L, 5}, "179.75", nullptr},
+        {{22.25L, 202.5L, 5},
+         "180.25",
+         u8"从 22.25 度顺时针到 202.5 度的遮挡物宽 180.25 度，确实要增加吗？"},
+        {{360, 0, 5}, "0", nullptr},  // north alone
+        {{90, 90, 5}, "0", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.width);
+        EXPECT_STREQ(obstacleCells(c.sector).width, c.width);
+        EXPECT_EQ(isWideObstacle(c.sector), c.question != nullptr);
+        if (c.question == nullptr) continue;
+        char question[WideObstacleQuestionCapacity];
+        buildWideObstacleQuestion(c.sector, question);
+        EXPECT_EQ(utf8FromCp936(question), c.question);
+    }
+}
+
+TEST(SiteObstacles, TheDialogNamesItsSite) {
+    ReceivingSite site = siteAt(116.46L, 39.92L);
+    std::strcpy(site.name, cp936FromUtf8("北京").c_str());
+    char label[ObstacleSiteLabelCapacity];
+    buildObstacleSiteLabel(site, label);
+    EXPECT_EQ(utf8FromCp936(label), u8"地点：北京  经度：东经116.46度  纬度：北纬39.92度");
+    // The longest name and coordinates fit.
+    site = siteAt(-179.99L, -89.99L);
+    std::strcpy(site.name, cp936FromUtf8("长名字的客户家屋顶").c_str());
+    buildObstacleSiteLabel(site, label);
+    EXPECT_EQ(utf8FromCp936(label),
+              u8"地点：长名字的客户家屋顶  经度：西经179.99度  纬度：南纬89.99度");
 }
 
 TEST(SiteObstacles, AStoredTextThatIsNoSettingGivesTheFirstStart) {
-    const char* const unreadable[] = {"", "X;1,2,3", "M;1,2", "M;400,2,3", "T;1,2,3;"};
+    const char* const unreadable[] = {"",          "X;1,2,3",  "M;1,2",
+                                      "M;400,2,3", "T;1,2,3;", "S1,2,0:T;1,2,3;"};
     for (const char* text : unreadable) {
         SCOPED_TRACE(text);
-        const HorizonSetting setting = storedHorizonSetting(text);
+        std::vector<SiteObstacles> sites;
+        parseObstacleSites(text, sites);
+        const HorizonSetting setting = obstaclesForSite(sites, siteAt(1, 2)).setting;
         EXPECT_TRUE(setting.compassBearings);
         EXPECT_TRUE(setting.sectors.empty());
     }
-    const HorizonSetting read = storedHorizonSetting("T;350.00,10.00,20.00");
+    std::vector<SiteObstacles> sites;
+    ASSERT_TRUE(parseObstacleSites("S1.00,2.00,0:T;350.00,10.00,20.00", sites));
+    const HorizonSetting read = obstaclesForSite(sites, siteAt(1, 2)).setting;
     EXPECT_FALSE(read.compassBearings);
     ASSERT_EQ(read.sectors.size(), 1u);
     EXPECT_EQ(read.sectors[0].from, 350);
@@ -104,25 +161,29 @@ TEST(SiteObstacles, HiddenMeansAboveTheHorizonButBelowAnObstacle) {
     }
 }
 
-TEST(LineOfSightText, SaysClearHiddenOrBelowTheHorizon) {
+TEST(LineOfSightText, SaysClearHiddenBelowTheHorizonOrNoObstacle) {
     struct Case {
         bool visible;
         HorizonClearance clearance;
+        bool anyObstacle;
         const char* text;
     };
     const Case cases[] = {
-        {true, {30.15L, 12.3L, true}, u8"视线：通畅（高出遮挡12.30度）"},
-        {true, {35, -20.47L, false}, u8"视线：被遮挡（遮挡物高35.00度）"},
-        {true, {0, 42.45L, true}, u8"视线：通畅（高出遮挡42.45度）"},
-        {false, {0, -5, false}, u8"视线：被遮挡（在地平线以下）"},
-        {false, {20, -25, false}, u8"视线：被遮挡（在地平线以下）"},
+        {true, {30.15L, 12.3L, true}, true, u8"视线：通畅（高出遮挡12.30度）"},
+        {true, {35, -20.47L, false}, true, u8"视线：被遮挡（遮挡物高35.00度）"},
+        {true, {0, 42.45L, true}, true, u8"视线：通畅（高出遮挡42.45度）"},
+        {false, {0, -5, false}, true, u8"视线：被遮挡（在地平线以下）"},
+        {false, {20, -25, false}, true, u8"视线：被遮挡（在地平线以下）"},
+        {true, {0, 43.81L, true}, false, u8"视线：无遮挡物"},
+        // No obstacle does not lift a satellite over the horizon.
+        {false, {0, -5, false}, false, u8"视线：被遮挡（在地平线以下）"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         SatelliteFieldNumbers numbers;
         numbers.visible = c.visible;
         char text[LineOfSightTextCapacity];
-        buildLineOfSightText(numbers, c.clearance, text);
+        buildLineOfSightText(numbers, c.clearance, c.anyObstacle, text);
         EXPECT_EQ(utf8FromCp936(text), c.text);
     }
 }

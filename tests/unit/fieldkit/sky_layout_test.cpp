@@ -28,6 +28,15 @@ std::vector<SkySatelliteInput> satellitesEvery(const ReceivingSite& site, double
     return satellites;
 }
 
+// The room a text takes, as the layout estimates it.
+SkyBox boxOf(const SkyText& text) {
+    const double width = estimatedTextWidth(text.text, text.size);
+    const double left = text.anchor == SkyAnchor::Start ? text.at.x
+                        : text.anchor == SkyAnchor::End ? text.at.x - width
+                                                        : text.at.x - width / 2;
+    return {left, text.at.y - text.size, left + width, text.at.y};
+}
+
 bool overlap(const SkyBox& a, const SkyBox& b) {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
@@ -57,8 +66,35 @@ TEST(SkyLayout, ProjectsTowardTheEquator) {
         for (const SkyPoint& point : piece) top = std::min(top, point.y);
     EXPECT_NEAR(top, skyPosition(layout.frame, 180, 43.82).y, 0.05);
 
+    // The meridian down the middle; the arc's ends on the horizon where the
+    // arc meets it, each named by its longitude toward the middle.
+    EXPECT_DOUBLE_EQ(layout.meridianX, (sky.left + sky.right) / 2);
+    EXPECT_EQ(utf8FromCp936(layout.meridianLabel.text), u8"子午线");
+    ASSERT_EQ(layout.arcEnds.size(), 2u);
+    ASSERT_EQ(layout.arcEndLabels.size(), 2u);
+    EXPECT_EQ(utf8FromCp936(layout.arcEndLabels[0].text), u8"东经37.84度");   // west, right
+    EXPECT_EQ(utf8FromCp936(layout.arcEndLabels[1].text), u8"西经164.92度");  // east, left
+    EXPECT_EQ(layout.arcEndLabels[0].anchor, SkyAnchor::End);
+    EXPECT_EQ(layout.arcEndLabels[1].anchor, SkyAnchor::Start);
+    const std::vector<SkyPoint>& arc = layout.arc.front();
+    EXPECT_NEAR(layout.arcEnds[0].x, arc.front().x, 2);  // within a quarter degree of longitude
+    EXPECT_NEAR(layout.arcEnds[1].x, arc.back().x, 2);
+    for (const SkyPoint& end : layout.arcEnds) EXPECT_DOUBLE_EQ(end.y, sky.bottom);
+    for (const SkyText& label : layout.arcEndLabels) {
+        EXPECT_GT(label.at.y - label.size, layout.ground.top);
+        EXPECT_LT(label.at.y, layout.ground.bottom);
+    }
+
     const ReceivingSite south = siteAt("", -70.5L, -33.45L);
     const SkyLayout southern = layoutSkyPicture(south, "2031.5", 3.2, "WMM2025", false, {});
+    EXPECT_DOUBLE_EQ(southern.meridianX, (sky.left + sky.right) / 2);
+    ASSERT_EQ(southern.arcEndLabels.size(), 2u);
+    EXPECT_EQ(utf8FromCp936(southern.arcEndLabels[0].text), u8"西经150.05度");  // west, left
+    EXPECT_EQ(utf8FromCp936(southern.arcEndLabels[1].text), u8"东经9.05度");
+    EXPECT_LT(southern.arcEnds[0].x, southern.meridianX);
+    // Beyond 81.3 degrees of latitude no arc, no ends.
+    EXPECT_TRUE(
+        layoutSkyPicture(siteAt("", 0, 82), "2031.5", 0, "WMM2025", true, {}).arcEndLabels.empty());
     words.clear();
     for (const SkyText& word : southern.compassWords) words += utf8FromCp936(word.text) + " ";
     EXPECT_EQ(words, u8"西 西北 北 东北 东 ");
@@ -98,6 +134,9 @@ TEST(SkyLayout, LabelsNeverOverlap) {
         EXPECT_GE(mark.labelBox.left, picture.left);
         EXPECT_LE(mark.labelBox.right, picture.right);
         EXPECT_GE(mark.labelBox.top, layout.frame.sky.top);
+        EXPECT_FALSE(overlap(mark.labelBox, boxOf(layout.meridianLabel))) << i;
+        for (const SkyText& end : layout.arcEndLabels)
+            EXPECT_FALSE(overlap(mark.labelBox, boxOf(end))) << i << " on an arc's end";
         for (std::size_t j = 0; j < layout.satellites.size(); ++j) {
             const SkySatellite& other = layout.satellites[j];
             if (j != i) {

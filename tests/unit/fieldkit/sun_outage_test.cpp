@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fieldkit/field_numbers.h"
@@ -383,6 +384,56 @@ TEST(SunOutage, OutagesOverMidnight) {
     char text[TimeTextCapacity];
     formatTimeOfDay(result.days[0].startSecond, text);
     EXPECT_EQ(std::string(text).substr(0, 3), "23:");
+}
+
+// 哈尔滨 (126.64, 45.76) and 国际18号 at 180.0 degrees, a 0.6 m dish in the
+// C band: in UTC its outages run over midnight. Each day keeps the peak's
+// date; the start and end have theirs, and the marks say which.
+TEST(SunOutage, TheDaysOfAnOutageOverMidnight) {
+    struct Case {
+        int zoneOffsetMinutes;
+        CalendarDate date;
+        CalendarDate startDate;
+        const char* start;  // with its day mark
+        CalendarDate endDate;
+        const char* end;
+    };
+    const Case cases[] = {
+        {0, {2026, 2, 19}, {2026, 2, 19}, "23:48:08", {2026, 2, 19}, "23:58:00"},
+        {0, {2026, 2, 20}, {2026, 2, 20}, "23:44:18", {2026, 2, 21}, "00:01:36+1"},
+        {0, {2026, 3, 1}, {2026, 3, 1}, "23:33:08", {2026, 3, 2}, "00:09:53+1"},
+        // The same outage in Beijing time lies within one morning.
+        {BeijingZoneMinutes, {2026, 2, 21}, {2026, 2, 21}, "07:44:18", {2026, 2, 21}, "08:01:36"},
+        // Ten minutes east of UTC the peak is past midnight, the start before it.
+        {10, {2026, 2, 21}, {2026, 2, 20}, "23:54:18-1", {2026, 2, 21}, "00:11:36"},
+    };
+    SunOutageRequest request;
+    request.satelliteLongitude = 180;
+    request.frequencyHz = CBandHz;
+    for (const Case& c : cases) {
+        request.zoneOffsetMinutes = c.zoneOffsetMinutes;
+        const SunOutageYear year = predictSunOutages(siteAt(126.64L, 45.76L), 2026, request);
+        const std::string date = dateText(c.date);
+        SCOPED_TRACE(date + " at " + std::to_string(c.zoneOffsetMinutes));
+        const SunOutageDay* found = nullptr;
+        for (const SunOutageDay& day : year.days) {
+            if (dateText(day.date) == date) found = &day;
+        }
+        ASSERT_NE(found, nullptr);
+        EXPECT_EQ(dateText(found->startDate), dateText(c.startDate));
+        EXPECT_EQ(dateText(found->endDate), dateText(c.endDate));
+        EXPECT_EQ(timeOfDayText(found->startSecond) + dayMark(found->startSecond), c.start);
+        EXPECT_EQ(timeOfDayText(found->endSecond) + dayMark(found->endSecond), c.end);
+        EXPECT_EQ(dayMark(found->peakSecond), "") << "the peak is on the day's date";
+    }
+}
+
+TEST(SunOutage, DayMarks) {
+    const std::pair<int, const char*> cases[] = {
+        {0, ""},        {86399, ""},    {86400, "+1"},  {-1, "-1"},
+        {-86400, "-1"}, {-86401, "-2"}, {172800, "+2"},
+    };
+    for (const auto& [second, mark] : cases) EXPECT_EQ(dayMark(second), mark) << second;
 }
 
 SunOutageDay dayAt(CalendarDate date, long double peakJulianDay, int duration) {
