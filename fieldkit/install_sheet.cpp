@@ -53,6 +53,20 @@ std::string outageSeasonText(const ReceivingSite& site, long double heightMetres
            u8"分钟";
 }
 
+// A details window's text, in UTF-8.
+std::string motorAngleText(const std::optional<long double>& angle) {
+    if (!angle) return "-";
+    char text[DetailsTextCapacity];
+    formMotorAngleText(angle, text, sizeof text);
+    return utf8FromCp936(text);
+}
+
+std::string polarMountText(const PolarMount& mount) {
+    char text[DetailsTextCapacity];
+    formPolarMountText(mount, text, sizeof text);
+    return utf8FromCp936(text);
+}
+
 std::string lineOfSightText(const FieldReportRow& row, bool& hidden) {
     hidden = true;
     if (!row.numbers.visible) return u8"在地平线以下";
@@ -91,6 +105,7 @@ InstallSheet buildInstallSheet(const SatelliteTable& table, const FieldSurvey& s
     sheet.site = report.site;
     sheet.coordinates = coordinatesText(report.site.longitude, report.site.latitude);
     sheet.declination = declinationText(report.site);
+    sheet.polarMount = polarMountText(report.site.polarMount);
     sheet.dishAndBand = twoDecimals(request.dishMetres) + u8"米天线，" + request.bandText;
     sheet.withOffset = report.withOffset;
     if (request.offsetAngle) sheet.offsetAngle = twoDecimals(*request.offsetAngle) + u8"度";
@@ -99,6 +114,7 @@ InstallSheet buildInstallSheet(const SatelliteTable& table, const FieldSurvey& s
         InstallSheetRow row;
         row.report = line;
         row.lineOfSight = lineOfSightText(line, row.hidden);
+        row.motorAngle = motorAngleText(line.motorAngle);
         row.outageSeason =
             outageSeasonText(survey.site, survey.heightMetres, line.longitude, request);
         sheet.rows.push_back(std::move(row));

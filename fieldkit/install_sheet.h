@@ -42,12 +42,14 @@ struct InstallSheetRow {
     std::string lineOfSight;   // 通畅 / 被遮挡 / 在地平线以下
     bool hidden = false;       // below the horizon or behind an obstacle
     std::string outageSeason;  // 2027-03-01 至 03-09，最长13分钟; 无; -
+    std::string motorAngle;    // 东12.34度, 西12.34度, 0.00度; - outside the visible arc
 };
 
 struct InstallSheet {
     FieldReportSite site;
     std::string coordinates;  // 东经116.41度，北纬39.91度
     std::string declination;  // 西7.60度（WMM2025，2026-12-09）
+    std::string polarMount;   // 极轴仰角39.92度，偏置角6.27度，天线仰角43.81度
     std::string dishAndBand;  // 0.6米天线，Ku波段 12.25GHz
     std::string offsetAngle;  // 偏馈角 20度, or empty
     bool withOffset = false;

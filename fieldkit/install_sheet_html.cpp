@@ -115,6 +115,7 @@ std::string siteFacts(const InstallSheet& sheet) {
     facts += fact(u8"高度", twoDecimals(site.heightMetres) + u8"米");
     facts += fact(u8"日期", site.date);
     facts += fact(u8"磁偏角", sheet.declination);
+    facts += fact(u8"极轴座", sheet.polarMount);
     if (sheet.withOffset) facts += fact(u8"偏馈角", sheet.offsetAngle);
     facts += fact(u8"日凌按", sheet.dishAndBand);
     return facts + "</dl>\n";
@@ -134,7 +135,9 @@ std::string satelliteTable(const InstallSheet& sheet) {
         u8"<div class=\"scroll\"><table>\n<thead><tr><th>卫星名称</th><th>经度</th>"
         u8"<th>仰角</th><th>方位角</th><th>真方位角</th><th>罗盘方位角</th>";
     if (sheet.withOffset) table += u8"<th>偏馈仰角</th>";
-    table += u8"<th>极化角</th><th>视线</th><th>下次日凌</th></tr></thead>\n<tbody>\n";
+    table +=
+        u8"<th>极化角</th><th>马达角度</th><th>视线</th><th>下次日凌</th></tr></thead>\n"
+        u8"<tbody>\n";
     for (const InstallSheetRow& row : sheet.rows) {
         const FieldReportRow& report = row.report;
         table += row.hidden ? "<tr class=\"hidden\">" : "<tr>";
@@ -145,8 +148,8 @@ std::string satelliteTable(const InstallSheet& sheet) {
         if (sheet.withOffset)
             table +=
                 cell(report.offsetElevation ? twoDecimals(*report.offsetElevation) : "-", true);
-        table += cell(report.polarisationText, true) + cell(row.lineOfSight) +
-                 cell(row.outageSeason) + "</tr>\n";
+        table += cell(report.polarisationText, true) + cell(row.motorAngle, true) +
+                 cell(row.lineOfSight) + cell(row.outageSeason) + "</tr>\n";
     }
     return table + "</tbody>\n</table></div>\n";
 }

@@ -68,6 +68,9 @@ TEST(InstallSheet, SaysForEachRowWhetherTheSatelliteCanBeSeen) {
             EXPECT_EQ(sheet.rows[row].lineOfSight, c.words[row]) << row;
             EXPECT_EQ(sheet.rows[row].hidden, c.hidden[row]) << row;
         }
+        // West of the meridian by the details window's angle; none below the horizon.
+        EXPECT_EQ(sheet.rows[0].motorAngle, u8"西12.39度");
+        EXPECT_EQ(sheet.rows[2].motorAngle, "-");
     }
 }
 
@@ -98,6 +101,8 @@ TEST(InstallSheetHtml, HoldsTheSiteEveryRowAndNothingFetchedOrRun) {
         EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
         EXPECT_NE(page.find("<meta charset=\"utf-8\">"), std::string::npos);
         EXPECT_NE(page.find(u8"东经116.46度，北纬39.92度"), std::string::npos);
+        EXPECT_NE(page.find(u8"<dt>极轴座</dt><dd>极轴仰角39.92度，偏置角6.27度，天线仰角43.81度"),
+                  std::string::npos);
         EXPECT_NE(page.find(u8"亚洲7号 &lt;A&amp;B&gt;"), std::string::npos) << "escaped";
         EXPECT_NE(page.find("<tr class=\"hidden\"><td>" + std::string(u8"大西洋")),
                   std::string::npos);
