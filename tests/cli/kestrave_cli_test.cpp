@@ -552,6 +552,27 @@ TEST(KestraveCli, SunOutageTablePrintsEveryDayOfThePrediction) {
     }
 }
 
+// 国际18号 seen from 哈尔滨 in UTC: the outage of 2026-02-20 ends after midnight.
+TEST(KestraveCli, AnOutageOverMidnightKeepsItsDayAndNamesTheEndsDay) {
+    const std::vector<std::string> harbin = {
+        "--city", u8"哈尔滨", "--current-list", "--sun-outage", "2026", "--band", "c", "--utc"};
+    std::vector<std::string> csvArguments = harbin;
+    csvArguments.insert(csvArguments.end(), {"--format", "csv"});
+    const ProgramRun table = runProgram(harbin);
+    const ProgramRun csv = runProgram(csvArguments);
+    ASSERT_EQ(table.status, 0) << table.err;
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_NE(table.out.find("  2026-02-20  23:44:18    23:52:57  00:01:36+1    17.3\n"),
+              std::string::npos);
+    EXPECT_EQ(csv.out.find("name,longitude,date,start,peak,end,duration_s,min_separation_deg,"
+                           "start_date,end_date\n"),
+              0u);
+    EXPECT_NE(csv.out.find(u8"国际18号  (Intelsat 18),180.0,2026-02-20,23:44:18,23:52:57,00:01:36,"
+                           "1038,"),
+              std::string::npos);
+    EXPECT_NE(csv.out.find(",2026-02-20,2026-02-21\n"), std::string::npos);
+}
+
 TEST(KestraveCli, SunOutageRefusals) {
     const RefusedRun cases[] = {
         {{"--sun-outage", "2027", "--band", "ku", "--frequency", "12"},

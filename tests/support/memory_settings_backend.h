@@ -24,3 +24,10 @@ public:
 
     std::map<std::string, Value> values;
 };
+
+// A store holding one text value of these bytes, or none for "absent".
+inline MemorySettingsBackend storeWithText(const char* name, const std::string& bytes) {
+    MemorySettingsBackend store;
+    if (bytes != "absent") store.values[name] = {MemorySettingsBackend::ValueType::Text, bytes};
+    return store;
+}

@@ -57,8 +57,7 @@ TEST(BandSetting, ReadsOnlyATextTheCallerTakes) {
     };
     for (const StoredCase& c : cases) {
         SCOPED_TRACE(c.stored);
-        MemorySettingsBackend store;
-        if (c.stored != "absent") store.values["Band"] = {ValueType::Text, c.stored};
+        MemorySettingsBackend store = storeWithText("Band", c.stored);
         BandSetting band = {"K", "x"};
         loadBand(store, band, isCapitalised);
         EXPECT_STREQ(band.text, c.read);

@@ -13,8 +13,6 @@
 
 namespace {
 
-using ValueType = MemorySettingsBackend::ValueType;
-
 struct StoredBand {
     std::string stored;  // bytes of the value; "absent" for none
     const char* read;
@@ -139,8 +137,7 @@ TEST(DetailsOutage, TheStoredBandIsOneOfTheWordsElseKu) {
     };
     for (const StoredBand& c : cases) {
         SCOPED_TRACE(c.stored);
-        MemorySettingsBackend store;
-        if (c.stored != "absent") store.values["Band"] = {ValueType::Text, c.stored};
+        MemorySettingsBackend store = storeWithText("Band", c.stored);
         BandSetting band;
         loadBandSetting(store, band);
         EXPECT_STREQ(band.text, c.read);
