@@ -37,6 +37,7 @@ void showTexts(HWND dialog, const DetailsInput& input) {
         {IDC_DETAILS_COMPASS, texts.compass},
         {IDC_DETAILS_POLARISATION, texts.polarisation},
         {IDC_DETAILS_RANGE, texts.range},
+        {IDC_DETAILS_SUN_AIM, texts.sunAim},
         {IDC_DETAILS_MOTOR_ANGLE, texts.motorAngle},
         {IDC_DETAILS_POLAR_MOUNT, texts.polarMount},
     };

@@ -19,6 +19,7 @@ const COLORREF DotColour = RGB(32, 64, 160);
 const COLORREF MarkColour = RGB(208, 40, 40);
 const COLORREF TextColour = RGB(0, 0, 0);
 const COLORREF SunColour = RGB(255, 150, 0);
+const COLORREF SunEdgeColour = RGB(150, 70, 0);
 const COLORREF ObstacleColour = RGB(170, 150, 112);
 const COLORREF ObstacleEdgeColour = RGB(90, 74, 42);
 const COLORREF MeridianColour = RGB(58, 90, 122);
@@ -180,6 +181,31 @@ void drawObstacles(HDC dc, const Mapping& map, const std::vector<SkyPoint>& outl
     DeleteObject(brush);
 }
 
+// Today's sun track as a line, and on it the moments of aiming by the sun:
+// a filled sun where it stands in the satellite's direction, a ring where
+// it stands opposite, each with its time above it.
+void drawSunAim(HDC dc, const Mapping& map, const SkyLayout& layout, int markRadius) {
+    {
+        SelectedPen pen(dc, 1, SunColour);
+        for (const std::vector<SkyPoint>& piece : layout.sunAimTrack) {
+            std::vector<POINT> points;
+            for (const SkyPoint& point : piece) points.push_back(map(point));
+            if (points.size() > 1) Polyline(dc, points.data(), static_cast<int>(points.size()));
+        }
+    }
+    for (const SkySunAimMark& mark : layout.sunAimMarks) {
+        const POINT at = map(mark.at);
+        {
+            SelectedPen pen(dc, 2, SunEdgeColour);
+            circle(dc, at, markRadius / 2 + 1, SunColour, mark.kind == SunAimKind::Toward);
+        }
+        const SIZE size = textSize(dc, mark.time.text);
+        SetTextColor(dc, SunEdgeColour);
+        drawText(dc, mark.time.text, at.x - size.cx / 2, at.y - markRadius / 2 - 2 - size.cy);
+        SetTextColor(dc, TextColour);
+    }
+}
+
 // The meridian, dotted and named at its top, where a motor stands at 0; the
 // visible arc's ends marked on the horizon and named by their longitudes
 // just under it, each toward the middle of the picture.
@@ -272,6 +298,7 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
     drawSunTrack(dc, map, layout.sunTrack, sunSpacing, dotRadius);
     if (!layout.sunTrack.empty())
         drawSunTrackLegend(dc, panorama, layout.sunTrackLabel, sunSpacing, dotRadius);
+    drawSunAim(dc, map, layout, markRadius);
     {
         // Above the horizon a filled dot, below it a hollow one.
         SelectedPen pen(dc, 1, DotColour);

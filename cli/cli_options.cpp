@@ -14,6 +14,7 @@
 #include "fieldkit/field_limits.h"
 #include "fieldkit/install_sheet.h"
 #include "fieldkit/magnetic_model.h"
+#include "fieldkit/sun_aim.h"
 #include "numtext/numtext.h"
 #include "numtext/strict_number.h"
 
@@ -155,6 +156,7 @@ constexpr OptionRow OptionRows[] = {
     {"--band", &CliOptions::band},
     {"--frequency", &CliOptions::frequency},
     {"--utc", &CliOptions::utc},
+    {"--sun-aim", &CliOptions::sunAim},
     {"--cities", &CliOptions::cities},
     {"--help", &CliOptions::help},
 };
@@ -254,7 +256,7 @@ bool onlyWithSunOutage(const CliOptions& options, std::string& error) {
     const std::pair<bool, const char*> given[] = {{options.dish.has_value(), "--dish"},
                                                   {options.band.has_value(), "--band"},
                                                   {options.frequency.has_value(), "--frequency"},
-                                                  {options.utc, "--utc"}};
+                                                  {options.utc && !options.sunAim, "--utc"}};
     for (const auto& option : given) {
         if (!option.first) continue;
         error = std::string(option.second) + " needs --sun-outage YEAR";
@@ -313,5 +315,24 @@ bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& su
         return false;
     }
     sun.utc = options.utc;
+    return true;
+}
+
+bool sunAimOptionsFromOptions(const CliOptions& options, const std::string& today,
+                              SunAimOptions& aim, std::string& error) {
+    if (!options.sunAim) return true;
+    if (options.sunOutageYear) {
+        error = "give either --sun-outage or --sun-aim, not both";
+        return false;
+    }
+    const std::string given = options.date ? *options.date : today;
+    if (!parseCalendarDate(given, aim.date) || aim.date.year < FirstSunAimYear ||
+        aim.date.year > LastSunAimYear) {
+        error = quotedValue("--date", given) +
+                "--sun-aim needs a day YYYY-MM-DD from 2000-01-01 to 2100-12-31";
+        return false;
+    }
+    aim.wanted = true;
+    aim.utc = options.utc;
     return true;
 }

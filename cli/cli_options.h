@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "data/receiving_site.h"
+#include "fieldkit/calendar_date.h"
 #include "fieldkit/sun_outage.h"
 
 enum class OutputEncoding { Utf8, Gbk };
@@ -38,6 +39,8 @@ struct CliOptions {
     std::optional<std::string> frequency;      // --frequency
     bool utc = false;                          // --utc
     std::optional<std::string> horizonFile;    // --horizon
+
+    bool sunAim = false;  // --sun-aim
 };
 
 // Reads `arguments` (without the program name) as readArguments does
@@ -84,8 +87,22 @@ struct SunOutageOptions {
 // --sun-outage YEAR (a whole year from 2000 to 2100), --dish from 0.1 to 30
 // metres (default 0.6), --band c, ku or ka (4, 12.25 or 20.2 GHz; default
 // ku) or --frequency from 1 to 50 GHz, and --utc. --band with --frequency,
-// or any of the others without --sun-outage, is refused; --sheet takes the
-// dish and the band or frequency too. Returns false with
+// or any of the others without --sun-outage, is refused (--utc serves
+// --sun-aim too); --sheet takes the dish and the band or frequency too.
+// Returns false with
 // a one-line message naming the option (and its text) otherwise.
 bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& sun,
                                  std::string& error);
+
+// What --sun-aim asks for.
+struct SunAimOptions {
+    bool wanted = false;  // --sun-aim was given
+    CalendarDate date;    // --date, or `today`
+    bool utc = false;
+};
+
+// --sun-aim with --date YYYY-MM-DD from 2000 to 2100 (default: `today`,
+// YYYY-MM-DD) and --utc. A decimal year or a date outside those years, or
+// --sun-aim with --sun-outage, is refused with a one-line message.
+bool sunAimOptionsFromOptions(const CliOptions& options, const std::string& today,
+                              SunAimOptions& aim, std::string& error);

@@ -11,6 +11,7 @@
 #include "cli/field_report_json.h"
 #include "cli/file_access.h"
 #include "cli/horizon_option.h"
+#include "cli/sun_aim_output.h"
 #include "cli/sun_outage_output.h"
 #include "data/change_flags.h"
 #include "data/gazetteer.h"
@@ -176,25 +177,16 @@ int writeTable(const CliOptions& options, const MemorySatelliteTable& table,
     return ExitDone;
 }
 
-// --sun-outage: every outage of the year instead of the pointing table.
-int writeSunOutages(const CliOptions& options, const SunOutageOptions& sun,
-                    const FieldReport& report, const char* description, std::string& out,
-                    std::string& err) {
-    SunOutageReport outages;
-    std::string error;
-    if (!buildSunOutageReport(report, sun, outages, error)) return fail(err, error, ExitBadInput);
-    if (options.format == OutputFormat::Json) {
-        out += sunOutageJson(outages);
-        return ExitDone;
-    }
+// A report of the sun's (JSON, or CSV or a table in the encoding asked for),
+// written by `write` with the line end the encoding takes.
+template <class Write>
+int writeSunReport(const CliOptions& options, const char* description, Write write,
+                   std::string& out, std::string& err) {
     const bool gbk = options.encoding == OutputEncoding::Gbk;
-    const char* lineEnd = gbk ? "\r\n" : "\n";
     std::string descriptionUtf8;
     if (!cp936ToUtf8(description, descriptionUtf8))
         return fail(err, "the site's name cannot be converted to UTF-8", ExitOutputFailed);
-    const std::string utf8 = options.format == OutputFormat::Csv
-                                 ? sunOutageCsv(outages, lineEnd)
-                                 : sunOutageTable(outages, descriptionUtf8, lineEnd);
+    const std::string utf8 = write(descriptionUtf8, gbk ? "\r\n" : "\n");
     if (!gbk) {
         out += utf8;
         return ExitDone;
@@ -222,6 +214,35 @@ bool writeSheet(const CliOptions& options, const SunOutageOptions& sun, const Fi
     return false;
 }
 
+// --sun-outage: every outage of the year instead of the pointing table.
+int writeSunOutages(const CliOptions& options, const SunOutageOptions& sun,
+                    const FieldReport& report, const char* description, std::string& out,
+                    std::string& err) {
+    SunOutageReport outages;
+    std::string error;
+    if (!buildSunOutageReport(report, sun, outages, error)) return fail(err, error, ExitBadInput);
+    auto write = [&](const std::string& descriptionUtf8, const char* lineEnd) {
+        if (options.format == OutputFormat::Json) return sunOutageJson(outages);
+        if (options.format == OutputFormat::Csv) return sunOutageCsv(outages, lineEnd);
+        return sunOutageTable(outages, descriptionUtf8, lineEnd);
+    };
+    return writeSunReport(options, description, write, out, err);
+}
+
+// --sun-aim: the day's moments instead of the pointing table.
+int writeSunAim(const CliOptions& options, const SunAimOptions& aim, const FieldReport& report,
+                const char* description, std::string& out, std::string& err) {
+    SunAimReport moments;
+    std::string error;
+    if (!buildSunAimReport(report, aim, moments, error)) return fail(err, error, ExitBadInput);
+    auto write = [&](const std::string& descriptionUtf8, const char* lineEnd) {
+        if (options.format == OutputFormat::Json) return sunAimJson(moments);
+        if (options.format == OutputFormat::Csv) return sunAimCsv(moments, lineEnd);
+        return sunAimTable(moments, descriptionUtf8, lineEnd);
+    };
+    return writeSunReport(options, description, write, out, err);
+}
+
 }  // namespace
 
 int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, std::string& err) {
@@ -241,9 +262,13 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
     FieldOptions field;
     MemorySatelliteTable table;
     SunOutageOptions sun;
+    SunAimOptions aim;
+    const std::string today = dateText(localToday());
     if (!siteFromOptions(options, site, error) ||
-        !fieldOptionsFromOptions(options, dateText(localToday()), field, error) ||
-        !sunOutageOptionsFromOptions(options, sun, error) || !loadSatellites(options, table, error))
+        !fieldOptionsFromOptions(options, today, field, error) ||
+        !sunOutageOptionsFromOptions(options, sun, error) ||
+        !sunAimOptionsFromOptions(options, today, aim, error) ||
+        !loadSatellites(options, table, error))
         return fail(err, error, ExitBadInput);
     Horizon horizon;
     if (options.horizonFile && !loadHorizonOption(*options.horizonFile, horizon, error))
@@ -268,6 +293,9 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
     if (sun.wanted)
         return writeSunOutages(options, sun, buildFieldReport(table, survey, field.offset),
                                description, out, err);
+    if (aim.wanted)
+        return writeSunAim(options, aim, buildFieldReport(table, survey, field.offset), description,
+                           out, err);
     if (options.format != OutputFormat::Table)
         return writeFieldReport(options, buildFieldReport(table, survey, field.offset), out, err);
     return writeTable(options, table, description, out, err);

@@ -51,13 +51,6 @@ std::string seasonsText(const std::vector<SunOutageDay>& days) {
     return text;
 }
 
-// 时间：北京时间（UTC+08:00）, or 时间：UTC+00:00.
-std::string zoneLine(int zoneOffsetMinutes) {
-    if (zoneOffsetMinutes == BeijingZoneMinutes)
-        return u8"时间：北京时间（" + zoneText(zoneOffsetMinutes) + u8"）";
-    return u8"时间：" + zoneText(zoneOffsetMinutes);
-}
-
 }  // namespace
 
 bool buildSunOutageReport(const FieldReport& report, const SunOutageOptions& sun,
@@ -102,6 +95,22 @@ std::string zoneText(int zoneOffsetMinutes) {
     text[7] = static_cast<char>('0' + minutes % 60 / 10);
     text[8] = static_cast<char>('0' + minutes % 10);
     return text;
+}
+
+std::string zoneLine(int zoneOffsetMinutes) {
+    if (zoneOffsetMinutes == BeijingZoneMinutes)
+        return u8"时间：北京时间（" + zoneText(zoneOffsetMinutes) + u8"）";
+    return u8"时间：" + zoneText(zoneOffsetMinutes);
+}
+
+std::string descriptionLines(const std::string& siteDescription, const char* lineEnd) {
+    // The description's own lines end in "\r\n".
+    std::string lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = siteDescription.find("\r\n", start)) != std::string::npos;
+         start = end + 2)
+        lines += siteDescription.substr(start, end - start) + lineEnd;
+    return lines + siteDescription.substr(start) + lineEnd;
 }
 
 std::string sunOutageJson(const SunOutageReport& report) {
@@ -161,13 +170,7 @@ std::string sunOutageCsv(const SunOutageReport& report, const char* lineEnd) {
 
 std::string sunOutageTable(const SunOutageReport& report, const std::string& siteDescription,
                            const char* lineEnd) {
-    std::string table;
-    // The description's own lines end in "\r\n".
-    std::size_t start = 0;
-    for (std::size_t end; (end = siteDescription.find("\r\n", start)) != std::string::npos;
-         start = end + 2)
-        table += siteDescription.substr(start, end - start) + lineEnd;
-    table += siteDescription.substr(start) + lineEnd;
+    std::string table = descriptionLines(siteDescription, lineEnd);
     table += lineEnd;
     table += u8"日凌 " + std::to_string(report.year) + u8"年  天线口径" +
              reportNumberText(static_cast<double>(report.dishMetres)) + u8"米  频率" +

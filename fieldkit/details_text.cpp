@@ -4,6 +4,7 @@
 
 #include "encoding/text_builder.h"
 #include "fieldkit/field_limits.h"
+#include "fieldkit/sun_outage.h"
 #include "numtext/numtext.h"
 #include "numtext/strict_number.h"
 
@@ -36,7 +37,21 @@ const char East[] = "\xB6\xAB";                                                 
 const char Degrees[] = "\xB6\xC8";                                                 // 度
 const char OpenBracket[] = "\xA3\xA8";                                             // （
 const char CloseBracket[] = "\xA3\xA9";                                            // ）
-const char WideSpace[] = "\xA1\xA1";  // the ideographic space
+const char WideSpace[] = "\xA1\xA1";                                    // the ideographic space
+const char SunAimLabel[] = "\xB6\xD4\xC8\xD5\xD1\xB0\xD0\xC7\xA3\xBA";  // 对日寻星：
+const char Today[] = "\xBD\xF1\xCC\xEC";                                // 今天
+const char SunTowardSatellite[] =  // 太阳在卫星方向（影子背向卫星）
+    "\xCC\xAB\xD1\xF4\xD4\xDA\xCE\xC0\xD0\xC7\xB7\xBD\xCF\xF2"
+    "\xA3\xA8\xD3\xB0\xD7\xD3\xB1\xB3\xCF\xF2\xCE\xC0\xD0\xC7\xA3\xA9";
+const char SunAwayFromSatellite[] =  // 太阳在卫星反方向（影子指向卫星）
+    "\xCC\xAB\xD1\xF4\xD4\xDA\xCE\xC0\xD0\xC7\xB7\xB4\xB7\xBD\xCF\xF2"
+    "\xA3\xA8\xD3\xB0\xD7\xD3\xD6\xB8\xCF\xF2\xCE\xC0\xD0\xC7\xA3\xA9";
+const char NoSunAim[] =  // 无（太阳不经过此方向）
+    "\xCE\xDE\xA3\xA8\xCC\xAB\xD1\xF4\xB2\xBB\xBE\xAD\xB9\xFD\xB4\xCB\xB7\xBD\xCF\xF2"
+    "\xA3\xA9";
+const char NoSunAimBelowHorizon[] =  // 无（卫星在地平线下）
+    "\xCE\xDE\xA3\xA8\xCE\xC0\xD0\xC7\xD4\xDA\xB5\xD8\xC6\xBD\xCF\xDF\xCF\xC2\xA3\xA9";
+const char WideComma[] = "\xA3\xAC";  // ，
 const char Unknown[] = "-";
 const char TwoBlanks[] = "  ";
 const char LineBreak[] = "\r\n";
@@ -104,6 +119,35 @@ void buildRange(const DetailsInput& input, TextBuilder text) {
     }
     text << RangeLabel << Number(input.numbers.rangeKm, 0).text << Kilometres << WideSpace
          << DelayLabel << Number(input.numbers.delayMs, 1).text << Milliseconds;
+}
+
+// Today's moments at the minute, each with where the sun stands and where
+// the shadows point.
+void buildSunAim(const DetailsInput& input, TextBuilder text) {
+    text << SunAimLabel;
+    switch (input.sunAim.status) {
+        case SunAimStatus::InvalidInput:
+            text << Unknown;
+            return;
+        case SunAimStatus::NotVisible:
+            text << NoSunAimBelowHorizon;
+            return;
+        case SunAimStatus::Found:
+            break;
+    }
+    text << Today;
+    if (input.sunAim.moments.empty()) {
+        text << NoSunAim;
+        return;
+    }
+    bool first = true;
+    for (const SunAimMoment& moment : input.sunAim.moments) {
+        char time[TimeTextCapacity];
+        formatHourMinute(moment.second, time);
+        text << (first ? " " : WideComma) << time << " "
+             << (moment.kind == SunAimKind::Toward ? SunTowardSatellite : SunAwayFromSatellite);
+        first = false;
+    }
 }
 
 void buildMotorAngle(const DetailsInput& input, TextBuilder text) {
@@ -174,6 +218,7 @@ void buildDetailsTexts(const DetailsInput& input, DetailsTexts& texts) {
     TextBuilder(texts.polarisation, sizeof texts.polarisation)
         << PolarisationLabel << input.pointing.polarisationText << Degrees;
     buildRange(input, TextBuilder(texts.range, sizeof texts.range));
+    buildSunAim(input, TextBuilder(texts.sunAim, sizeof texts.sunAim));
     buildMotorAngle(input, TextBuilder(texts.motorAngle, sizeof texts.motorAngle));
     buildPolarMount(input.polarMount, TextBuilder(texts.polarMount, sizeof texts.polarMount));
 }

@@ -13,6 +13,7 @@
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/magnetic_model.h"
 #include "fieldkit/polar_mount.h"
+#include "fieldkit/sun_aim.h"
 
 struct DetailsInput {
     std::string satelliteName;  // the row's name cell
@@ -27,6 +28,7 @@ struct DetailsInput {
     std::string offsetText;                 // the offset box: degrees, or empty
     std::optional<long double> motorAngle;  // none outside the visible arc
     PolarMount polarMount;                  // at the site
+    SunAimResult sunAim;                    // today's moments of aiming by the sun, Beijing time
 };
 
 // Room for the longest text: a name and a longitude cell of 127 bytes each.
@@ -42,7 +44,9 @@ struct DetailsTexts {
     char compass[DetailsTextCapacity];       // 罗盘方位角：204.39度（南偏西24.39度）
     char polarisation[DetailsTextCapacity];  // 极化角：-12.80度
     char range[DetailsTextCapacity];         // 距离：37597公里　单程时延：125.4毫秒
-    char motorAngle[DetailsTextCapacity];    // 马达角度：西12.39度
+    // 对日寻星：今天 12:43 太阳在卫星方向（影子背向卫星），16:05 太阳在卫星反方向（影子指向卫星）
+    char sunAim[DetailsTextCapacity];
+    char motorAngle[DetailsTextCapacity];  // 马达角度：西12.39度
     char polarMount[DetailsTextCapacity];  // 极轴座：极轴仰角39.92度，偏置角6.27度，天线仰角43.81度
 };
 

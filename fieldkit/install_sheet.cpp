@@ -9,6 +9,7 @@
 #include "fieldkit/horizon.h"
 #include "fieldkit/results_export.h"
 #include "fieldkit/sky_svg.h"
+#include "fieldkit/sun_aim.h"
 #include "numtext/numtext.h"
 
 namespace {
@@ -67,6 +68,21 @@ std::string polarMountText(const PolarMount& mount) {
     return utf8FromCp936(text);
 }
 
+// The day's moments of aiming by the sun, to the minute: 背向 when the
+// shadows point away from the satellite, 指向 when they point at it.
+std::string sunAimText(const SunAimResult& result) {
+    if (result.status != SunAimStatus::Found) return "-";
+    if (result.moments.empty()) return u8"无";
+    std::string text;
+    for (const SunAimMoment& moment : result.moments) {
+        char time[TimeTextCapacity];
+        formatHourMinute(moment.second, time);
+        if (!text.empty()) text += u8"；";
+        text += time + std::string(moment.kind == SunAimKind::Toward ? u8" 背向" : u8" 指向");
+    }
+    return text;
+}
+
 std::string lineOfSightText(const FieldReportRow& row, bool& hidden) {
     hidden = true;
     if (!row.numbers.visible) return u8"在地平线以下";
@@ -110,11 +126,14 @@ InstallSheet buildInstallSheet(const SatelliteTable& table, const FieldSurvey& s
     sheet.withOffset = report.withOffset;
     if (request.offsetAngle) sheet.offsetAngle = twoDecimals(*request.offsetAngle) + u8"度";
     sheet.listDate = CurrentSatelliteListDate;
+    SunAimDay sunAimDay(survey.site, request.date, BeijingZoneMinutes);
     for (const FieldReportRow& line : report.rows) {
         InstallSheetRow row;
         row.report = line;
         row.lineOfSight = lineOfSightText(line, row.hidden);
         row.motorAngle = motorAngleText(line.motorAngle);
+        row.sunAim = line.numbers.visible ? sunAimText(sunAimDay.forSatellite(line.longitude))
+                                          : std::string("-");
         row.outageSeason =
             outageSeasonText(survey.site, survey.heightMetres, line.longitude, request);
         sheet.rows.push_back(std::move(row));

@@ -43,6 +43,7 @@ struct InstallSheetRow {
     bool hidden = false;       // below the horizon or behind an obstacle
     std::string outageSeason;  // 2027-03-01 至 03-09，最长13分钟; 无; -
     std::string motorAngle;    // 东12.34度, 西12.34度, 0.00度; - outside the visible arc
+    std::string sunAim;        // the day's moments: 10:57 背向；16:05 指向; 无; -
 };
 
 struct InstallSheet {

@@ -125,7 +125,7 @@ const char HowToAim[] =
     u8R"(<ol>
 <li>用铅垂线或水平尺把立杆调到竖直：立杆不直，方位和仰角都会偏。</li>
 <li>按表中的仰角（偏馈天线按偏馈仰角）设好天线的仰角刻度。</li>
-<li>转到罗盘方位角（罗盘远离铁器、空调和钢屋顶），或按真方位角用地图上的参照物对准。</li>
+<li>转到罗盘方位角（罗盘远离铁器、空调和钢屋顶），或在对日寻星的时刻看竖直立杆的影子：“背向”时天线朝影子的反方向，“指向”时朝影子的方向。</li>
 <li>看接收机的信号强度和质量，左右、上下慢慢微调到最大。</li>
 <li>拧紧全部螺栓，再看一次信号；极化角按表中数值转动馈源。</li>
 </ol>)";
@@ -136,7 +136,8 @@ std::string satelliteTable(const InstallSheet& sheet) {
         u8"<th>仰角</th><th>方位角</th><th>真方位角</th><th>罗盘方位角</th>";
     if (sheet.withOffset) table += u8"<th>偏馈仰角</th>";
     table +=
-        u8"<th>极化角</th><th>马达角度</th><th>视线</th><th>下次日凌</th></tr></thead>\n"
+        u8"<th>极化角</th><th>马达角度</th><th>视线</th><th>下次日凌</th><th>对日寻星</th></tr></"
+        u8"thead>\n"
         u8"<tbody>\n";
     for (const InstallSheetRow& row : sheet.rows) {
         const FieldReportRow& report = row.report;
@@ -149,7 +150,7 @@ std::string satelliteTable(const InstallSheet& sheet) {
             table +=
                 cell(report.offsetElevation ? twoDecimals(*report.offsetElevation) : "-", true);
         table += cell(report.polarisationText, true) + cell(row.motorAngle, true) +
-                 cell(row.lineOfSight) + cell(row.outageSeason) + "</tr>\n";
+                 cell(row.lineOfSight) + cell(row.outageSeason) + cell(row.sunAim) + "</tr>\n";
     }
     return table + "</tbody>\n</table></div>\n";
 }

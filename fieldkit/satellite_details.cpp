@@ -3,6 +3,7 @@
 #include "calc/recalculation.h"
 #include "fieldkit/field_survey.h"
 #include "fieldkit/polar_mount.h"
+#include "fieldkit/sun_outage.h"
 
 void prepareSatelliteDetails(const SatelliteTable& table, int row, const ReceivingSite& site,
                              const char* siteDescription, const CalendarDate& date,
@@ -24,6 +25,8 @@ void prepareSatelliteDetails(const SatelliteTable& table, int row, const Receivi
     input.magnetic = survey.magnetic;
     input.modelName = survey.modelName;
     details.lineOfSight = satelliteClearance(obstacles, input.numbers);
+    input.sunAim = sunAimMoments(site, rowLongitude(table, row), date, BeijingZoneMinutes);
+    addSunAim(details.sky, site, date, BeijingZoneMinutes, input.sunAim.moments);
     details.anyObstacle = !obstacles.empty();
     input.motorAngle = motorAngle(rowLongitude(table, row), site);
     input.polarMount = polarMountAt(site.latitude);

@@ -300,3 +300,23 @@ std::vector<std::vector<SkyPoint>> sunTrackPieces(const SkyFrame& frame,
     }
     return pieces;
 }
+
+void addSunAim(SkyLayout& layout, const ReceivingSite& site, const CalendarDate& date,
+               int zoneOffsetMinutes, const std::vector<SunAimMoment>& moments) {
+    constexpr int TrackStepMinutes = 5;
+    constexpr double TimeSize = 11;
+    layout.sunAimTrack =
+        sunTrackPieces(layout.frame, sunTrack(site, 0, date, zoneOffsetMinutes, TrackStepMinutes));
+    layout.sunAimMarks.clear();
+    for (const SunAimMoment& moment : moments) {
+        const SkyPoint at = skyPosition(layout.frame, static_cast<double>(moment.sunAzimuth),
+                                        static_cast<double>(moment.sunElevation));
+        if (!(at.x >= layout.frame.sky.left && at.x <= layout.frame.sky.right)) continue;
+        char time[TimeTextCapacity];
+        formatHourMinute(moment.second, time);
+        layout.sunAimMarks.push_back(
+            {at,
+             {time, {at.x, at.y - TimeSize / 2 - 2}, SkyAnchor::Middle, TimeSize},
+             moment.kind});
+    }
+}

@@ -11,6 +11,7 @@
 #include "data/receiving_site.h"
 #include "data/satellite_table.h"
 #include "fieldkit/field_numbers.h"
+#include "fieldkit/sun_aim.h"
 #include "fieldkit/sun_outage.h"
 
 struct SkyPoint {
@@ -61,6 +62,14 @@ struct SkySatellite {
     SkyPoint leaderEnd;   // from the dot to here
 };
 
+// A moment of aiming by the sun on today's track: where the sun stands then
+// and its time (HH:MM) above it.
+struct SkySunAimMark {
+    SkyPoint at;
+    SkyText time;
+    SunAimKind kind = SunAimKind::Toward;
+};
+
 struct SkyLayout {
     double width = 0;
     double height = 0;
@@ -81,6 +90,10 @@ struct SkyLayout {
     std::string sunTrackLabel;
     // The obstacles' outline, closed along the horizon line; empty without any.
     std::vector<SkyPoint> horizon;
+    // Today's sun track, drawn as a line, and the moments of aiming by the
+    // sun on it; empty unless asked for (addSunAim).
+    std::vector<std::vector<SkyPoint>> sunAimTrack;
+    std::vector<SkySunAimMark> sunAimMarks;
     // The site's meridian (due south, due north at a southern site), where a
     // polar mount's motor stands at 0: a line at meridianX from the top of
     // the sky to the horizon, named at its top.
@@ -119,3 +132,8 @@ double estimatedTextWidth(const std::string& text, double size);
 // within the panorama of `frame`, as pieces of consecutive points.
 std::vector<std::vector<SkyPoint>> sunTrackPieces(const SkyFrame& frame,
                                                   const std::vector<SunTrackPoint>& track);
+
+// Adds the sun's track on `date` (in the zone) seen from `site` and the
+// `moments` on it that lie within the panorama.
+void addSunAim(SkyLayout& layout, const ReceivingSite& site, const CalendarDate& date,
+               int zoneOffsetMinutes, const std::vector<SunAimMoment>& moments);

@@ -144,6 +144,18 @@ std::string skyPictureSvg(const SkyLayout& layout, TextToUtf8 toUtf8) {
         svg.line(end.x, end.y - 6, end.x, end.y + 6, "stroke=\"#d0402f\" stroke-width=\"2\"");
     for (const SkyText& label : layout.arcEndLabels) svg.text(label, "fill=\"#8a2a1a\"");
 
+    // Today's sun and the moments of aiming by it: a sun for "toward", a ring
+    // for "away".
+    for (const std::vector<SkyPoint>& piece : layout.sunAimTrack)
+        svg.polyline(piece, "fill=\"none\" stroke=\"#e08a00\" stroke-width=\"1.2\"");
+    for (const SkySunAimMark& mark : layout.sunAimMarks) {
+        svg.circle(mark.at, 4,
+                   mark.kind == SunAimKind::Toward
+                       ? "fill=\"#ff9600\" stroke=\"#964600\" stroke-width=\"1\""
+                       : "fill=\"#ffffff\" stroke=\"#964600\" stroke-width=\"1.5\"");
+        svg.text(mark.time, "fill=\"#964600\"");
+    }
+
     for (const SkySatellite& mark : layout.satellites)
         if (mark.leader)
             svg.line(mark.dot.x, mark.dot.y, mark.leaderEnd.x, mark.leaderEnd.y,

@@ -7,6 +7,8 @@
 #include "calc/trig.h"
 #include "fieldkit/field_limits.h"
 #include "fieldkit/field_numbers.h"
+#include "fieldkit/noded_sun.h"
+#include "fieldkit/root_finding.h"
 #include "fieldkit/solar_position.h"
 #include "numtext/decimal_power.h"
 
@@ -36,86 +38,6 @@ long double halfCircle(long double angle) {
     return a;
 }
 
-// The sun's apparent place for the search, summed from the series at 12:00
-// TT of every other day and interpolated between the four nearest nodes
-// (Lagrange): within 0.01", while the series is summed a few times a season
-// instead of at every step of the search. Days count from J2000JulianDay;
-// the nodes asked for are kept, those outside the range are summed anew.
-class NodedSun {
-public:
-    NodedSun(long double firstDay, long double lastDay)
-        : firstNode_(static_cast<long>(std::floor(firstDay / NodeSpacingDays)) - 1),
-          nodes_(static_cast<std::size_t>(std::floor(lastDay / NodeSpacingDays) -
-                                          std::floor(firstDay / NodeSpacingDays) + 4)) {}
-
-    // The sun's geocentric Earth-fixed position `t` days (UT) from J2000.
-    Vector3 earthFixed(long double t) {
-        long double equationOfEquinoxes = 0;
-        const Vector3 v = equatorial(t, equationOfEquinoxes);
-        const long double siderealTime = meanSiderealTime(J2000JulianDay + t) + equationOfEquinoxes;
-        return earthFixedFromEquatorial(v, siderealTime);
-    }
-
-    // Degrees.
-    long double declination(long double t) {
-        long double unused = 0;
-        const Vector3 v = equatorial(t, unused);
-        return std::atan2(v.z, std::hypot(v.x, v.y)) / RadiansPerDegree;
-    }
-
-private:
-    static constexpr long double NodeSpacingDays = 2;
-
-    struct Node {
-        Vector3 position;
-        long double equationOfEquinoxes = 0;
-        bool ready = false;
-    };
-
-    Vector3 equatorial(long double t, long double& equationOfEquinoxes) {
-        const long double u =
-            (terrestrialTime(J2000JulianDay + t) - J2000JulianDay) / NodeSpacingDays;
-        const long double k = std::floor(u);
-        const long double s = u - k;
-        const long double weights[4] = {
-            -s * (s - 1) * (s - 2) / 6,
-            (s + 1) * (s - 1) * (s - 2) / 2,
-            -(s + 1) * s * (s - 2) / 2,
-            (s + 1) * s * (s - 1) / 6,
-        };
-        Vector3 v;
-        equationOfEquinoxes = 0;
-        for (int i = 0; i < 4; ++i) {
-            const Node& n = node(static_cast<long>(k) - 1 + i);
-            v.x += weights[i] * n.position.x;
-            v.y += weights[i] * n.position.y;
-            v.z += weights[i] * n.position.z;
-            equationOfEquinoxes += weights[i] * n.equationOfEquinoxes;
-        }
-        return v;
-    }
-
-    const Node& node(long k) {
-        const long index = k - firstNode_;
-        Node* n = &spare_;
-        if (index >= 0 && index < static_cast<long>(nodes_.size()))
-            n = &nodes_[static_cast<std::size_t>(index)];
-        else
-            spare_.ready = false;
-        if (!n->ready) {
-            const ApparentSun sun = apparentSun(J2000JulianDay + k * NodeSpacingDays);
-            n->position = sunEquatorial(sun);
-            n->equationOfEquinoxes = sun.equationOfEquinoxes;
-            n->ready = true;
-        }
-        return *n;
-    }
-
-    long firstNode_;
-    std::vector<Node> nodes_;
-    Node spare_;
-};
-
 // Days from J2000JulianDay (UT) of 00:00 UT of a date.
 long double daysFromJ2000(const CalendarDate& date) { return julianDay(date, 0) - J2000JulianDay; }
 
@@ -143,101 +65,6 @@ OutageGeometry outageGeometry(const ReceivingSite& site, const SunOutageRequest&
 
 long double separationAt(NodedSun& sun, const OutageGeometry& g, long double t) {
     return separationDegrees(minus(sun.earthFixed(t), g.site), g.toSatellite);
-}
-
-// A root of f between a and b where f(a) and f(b) differ in sign, by the
-// Illinois variant of the false position, to within `tolerance`.
-template <class F>
-long double findRoot(F f, long double a, long double fa, long double b, long double fb,
-                     long double tolerance) {
-    for (int i = 0; i < 100 && std::fabs(b - a) > tolerance; ++i) {
-        const long double c = b - fb * (b - a) / (fb - fa);
-        const long double fc = f(c);
-        if (fc == 0) return c;
-        if ((fc < 0) != (fb < 0)) {
-            a = b;
-            fa = fb;
-        } else {
-            fa /= 2;
-        }
-        b = c;
-        fb = fc;
-    }
-    return b;
-}
-
-// The least value of f on [a, b] by Brent's method (golden section with
-// parabolic steps), to within `tolerance`; its place goes to `at`.
-template <class F>
-long double findMinimum(F f, long double a, long double b, long double tolerance, long double& at) {
-    const long double golden = 0.38196601125010515180L;  // (3 - sqrt 5) / 2
-    long double x = a + golden * (b - a);
-    long double w = x;
-    long double v = x;
-    long double fx = f(x);
-    long double fw = fx;
-    long double fv = fx;
-    long double d = 0;
-    long double e = 0;
-    for (int i = 0; i < 200; ++i) {
-        const long double middle = (a + b) / 2;
-        if (std::fabs(x - middle) <= 2 * tolerance - (b - a) / 2) break;
-        bool parabolic = false;
-        if (std::fabs(e) > tolerance) {
-            const long double r = (x - w) * (fx - fv);
-            long double q = (x - v) * (fx - fw);
-            long double p = (x - v) * q - (x - w) * r;
-            q = 2 * (q - r);
-            if (q > 0)
-                p = -p;
-            else
-                q = -q;
-            const long double previous = e;
-            e = d;
-            if (std::fabs(p) < std::fabs(q * previous / 2) && p > q * (a - x) && p < q * (b - x)) {
-                d = p / q;
-                const long double u = x + d;
-                if (u - a < 2 * tolerance || b - u < 2 * tolerance)
-                    d = x < middle ? tolerance : -tolerance;
-                parabolic = true;
-            }
-        }
-        if (!parabolic) {
-            e = (x < middle ? b : a) - x;
-            d = golden * e;
-        }
-        const long double u =
-            x + (std::fabs(d) >= tolerance ? d : (d > 0 ? tolerance : -tolerance));
-        const long double fu = f(u);
-        if (fu <= fx) {
-            if (u < x)
-                b = x;
-            else
-                a = x;
-            v = w;
-            fv = fw;
-            w = x;
-            fw = fx;
-            x = u;
-            fx = fu;
-        } else {
-            if (u < x)
-                a = u;
-            else
-                b = u;
-            if (fu <= fw || w == x) {
-                v = w;
-                fv = fw;
-                w = u;
-                fw = fu;
-            } else if (fu <= fv || v == x || v == w) {
-                v = u;
-                fv = fu;
-            }
-        }
-    }
-    at = x;
-    return fx;
 }
 
 // When the sun's declination is the satellite's, between days a and b on

@@ -310,4 +310,31 @@ TEST(SunOutageOptions, RefusesNamingTheOption) {
     }
 }
 
+// --- Aiming by the sun ---------------------------------------------------------
+
+TEST(SunAimOptions, DateDefaultsToTodayAndUtc) {
+    const struct {
+        Arguments arguments;
+        bool wanted;
+        CalendarDate date;
+        bool utc;
+    } cases[] = {
+        {{"--sun-aim"}, true, {2026, 12, 8}, false},
+        {{"--sun-aim", "--date", "2000-01-01", "--utc"}, true, {2000, 1, 1}, true},
+        {{"--sun-aim", "--date=2100-12-31"}, true, {2100, 12, 31}, false},
+        {{"--date", "2027.5"}, false, {}, false},
+    };
+    for (const auto& c : cases) {
+        CliOptions options;
+        SunAimOptions aim;
+        std::string error;
+        ASSERT_TRUE(parseCliOptions(c.arguments, options, error) &&
+                    sunAimOptionsFromOptions(options, "2026-12-08", aim, error))
+            << error;
+        EXPECT_EQ(aim.wanted, c.wanted);
+        EXPECT_EQ(dateText(aim.date), dateText(c.date));
+        EXPECT_EQ(aim.utc, c.utc);
+    }
+}
+
 }  // namespace

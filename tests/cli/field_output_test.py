@@ -175,3 +175,30 @@ with tempfile.TemporaryDirectory() as folder:
     expect(text.count(hollow) == sum(not s["clear"] for s in hidden["satellites"]),
            "one hollow mark per hidden satellite")
 print("ok")
+
+# Aiming by the sun: JSON with exactly its keys, and the CSV holding the same moments.
+aim_arguments = ("--city", "北京", "--sun-aim", "--date", "2026-12-08")
+aim = json.loads(run(*aim_arguments, "--format", "json"))
+expect(list(aim.keys()) == ["site", "sun_aim", "satellites"], "sun-aim JSON's keys")
+expect(aim["sun_aim"] == {"date": "2026-12-08", "time_zone": "UTC+08:00"}, "sun_aim settings")
+expect(len(aim["satellites"]) == 39, "every satellite of the list")
+for satellite in aim["satellites"]:
+    expect(list(satellite.keys()) == ["name", "longitude", "azimuth", "moments"],
+           "sun-aim satellite keys")
+    times = [m["time"] for m in satellite["moments"]]
+    expect(times == sorted(times), "moments in time order")
+    for moment in satellite["moments"]:
+        expect(list(moment.keys()) == ["time", "kind", "sun_elevation"], "moment keys")
+        expect(moment["kind"] in ("toward", "away"), "kind")
+        expect(0 < moment["sun_elevation"] < 88, "the sun up, away from the zenith")
+aim_rows = list(csv.DictReader(io.StringIO(run(*aim_arguments, "--format", "csv").decode("utf-8"),
+                                           newline="")))
+aim_flat = [(s, m) for s in aim["satellites"] for m in s["moments"]]
+expect(len(aim_rows) == len(aim_flat) > 0, "one CSV row per satellite and moment")
+for row, (satellite, moment) in zip(aim_rows, aim_flat):
+    expect(list(row.keys()) == ["name", "longitude", "azimuth", "date", "time", "kind",
+                                "sun_elevation"], "sun-aim CSV header")
+    expect(row["name"] == satellite["name"] and float(row["azimuth"]) == satellite["azimuth"] and
+           row["date"] == "2026-12-08" and row["time"] == moment["time"] and
+           row["kind"] == moment["kind"] and
+           float(row["sun_elevation"]) == moment["sun_elevation"], f"sun-aim CSV row {row}")

@@ -20,7 +20,9 @@
 #include "encoding/text_encoding.h"
 #include "fieldkit/horizon_file.h"
 #include "fieldkit/results_export.h"
+#include "fieldkit/sun_aim.h"
 #include "fieldkit/sun_outage.h"
+#include "numtext/numtext.h"
 #include "tests/support/file_bytes.h"
 
 #ifdef _WIN32
@@ -582,6 +584,61 @@ TEST(KestraveCli, SunOutageRefusals) {
         // The coordinate boxes take 90.5; the sun's geometry does not.
         {{"--lon", "0", "--lat", "90.5", "--sun-outage", "2027"},
          "--lat 90.50: the sun outages need a latitude from -90 to 90"},
+    };
+    for (const RefusedRun& c : cases) expectRefused(c);
+}
+
+// --- Aiming by the sun ---------------------------------------------------------
+
+TEST(KestraveCli, SunAimTablePrintsEveryMomentOfTheDay) {
+    const fs::path list = scratchFile(".txt");
+    writeBytes(list, u8"165.0,东经165度\n105.5,亚洲3号\n-60.0,西方\n");
+    ProgramRun run = runProgram({"--list", list.string(), "--sun-aim", "--date", "2027-06-21"});
+    ProgramRun utc =
+        runProgram({"--list", list.string(), "--sun-aim", "--date", "2027-06-21", "--utc"});
+    fs::remove(list);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+
+    ReceivingSite beijing;
+    beijing.longitude = 116.46L;
+    beijing.latitude = 39.92L;
+    const CalendarDate day{2027, 6, 21};
+    const SunAimResult east = sunAimMoments(beijing, 165, day, BeijingZoneMinutes);
+    const SunAimResult asiaSat = sunAimMoments(beijing, 105.5L, day, BeijingZoneMinutes);
+    ASSERT_EQ(east.moments.size(), 2u);
+
+    const std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_EQ(lines.size(), 3 + 1 + 1 + 3 * 2 + east.moments.size() + asiaSat.moments.size() + 1u);
+    EXPECT_EQ(lines[0], u8"北京");
+    EXPECT_EQ(lines[4], u8"对日寻星 2027-06-21  时间：北京时间（UTC+08:00）");
+    char azimuth[NumberTextCapacity];
+    NumberToText(east.satelliteAzimuth, azimuth, 0, 1);
+    EXPECT_EQ(lines[6], u8"东经165度  165.0度  真方位角" + std::string(azimuth) + u8"度");
+    EXPECT_EQ(lines[7],
+              "  " + timeOfDayText(east.moments[0].second) + u8" 太阳在卫星方向，影子背向卫星");
+    EXPECT_EQ(lines[8],
+              "  " + timeOfDayText(east.moments[1].second) + u8" 太阳在卫星反方向，影子指向卫星");
+    EXPECT_EQ(lines[lines.size() - 2], u8"西方  -60.0度  卫星在地平线以下，无对日寻星");
+
+    // In UTC the moments are 8 hours earlier.
+    ASSERT_EQ(utc.status, 0) << utc.err;
+    const std::vector<std::string> utcLines = linesOf(utc.out);
+    EXPECT_EQ(utcLines[4], u8"对日寻星 2027-06-21  时间：UTC+00:00");
+    EXPECT_EQ(utcLines[7].substr(0, 10), "  " + timeOfDayText(east.moments[0].second - 8 * 3600));
+}
+
+TEST(KestraveCli, SunAimRefusals) {
+    const RefusedRun cases[] = {
+        {{"--sun-aim", "--date", "2027.5"},
+         "--date \"2027.5\": --sun-aim needs a day YYYY-MM-DD from 2000-01-01 to 2100-12-31"},
+        {{"--sun-aim", "--date", "1999-12-31"},
+         "--date \"1999-12-31\": --sun-aim needs a day YYYY-MM-DD from 2000-01-01 to "
+         "2100-12-31"},
+        {{"--sun-aim", "--sun-outage", "2027"}, "give either --sun-outage or --sun-aim, not both"},
+        {{"--sun-aim", "--dish", "1"}, "--dish needs --sun-outage YEAR"},
+        {{"--lon", "0", "--lat", "-90.5", "--sun-aim", "--date", "2027-01-01"},
+         "--lat -90.50: aiming by the sun needs a latitude from -90 to 90"},
     };
     for (const RefusedRun& c : cases) expectRefused(c);
 }

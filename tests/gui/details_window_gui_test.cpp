@@ -14,6 +14,7 @@
 #include "data/satellite_table.h"
 #include "encoding/text_encoding.h"
 #include "fieldkit/details_outage.h"
+#include "fieldkit/sun_aim.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
 #include "tests/gui/hosted_main_window.h"
@@ -30,6 +31,19 @@ CalendarDate newYear2026() { return {2026, 1, 1}; }
 CalendarDate newYear2031() { return {2031, 1, 1}; }
 
 std::string dlgText(HWND dialog, int id) { return controlText(GetDlgItem(dialog, id)); }
+
+// The one moment of aiming by the sun at the satellite from 北京 on `date`,
+// Beijing time, to the minute.
+std::string sunAimMinute(long double satelliteLongitude, const CalendarDate& date) {
+    ReceivingSite beijing;
+    beijing.longitude = 116.46L;
+    beijing.latitude = 39.92L;
+    const SunAimResult aim = sunAimMoments(beijing, satelliteLongitude, date, BeijingZoneMinutes);
+    if (aim.moments.size() != 1) return "?";
+    char time[TimeTextCapacity];
+    formatHourMinute(aim.moments[0].second, time);
+    return time;
+}
 
 // Everything the main window shows, to compare before and after.
 struct MainWindowView {
@@ -107,6 +121,10 @@ TEST_F(DetailsWindowTest, OpensForTheSelectedRowWithEveryTextAndChangesNothing) 
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_MOTOR_ANGLE), "马达角度：西12.39度");
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_POLAR_MOUNT),
                       "极轴座：极轴仰角39.92度，偏置角6.27度，天线仰角43.81度");
+            // At 196.79 degrees the January sun passes once, in the afternoon.
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_SUN_AIM),
+                      "对日寻星：今天 " + sunAimMinute(105.5L, newYear2026()) +
+                          " 太阳在卫星方向（影子背向卫星）");
             HWND sky = GetDlgItem(dialog, IDC_DETAILS_SKY);
             ASSERT_NE(sky, nullptr);
             EXPECT_EQ(GetWindowLongA(sky, GWL_STYLE) & SS_TYPEMASK, SS_OWNERDRAW);
@@ -159,6 +177,7 @@ TEST_F(DetailsWindowTest, OpensForTheSelectedRowWithEveryTextAndChangesNothing) 
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_RANGE), "卫星在地平线以下");
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_LINE_OF_SIGHT), "视线：被遮挡（在地平线以下）");
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_MOTOR_ANGLE), "马达角度：-（卫星不可见）");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_SUN_AIM), "对日寻星：无（卫星在地平线下）");
             SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
             pumpDialog(dialog);
         });

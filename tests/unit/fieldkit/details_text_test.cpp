@@ -5,6 +5,8 @@
 #include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "encoding/text_encoding.h"
 
@@ -101,6 +103,46 @@ TEST(DetailsTexts, BelowTheHorizonNothingToAimAt) {
     EXPECT_EQ(utf8(texts.declination), "磁偏角：西12.75度（WMM2025）");
     EXPECT_EQ(utf8(texts.compass), "罗盘方位角：-");
     EXPECT_EQ(utf8(texts.range), "卫星在地平线以下");
+}
+
+TEST(DetailsTexts, SunAimLine) {
+    const SunAimKind toward = SunAimKind::Toward;
+    const SunAimKind away = SunAimKind::Away;
+    const struct {
+        SunAimStatus status;
+        std::vector<std::pair<int, SunAimKind>> moments;  // second of the day, kind
+        const char* text;
+    } cases[] = {
+        {SunAimStatus::Found,
+         {{45790, toward}, {57900, away}},
+         "对日寻星：今天 12:43 太阳在卫星方向（影子背向卫星），16:05 "
+         "太阳在卫星反方向（影子指向卫星）"},
+        // To the nearest minute.
+        {SunAimStatus::Found,
+         {{45810, away}},
+         "对日寻星：今天 12:44 太阳在卫星反方向（影子指向卫星）"},
+        {SunAimStatus::Found, {}, "对日寻星：今天无（太阳不经过此方向）"},
+        {SunAimStatus::NotVisible, {}, "对日寻星：无（卫星在地平线下）"},
+        {SunAimStatus::InvalidInput, {}, "对日寻星：-"},
+        // The most a day holds (a tropical sun turning back both ways) fits whole.
+        {SunAimStatus::Found,
+         {{25200, toward}, {27000, toward}, {61200, away}, {63000, away}},
+         "对日寻星：今天 07:00 太阳在卫星方向（影子背向卫星），07:30 "
+         "太阳在卫星方向（影子背向卫星），"
+         "17:00 太阳在卫星反方向（影子指向卫星），17:30 太阳在卫星反方向（影子指向卫星）"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        BeijingAsiaSat case_;
+        case_.input.sunAim.status = c.status;
+        for (const auto& moment : c.moments) {
+            SunAimMoment m;
+            m.second = moment.first;
+            m.kind = moment.second;
+            case_.input.sunAim.moments.push_back(m);
+        }
+        EXPECT_EQ(utf8(case_.build().sunAim), c.text);
+    }
 }
 
 TEST(DetailsTexts, MotorAngleEastOrWestAndThePolarMount) {

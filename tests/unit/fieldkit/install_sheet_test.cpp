@@ -9,6 +9,7 @@
 #include "encoding/text_encoding.h"
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/magnetic_model.h"
+#include "fieldkit/sun_aim.h"
 
 namespace {
 
@@ -71,6 +72,18 @@ TEST(InstallSheet, SaysForEachRowWhetherTheSatelliteCanBeSeen) {
         // West of the meridian by the details window's angle; none below the horizon.
         EXPECT_EQ(sheet.rows[0].motorAngle, u8"西12.39度");
         EXPECT_EQ(sheet.rows[2].motorAngle, "-");
+        // The day's moments of aiming by the sun, each at its minute and side.
+        const SunAimResult aim = sunAimMoments(beijing.site, 105.5L, {2026, 12, 9}, 480);
+        ASSERT_FALSE(aim.moments.empty());
+        std::string moments;
+        for (const SunAimMoment& moment : aim.moments) {
+            char time[TimeTextCapacity];
+            formatHourMinute(moment.second, time);
+            moments += (moments.empty() ? "" : u8"；") + std::string(time) +
+                       (moment.kind == SunAimKind::Toward ? u8" 背向" : u8" 指向");
+        }
+        EXPECT_EQ(sheet.rows[0].sunAim, moments);
+        EXPECT_EQ(sheet.rows[2].sunAim, "-");
     }
 }
 
@@ -104,8 +117,10 @@ TEST(InstallSheetHtml, HoldsTheSiteEveryRowAndNothingFetchedOrRun) {
         EXPECT_NE(page.find(u8"<dt>极轴座</dt><dd>极轴仰角39.92度，偏置角6.27度，天线仰角43.81度"),
                   std::string::npos);
         EXPECT_NE(page.find(u8"亚洲7号 &lt;A&amp;B&gt;"), std::string::npos) << "escaped";
-        EXPECT_NE(page.find("<tr class=\"hidden\"><td>" + std::string(u8"大西洋")),
-                  std::string::npos);
+        // A row below the horizon: grey, and every column to the last.
+        const std::size_t hidden = page.find("<tr class=\"hidden\"><td>" + std::string(u8"大西洋"));
+        ASSERT_NE(hidden, std::string::npos);
+        EXPECT_EQ(page.compare(page.find("</tr>", hidden) - 10, 10, "<td>-</td>"), 0);
         EXPECT_NE(page.find("@page wide{size:A4 landscape"), std::string::npos);
         EXPECT_NE(page.find("<thead>"), std::string::npos) << "a header repeated on each page";
         for (const char* outside : {"<script", "<link", "src=", "href=", "@import", "url("})

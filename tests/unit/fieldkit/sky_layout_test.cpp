@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -148,6 +150,64 @@ TEST(SkyLayout, LabelsNeverOverlap) {
         }
     }
     EXPECT_GT(hidden, 0);
+}
+
+// The moments of aiming by the sun lie on the day's track, each with its
+// clock time; the picture draws both.
+TEST(SkyLayout, SunAimMarksLieOnTheDaysTrack) {
+    const struct {
+        const char* name;
+        ReceivingSite site;
+        CalendarDate date;
+        long double satellite;
+    } cases[] = {
+        {"Beijing, June: the away moment behind",
+         siteAt("北京", 116.46L, 39.92L),
+         {2027, 6, 21},
+         165},
+        {"Sydney, January", siteAt("悉尼", 151.2L, -33.87L), {2027, 1, 10}, 156},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SkyLayout layout = layoutSkyPicture(c.site, "2027", 0, "WMM2025", true,
+                                            satellitesEvery(c.site, 100, 160, 30));
+        const SunAimResult aim = sunAimMoments(c.site, c.satellite, c.date, 480);
+        ASSERT_FALSE(aim.moments.empty());
+        addSunAim(layout, c.site, c.date, 480, aim.moments);
+        ASSERT_FALSE(layout.sunAimTrack.empty());
+        // Those in the panorama only: the half of the sky toward the equator.
+        const double centre = c.site.latitude < 0 ? 0 : 180;
+        std::vector<SunAimMoment> shown;
+        for (const SunAimMoment& m : aim.moments) {
+            const double fromCentre = std::remainder(double(m.sunAzimuth) - centre, 360.0);
+            if (std::fabs(fromCentre) <= 90) shown.push_back(m);
+        }
+        ASSERT_FALSE(shown.empty());
+        ASSERT_EQ(layout.sunAimMarks.size(), shown.size());
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const SkySunAimMark& mark = layout.sunAimMarks[i];
+            EXPECT_EQ(mark.kind, shown[i].kind);
+            EXPECT_EQ(mark.time.text, timeOfDayText(shown[i].second + 30).substr(0, 5));
+            // Within a few pixels of a segment of the track.
+            double nearest = 1e9;
+            for (const std::vector<SkyPoint>& piece : layout.sunAimTrack) {
+                for (std::size_t k = 1; k < piece.size(); ++k) {
+                    const SkyPoint a = piece[k - 1];
+                    const SkyPoint b = piece[k];
+                    const double dx = b.x - a.x;
+                    const double dy = b.y - a.y;
+                    const double share = std::clamp(
+                        ((mark.at.x - a.x) * dx + (mark.at.y - a.y) * dy) / (dx * dx + dy * dy),
+                        0.0, 1.0);
+                    nearest = std::min(nearest, std::hypot(a.x + share * dx - mark.at.x,
+                                                           a.y + share * dy - mark.at.y));
+                }
+            }
+            EXPECT_LT(nearest, 1.5) << mark.time.text;
+        }
+        const std::string svg = skyPictureSvg(layout, cp936ToUtf8);
+        EXPECT_NE(svg.find(">" + layout.sunAimMarks[0].time.text + "</text>"), std::string::npos);
+    }
 }
 
 TEST(SkySvg, NumbersAndTextsAreWrittenSafely) {
