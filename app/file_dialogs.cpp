@@ -1,6 +1,7 @@
 #include "app/file_dialogs.h"
 
 #include <commdlg.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <vector>
@@ -61,4 +62,8 @@ std::wstring fileDialogFilter(const std::wstring& firstDescription,
 std::wstring fileNameOfPath(const std::wstring& path) {
     const std::size_t separator = path.find_last_of(L"\\/");
     return separator == std::wstring::npos ? path : path.substr(separator + 1);
+}
+
+void openWithDefaultProgram(const std::wstring& path) {
+    ShellExecuteW(nullptr, L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }

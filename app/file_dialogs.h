@@ -37,3 +37,8 @@ using MessageBoxFunction = int(WINAPI*)(HWND owner, LPCWSTR text, LPCWSTR captio
 
 // A path's last part: the name the user knows the file by.
 std::wstring fileNameOfPath(const std::wstring& path);
+
+// Opens a file in the program Windows associates with it (a page in the
+// default browser).
+using FileOpener = void (*)(const std::wstring& path);
+void openWithDefaultProgram(const std::wstring& path);

@@ -8,6 +8,7 @@
 #include "app/control_text.h"
 #include "app/dialog_procedure.h"
 #include "app/list_file_commands.h"
+#include "app/sheet_command.h"
 #include "app/main_commands.h"
 #include "app/main_menus.h"
 #include "app/main_window_keys.h"
@@ -154,6 +155,9 @@ void onCommand(MainWindowState& state, WPARAM wParam) {
             break;
         case IDM_EXPORT_RESULTS:
             exportResults(state);
+            break;
+        case IDM_SAVE_SHEET:
+            saveInstallSheet(state);
             break;
         case IDM_LOAD_CURRENT_LIST:
             loadCurrentList(state);

@@ -86,6 +86,8 @@ struct MainWindowSeams {
     FileDialog askFileToOpen = ::askFileToOpen;
     FileDialog askFileToSave = ::askFileToSave;
     MessageBoxFunction showMessage = MessageBoxW;
+    // Opens the saved installation sheet.
+    FileOpener openDocument = openWithDefaultProgram;
 };
 
 struct MainWindowState {

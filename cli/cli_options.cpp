@@ -12,6 +12,7 @@
 #include "encoding/text_encoding.h"
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/field_limits.h"
+#include "fieldkit/install_sheet.h"
 #include "fieldkit/magnetic_model.h"
 #include "fieldkit/sun_aim.h"
 #include "numtext/numtext.h"
@@ -149,6 +150,7 @@ constexpr OptionRow OptionRows[] = {
     {"--encoding", &CliOptions::encodingName},
     {"--sky", &CliOptions::skyFile},
     {"--horizon", &CliOptions::horizonFile},
+    {"--sheet", &CliOptions::sheetFile},
     {"--sun-outage", &CliOptions::sunOutageYear},
     {"--dish", &CliOptions::dish},
     {"--band", &CliOptions::band},
@@ -271,17 +273,21 @@ bool onlyWithSunOutage(const CliOptions& options, std::string& error) {
 
 bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& sun,
                                  std::string& error) {
-    if (!options.sunOutageYear) return onlyWithSunOutage(options, error);
-    sun.wanted = true;
-    long double year = 0;
-    if (!readNumber("--sun-outage", *options.sunOutageYear, {FirstOutageYear, LastOutageYear}, year,
-                    error))
-        return false;
-    if (year != std::floor(year)) {
-        error = quotedValue("--sun-outage", *options.sunOutageYear) + "not a whole year";
-        return false;
+    if (!options.sunOutageYear) {
+        // The installation sheet's outages take the dish and the band.
+        if (!options.sheetFile || options.utc) return onlyWithSunOutage(options, error);
+    } else {
+        sun.wanted = true;
+        long double year = 0;
+        if (!readNumber("--sun-outage", *options.sunOutageYear, {FirstOutageYear, LastOutageYear},
+                        year, error))
+            return false;
+        if (year != std::floor(year)) {
+            error = quotedValue("--sun-outage", *options.sunOutageYear) + "not a whole year";
+            return false;
+        }
+        sun.year = static_cast<int>(year);
     }
-    sun.year = static_cast<int>(year);
     if (options.band && options.frequency) {
         error = "give either --band or --frequency, not both";
         return false;
@@ -292,11 +298,15 @@ bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& su
     Band band = Band::Ku;
     if (options.band && !readBand(*options.band, band, error)) return false;
     sun.frequencyHz = bandFrequencyHz(band);
+    sun.bandText = bandTextOf(band);
     long double gigahertz = 0;
     if (options.frequency) {
         if (!readNumber("--frequency", *options.frequency, FrequencyRangeGHz, gigahertz, error))
             return false;
         sun.frequencyHz = gigahertz * 1e9L;
+        char text[NumberTextCapacity];
+        NumberToText(gigahertz, text, 0, 2);
+        sun.bandText = std::string(text) + "GHz";
     }
     // The rule holds for beams up to WidestOutageBeamwidth.
     const long double beamwidth = beamwidthDegrees(sun.dishMetres, sun.frequencyHz);

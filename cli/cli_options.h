@@ -24,6 +24,7 @@ struct CliOptions {
     std::optional<std::string> height;               // --height
     std::optional<std::string> offset;               // --offset
     std::optional<std::string> skyFile;              // --sky
+    std::optional<std::string> sheetFile;            // --sheet
     std::optional<std::string> formatName;           // --format
     std::optional<std::string> encodingName;         // --encoding
     OutputFormat format = OutputFormat::Table;       // from formatName
@@ -85,6 +86,7 @@ struct SunOutageOptions {
     int year = 0;
     long double dishMetres = 0.6L;
     long double frequencyHz = KuBandHz;
+    std::string bandText = u8"Ku波段 12.25GHz";  // UTF-8, as the installation sheet names it
     bool utc = false;
 };
 
@@ -92,7 +94,8 @@ struct SunOutageOptions {
 // metres (default 0.6), --band c, ku or ka (4, 12.25 or 20.2 GHz; default
 // ku) or --frequency from 1 to 50 GHz, and --utc. --band with --frequency,
 // or any of the others without --sun-outage, is refused (--utc serves
-// --sun-aim too). Returns false with
+// --sun-aim too); --sheet takes the dish and the band or frequency too.
+// Returns false with
 // a one-line message naming the option (and its text) otherwise.
 bool sunOutageOptionsFromOptions(const CliOptions& options, SunOutageOptions& sun,
                                  std::string& error);

@@ -23,6 +23,7 @@
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/field_report.h"
 #include "fieldkit/field_survey.h"
+#include "fieldkit/install_sheet.h"
 #include "fieldkit/sky_svg.h"
 
 namespace {
@@ -208,6 +209,22 @@ int writeSunReport(const CliOptions& options, const char* description, Write wri
     return ExitDone;
 }
 
+// --sheet FILE.html: the installation sheet for the site, list, date, offset,
+// dish, band and horizon given, besides the normal output.
+bool writeSheet(const CliOptions& options, const SunOutageOptions& sun, const FieldSurvey& survey,
+                const MemorySatelliteTable& table, const FieldOptions& field, std::string& err) {
+    InstallSheetRequest request;
+    request.offsetAngle = field.offset;
+    request.dishMetres = sun.dishMetres;
+    request.frequencyHz = sun.frequencyHz;
+    request.bandText = sun.bandText;
+    if (!parseCalendarDate(field.dateText, request.date)) request.date = localToday();
+    const std::string html = installSheetHtml(buildInstallSheet(table, survey, request));
+    if (writeWholeFile(*options.sheetFile, html)) return true;
+    fail(err, "--sheet \"" + *options.sheetFile + "\": cannot be written", ExitBadInput);
+    return false;
+}
+
 // --sun-outage: every outage of the year instead of the pointing table.
 int writeSunOutages(const CliOptions& options, const SunOutageOptions& sun,
                     const FieldReport& report, const char* description, std::string& out,
@@ -326,6 +343,8 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
     if (options.skyFile &&
         !writeWholeFile(*options.skyFile, skyPictureSvg(layoutSkyPicture(survey), cp936ToUtf8)))
         return fail(err, "--sky \"" + *options.skyFile + "\": cannot be written", ExitOutputFailed);
+    if (options.sheetFile && !writeSheet(options, sun, survey, table, field, err))
+        return ExitBadInput;
     if (multifeed.wanted)
         return writeMultifeed(options, multifeed, table, site, survey, description, out, err);
     if (sun.wanted)

@@ -152,27 +152,16 @@ void buildSunAim(const DetailsInput& input, TextBuilder text) {
     }
 }
 
-// East or west of the meridian by the motor's angle in hundredths of a
-// degree (NumberToText keeps the digits of an angle under 0.01 and shows
-// zero as "0"); 0.00 without a word on the meridian.
 void buildMotorAngle(const DetailsInput& input, TextBuilder text) {
-    text << MotorAngleLabel;
-    if (!input.motorAngle) {
-        text << Unknown << NotVisible;
-        return;
-    }
-    const long double hundredths = std::round(std::fabs(*input.motorAngle) * 100);
-    if (hundredths == 0) {
-        text << "0.00" << Degrees;
-        return;
-    }
-    text << (*input.motorAngle > 0 ? East : West) << Number(hundredths / 100, 2).text << Degrees;
+    char angle[DetailsTextCapacity];
+    formMotorAngleText(input.motorAngle, angle, sizeof angle);
+    text << MotorAngleLabel << angle;
 }
 
 void buildPolarMount(const PolarMount& mount, TextBuilder text) {
-    text << PolarMountLabel << AxisElevationLabel << Number(mount.axisElevation, 2).text << Degrees
-         << OffsetLabel << Number(mount.declinationOffset, 2).text << Degrees
-         << MeridianElevationLabel << Number(mount.meridianElevation, 2).text << Degrees;
+    char numbers[DetailsTextCapacity];
+    formPolarMountText(mount, numbers, sizeof numbers);
+    text << PolarMountLabel << numbers;
 }
 
 }  // namespace
@@ -190,6 +179,30 @@ void formBearingText(long double bearing, bool southernSite, char* text, std::si
     char words[PointingTextCapacity];
     formAzimuthText(-fromReference, southernSite, words);
     TextBuilder(text, capacity) << words;
+}
+
+// East or west of the meridian by the motor's angle in hundredths of a
+// degree (NumberToText keeps the digits of an angle under 0.01 and shows
+// zero as "0"); 0.00 without a word on the meridian.
+void formMotorAngleText(std::optional<long double> angle, char* text, std::size_t capacity) {
+    TextBuilder builder(text, capacity);
+    if (!angle) {
+        builder << Unknown << NotVisible;
+        return;
+    }
+    const long double hundredths = std::round(std::fabs(*angle) * 100);
+    if (hundredths == 0) {
+        builder << "0.00" << Degrees;
+        return;
+    }
+    builder << (*angle > 0 ? East : West) << Number(hundredths / 100, 2).text << Degrees;
+}
+
+void formPolarMountText(const PolarMount& mount, char* text, std::size_t capacity) {
+    TextBuilder(text, capacity) << AxisElevationLabel << Number(mount.axisElevation, 2).text
+                                << Degrees << OffsetLabel << Number(mount.declinationOffset, 2).text
+                                << Degrees << MeridianElevationLabel
+                                << Number(mount.meridianElevation, 2).text << Degrees;
 }
 
 void buildDetailsTexts(const DetailsInput& input, DetailsTexts& texts) {

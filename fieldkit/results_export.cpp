@@ -25,8 +25,9 @@ std::string resultsCsvFile(const SatelliteTable& table, const ReceivingSite& sit
     return "\xEF\xBB\xBF" + fieldReportCsv(buildFieldReport(table, survey, std::nullopt), "\r\n");
 }
 
-std::string resultsFileName(const char* siteDescription, const CalendarDate& date) {
-    std::string name = ResultsNameStart;
+std::string siteFileName(const char* start, const char* siteDescription, const CalendarDate& date,
+                         const char* extension) {
+    std::string name = start;
     for (const char* at = siteDescription; *at != '\0' && *at != '\r' && *at != '\n'; ++at) {
         const auto byte = static_cast<unsigned char>(*at);
         // A double-byte character stays whole: its trail byte may be '\\' or '|'.
@@ -38,5 +39,9 @@ std::string resultsFileName(const char* siteDescription, const CalendarDate& dat
             name += fitsFileName(byte) ? *at : '_';
         }
     }
-    return name + "_" + dateText(date) + ".csv";
+    return name + "_" + dateText(date) + extension;
+}
+
+std::string resultsFileName(const char* siteDescription, const CalendarDate& date) {
+    return siteFileName(ResultsNameStart, siteDescription, date, ".csv");
 }

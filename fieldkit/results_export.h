@@ -23,3 +23,7 @@ std::string resultsCsvFile(const SatelliteTable& table, const ReceivingSite& sit
 //   "北京\r\n经度..." on 2026-06-01  ->  "寻星结果_北京_2026-06-01.csv"
 //   "A/B"                          ->  "寻星结果_A_B_2026-06-01.csv"
 std::string resultsFileName(const char* siteDescription, const CalendarDate& date);
+
+// The same name with another start and extension: START + SITE + "_" + YYYY-MM-DD + EXTENSION.
+std::string siteFileName(const char* start, const char* siteDescription, const CalendarDate& date,
+                         const char* extension);

@@ -22,7 +22,7 @@ case "$purpose" in
   run)  packages=("${common[@]}" fonts-arphic-uming) ;;
   test) packages=("${common[@]}" fonts-arphic-uming libbenchmark-dev python3 clang clang-format
                  libclang-rt-14-dev llvm libxml2-utils librsvg2-bin nsis unzip xdotool
-                 unicode-data) ;;
+                 unicode-data chromium poppler-utils) ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 

@@ -725,3 +725,28 @@ TEST(KestraveCli, MultifeedTableNamesEverySatelliteInReach) {
 }
 
 }  // namespace
+
+TEST(KestraveCli, SheetIsWrittenBesidesTheOutputOrRefusedWithOneLine) {
+    const fs::path sheet = scratchFile("-sheet.html");
+    ProgramRun plain = runProgram({"--city", u8"上海"});
+    ProgramRun withSheet = runProgram({"--city", u8"上海", "--sheet", sheet.string(), "--dish",
+                                       "1.2", "--band", "c", "--offset", "20"});
+    ASSERT_EQ(withSheet.status, 0) << withSheet.err;
+    EXPECT_EQ(withSheet.out, plain.out) << "the table as without it";
+    const std::string page = readBytes(sheet);
+    EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
+    for (const char* text : {u8"<p class=\"site\">上海</p>", u8"1.20米天线，C波段 4GHz",
+                             u8"<dt>偏馈角</dt><dd>20.00度</dd>", u8"亚洲3号  (AsiaSat-3S)"})
+        EXPECT_NE(page.find(text), std::string::npos) << text;
+    fs::remove(sheet);
+
+    const std::string folder = scratchFile("-no-such-folder").string();
+    const RefusedRun cases[] = {
+        {{"--sheet", folder + "/x.html"}, "--sheet \"" + folder + "/x.html\": cannot be written"},
+        {{"--sheet", sheet.string(), "--utc"}, "--utc needs --sun-outage YEAR"},
+        {{"--sheet", sheet.string(), "--dish", "0.05"},
+         "--dish \"0.05\": out of range (0.1 to 30)"},
+    };
+    for (const RefusedRun& c : cases) expectRefused(c);
+    EXPECT_FALSE(fs::exists(sheet));
+}

@@ -22,6 +22,8 @@
 #include "data/satellite_catalogue.h"
 #include "data/satellite_table.h"
 #include "encoding/text_encoding.h"
+#include "fieldkit/install_sheet.h"
+#include "fieldkit/magnetic_model.h"
 #include "fieldkit/results_export.h"
 #include "res/resource_ids.h"
 #include "tests/gui/gui_fixture.h"
@@ -44,6 +46,9 @@ std::vector<Message> messages;
 std::deque<int> answers;
 std::vector<FileDialogRequest> requests;
 std::deque<fs::path> chosenFiles;
+std::vector<fs::path> openedDocuments;
+
+void openFromTheTest(const std::wstring& path) { openedDocuments.push_back(path); }
 
 int WINAPI answerFromTheTest(HWND, LPCWSTR text, LPCWSTR caption, UINT type) {
     messages.push_back({utf8FromWide(text), utf8FromWide(caption), type});
@@ -81,6 +86,7 @@ protected:
         answers.clear();
         requests.clear();
         chosenFiles.clear();
+        openedDocuments.clear();
         // A name with Chinese characters: the question and the warning show
         // it whatever the system's code page.
         folder_ = fs::temp_directory_path() /
@@ -91,6 +97,7 @@ protected:
         seams.askFileToOpen = chooseFromTheTest;
         seams.askFileToSave = chooseFromTheTest;
         seams.showMessage = answerFromTheTest;
+        seams.openDocument = openFromTheTest;
         seams.today = [] { return CalendarDate{2026, 6, 22}; };
     }
     void TearDown() override {
@@ -220,7 +227,7 @@ TEST_F(ListFileTest, SavingWritesTheRowsAsTheFileTheyCameFrom) {
     EXPECT_TRUE(RemoveDirectoryW((L"\\\\?\\" + deep).c_str())) << "no temporary file left";
 }
 
-TEST_F(ListFileTest, ExportingWritesTheCliCsvForTheLastSiteAndToday) {
+TEST_F(ListFileTest, ExportingWritesTheCliCsvAndTheSheetForTheLastSiteAndToday) {
     const fs::path csv = file("results.csv");
     run(IDM_EXPORT_RESULTS, {csv});
     ASSERT_EQ(requests.size(), 1u);
@@ -248,6 +255,31 @@ TEST_F(ListFileTest, ExportingWritesTheCliCsvForTheLastSiteAndToday) {
     EXPECT_NE(bytes, resultsCsvFile(main().state().controls.table, beijing,
                                     cp936FromUtf8(BeijingDescription).c_str(), {2029, 6, 22}));
 
+    // The installation sheet of the same site and day, then opened; one that
+    // cannot be written gives a warning and opens nothing.
+    const fs::path sheet = file("sheet.html");
+    run(IDM_SAVE_SHEET, {sheet});
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(utf8FromWide(requests[1].caption), u8"保存安装单");
+    EXPECT_EQ(utf8FromWide(requests[1].fileName), u8"安装单_北京_2026-06-22.html");
+    const CalendarDate day{2026, 6, 22};
+    ReceivingSite named = beijing;  // the sky picture's title names it
+    const std::string name = cp936FromUtf8(u8"北京");
+    name.copy(named.name, name.size());
+    FieldSurvey survey =
+        surveyField(main().state().controls.table, named, cp936FromUtf8(BeijingDescription).c_str(),
+                    dateText(day), decimalYearOf(day), 0);
+    survey.horizon = Horizon();
+    EXPECT_EQ(readBytes(sheet),
+              installSheetHtml(buildInstallSheet(main().state().controls.table, survey,
+                                                 installSheetRequestOf("", "0.6", "Ku", day))));
+    EXPECT_EQ(openedDocuments, std::vector<fs::path>{sheet});
+    run(IDM_SAVE_SHEET, {file(u8"无此文件夹") / L"x.html"});
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, u8"无法写入“x.html”");
+    EXPECT_EQ(openedDocuments.size(), 1u);
+    messages.clear();
+
     // An empty table exports the header alone.
     run(IDM_OPEN_LIST, {[&] {
             writeBytes(file("empty.txt"), Bom);
@@ -262,8 +294,8 @@ TEST_F(ListFileTest, ExportingWritesTheCliCsvForTheLastSiteAndToday) {
     EXPECT_EQ(readBytes(file("empty-saved.txt")), Bom);
     main().initMenuPopup(0);
     main().initMenuPopup(1);
-    for (int command : {IDM_OPEN_LIST, IDM_SAVE_LIST, IDM_EXPORT_RESULTS, IDM_LOAD_CURRENT_LIST,
-                        IDM_RESTORE_BUILT_IN_LIST})
+    for (int command : {IDM_OPEN_LIST, IDM_SAVE_LIST, IDM_EXPORT_RESULTS, IDM_SAVE_SHEET,
+                        IDM_LOAD_CURRENT_LIST, IDM_RESTORE_BUILT_IN_LIST})
         EXPECT_TRUE(main().menuCommandEnabled(command)) << command;
 }
 
