@@ -112,6 +112,11 @@ std::string siteFacts(const InstallSheet& sheet) {
     std::string facts = "<dl>\n";
     facts += fact(u8"地点", site.name);
     facts += fact(u8"坐标", sheet.coordinates);
+    if (site.nearestPlace) {
+        char distance[NumberTextCapacity];
+        NumberToText(site.nearestPlace->distanceKm, distance, 0, 1);
+        facts += fact(u8"最近的地名", site.nearestPlace->name + u8"（" + distance + u8"公里）");
+    }
     facts += fact(u8"高度", twoDecimals(site.heightMetres) + u8"米");
     facts += fact(u8"日期", site.date);
     facts += fact(u8"磁偏角", sheet.declination);

@@ -740,6 +740,13 @@ TEST(KestraveCli, SheetIsWrittenBesidesTheOutputOrRefusedWithOneLine) {
         EXPECT_NE(page.find(text), std::string::npos) << text;
     fs::remove(sheet);
 
+    // A site typed as coordinates is named by the place nearest it.
+    ProgramRun typed = runProgram({"--lon", "116.3", "--lat", "39.95", "--sheet", sheet.string()});
+    ASSERT_EQ(typed.status, 0) << typed.err;
+    EXPECT_NE(readBytes(sheet).find(u8"<dt>最近的地名</dt><dd>北京（14.0公里）</dd>"),
+              std::string::npos);
+    fs::remove(sheet);
+
     const std::string folder = scratchFile("-no-such-folder").string();
     const RefusedRun cases[] = {
         {{"--sheet", folder + "/x.html"}, "--sheet \"" + folder + "/x.html\": cannot be written"},

@@ -128,6 +128,7 @@ TEST(InstallSheetHtml, HoldsTheSiteEveryRowAndNothingFetchedOrRun) {
         EXPECT_EQ(page.find("<?xml"), std::string::npos) << "the sky picture inline";
     }
     EXPECT_EQ(plain.find(u8"<th>偏馈仰角"), std::string::npos);
+    EXPECT_EQ(plain.find(u8"最近的地名"), std::string::npos) << "a named site";
     EXPECT_NE(offset.find(u8"<th>偏馈仰角</th>"), std::string::npos);
     EXPECT_NE(offset.find(u8"<dt>偏馈角</dt><dd>20.00度</dd>"), std::string::npos);
 }
