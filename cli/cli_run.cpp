@@ -188,11 +188,11 @@ int writeTable(const CliOptions& options, const MemorySatelliteTable& table,
     return ExitDone;
 }
 
-// A report of the sun's (JSON, or CSV or a table in the encoding asked for),
-// written by `write` with the line end the encoding takes.
+// A report instead of the pointing table (JSON, or CSV or a table in the
+// encoding asked for), written by `write` with the line end the encoding takes.
 template <class Write>
-int writeSunReport(const CliOptions& options, const char* description, Write write,
-                   std::string& out, std::string& err) {
+int writeReport(const CliOptions& options, const char* description, Write write, std::string& out,
+                std::string& err) {
     const bool gbk = options.encoding == OutputEncoding::Gbk;
     std::string descriptionUtf8;
     if (!cp936ToUtf8(description, descriptionUtf8))
@@ -237,7 +237,7 @@ int writeSunOutages(const CliOptions& options, const SunOutageOptions& sun,
         if (options.format == OutputFormat::Csv) return sunOutageCsv(outages, lineEnd);
         return sunOutageTable(outages, descriptionUtf8, lineEnd);
     };
-    return writeSunReport(options, description, write, out, err);
+    return writeReport(options, description, write, out, err);
 }
 
 // --sun-aim: the day's moments instead of the pointing table.
@@ -251,7 +251,7 @@ int writeSunAim(const CliOptions& options, const SunAimOptions& aim, const Field
         if (options.format == OutputFormat::Csv) return sunAimCsv(moments, lineEnd);
         return sunAimTable(moments, descriptionUtf8, lineEnd);
     };
-    return writeSunReport(options, description, write, out, err);
+    return writeReport(options, description, write, out, err);
 }
 
 // The list's name for the satellite at `longitude`, UTF-8, or "".
@@ -273,26 +273,14 @@ int writeMultifeed(const CliOptions& options, const MultifeedOptions& multifeed,
                     "--multifeed \"" + *options.multifeed + "\": below the horizon at the site",
                     ExitBadInput);
     const std::string mainName = nameAt(table, multifeed.mainLongitude);
-    if (options.format == OutputFormat::Json) {
-        out +=
-            multifeedJson(buildFieldReport(table, survey, std::nullopt), multifeed, plan, mainName);
-        return ExitDone;
-    }
-    const bool gbk = options.encoding == OutputEncoding::Gbk;
-    const char* lineEnd = gbk ? "\r\n" : "\n";
-    const std::string utf8 =
-        options.format == OutputFormat::Csv
-            ? multifeedCsv(plan, lineEnd)
-            : multifeedTable(multifeed, plan, mainName, utf8FromCp936(description), lineEnd);
-    if (!gbk) {
-        out += utf8;
-        return ExitDone;
-    }
-    std::string cp936;
-    if (!utf8ToCp936(utf8, cp936))
-        return fail(err, "the results cannot be converted to code page 936", ExitOutputFailed);
-    out += cp936;
-    return ExitDone;
+    auto write = [&](const std::string& descriptionUtf8, const char* lineEnd) {
+        if (options.format == OutputFormat::Json)
+            return multifeedJson(buildFieldReport(table, survey, std::nullopt), multifeed, plan,
+                                 mainName);
+        if (options.format == OutputFormat::Csv) return multifeedCsv(plan, lineEnd);
+        return multifeedTable(multifeed, plan, mainName, descriptionUtf8, lineEnd);
+    };
+    return writeReport(options, description, write, out, err);
 }
 
 }  // namespace

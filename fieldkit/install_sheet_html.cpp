@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "fieldkit/install_sheet.h"
+#include "fieldkit/sky_svg.h"
 #include "numtext/numtext.h"
 
 #ifndef KESTRAVE_VERSION
@@ -51,29 +52,6 @@ h2{break-after:avoid}
 }
 )";
 
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
 std::string twoDecimals(long double value) {
     char text[NumberTextCapacity];
     NumberToText(value, text, 0, 2);
@@ -81,11 +59,11 @@ std::string twoDecimals(long double value) {
 }
 
 std::string fact(const char* term, const std::string& value) {
-    return std::string("<dt>") + term + "</dt><dd>" + escaped(value) + "</dd>\n";
+    return std::string("<dt>") + term + "</dt><dd>" + xmlEscaped(value) + "</dd>\n";
 }
 
 std::string cell(const std::string& text, bool number = false) {
-    return std::string(number ? "<td class=\"number\">" : "<td>") + escaped(text) + "</td>";
+    return std::string(number ? "<td class=\"number\">" : "<td>") + xmlEscaped(text) + "</td>";
 }
 
 // North up; magnetic north turned by the declination (east positive, clockwise).
@@ -168,10 +146,10 @@ std::string installSheetHtml(const InstallSheet& sheet) {
         "<!DOCTYPE html>\n<html lang=\"zh-CN\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         "<title>" +
-        escaped(title) + "</title>\n<style>" + Style + "</style>\n</head>\n<body>\n";
+        xmlEscaped(title) + "</title>\n<style>" + Style + "</style>\n</head>\n<body>\n";
     html +=
         u8"<div class=\"top\"><div class=\"facts\"><h1>卫星天线安装单</h1>\n<p class=\"site\">" +
-        escaped(sheet.site.name) + "</p>\n" + siteFacts(sheet) +
+        xmlEscaped(sheet.site.name) + "</p>\n" + siteFacts(sheet) +
         u8"</div>\n<figure class=\"rose\">" + compassRose(sheet.site.declination) +
         u8"<figcaption>黑：真北；红：磁北（罗盘所指）</figcaption></figure></div>\n";
     html +=
@@ -182,6 +160,6 @@ std::string installSheetHtml(const InstallSheet& sheet) {
     html +=
         u8"<section class=\"satellites\"><h2>卫星</h2>\n" + satelliteTable(sheet) + "</section>\n";
     html += u8"<footer>Kestrave " KESTRAVE_VERSION u8" · 当前卫星列表 " + sheet.listDate +
-            u8" · 计算日期 " + escaped(sheet.site.date) + "</footer>\n</body>\n</html>\n";
+            u8" · 计算日期 " + xmlEscaped(sheet.site.date) + "</footer>\n</body>\n</html>\n";
     return html;
 }

@@ -6,33 +6,6 @@ namespace {
 
 const char FontFamily[] = "WenQuanYi Zen Hei, SimSun, Microsoft YaHei, sans-serif";
 
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\'':
-                out += "&apos;";
-                break;
-            default:
-                // XML 1.0 has no place for the other control characters.
-                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n') out += c;
-        }
-    }
-    return out;
-}
-
 std::string attribute(const char* name, double value) {
     return std::string(" ") + name + "=\"" + svgNumber(value) + "\"";
 }
@@ -85,7 +58,7 @@ public:
         if (!toUtf8_(text.text, utf8)) return;
         out += "<text" + attribute("x", text.at.x) + attribute("y", text.at.y) +
                attribute("font-size", text.size) + " text-anchor=\"" + anchorName(text.anchor) +
-               "\" " + style + ">" + escaped(utf8) + "</text>\n";
+               "\" " + style + ">" + xmlEscaped(utf8) + "</text>\n";
     }
 
     std::string out;
@@ -172,4 +145,31 @@ std::string skyPictureSvg(const SkyLayout& layout, TextToUtf8 toUtf8) {
     svg.text(layout.legend, "fill=\"#4a5a6a\"");
     svg.out += "</svg>\n";
     return svg.out;
+}
+
+std::string xmlEscaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            case '\'':
+                out += "&apos;";
+                break;
+            default:
+                // XML 1.0 has no place for the other control characters.
+                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n') out += c;
+        }
+    }
+    return out;
 }
