@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+// commctrl.h needs windows.h first
+#include <commctrl.h>
 
 #include <cstdint>
 #include <cstring>
@@ -211,6 +213,8 @@ public:
         SendMessageW(main_, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(main_, IDOK)));
 
+        HWND table = GetDlgItem(main_, IDC_SATELLITE_TABLE);
+        const LRESULT rows = SendMessageW(table, LVM_GETITEMCOUNT, 0, 0);
         PostMessageW(main_, WM_COMMAND, MAKEWPARAM(IDM_ADD_SATELLITE, 0), 0);
         HWND dialog = waitForWindow(IDC_SATELLITE_LONGITUDE);
         if (dialog == nullptr) return;
@@ -220,7 +224,12 @@ public:
                      reinterpret_cast<LPARAM>(L"Test satellite"));
         SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
-        // A message sent now is handled once the row is in and the dialog gone.
+        // The dialog's own loop may still take a message before it ends: wait
+        // for the row, then a message sent is handled once the command that
+        // added it (and saved the list) has returned.
+        for (int attempt = 0; attempt < 500 && SendMessageW(table, LVM_GETITEMCOUNT, 0, 0) == rows;
+             ++attempt)
+            Sleep(10);
         SendMessageW(main_, WM_NULL, 0, 0);
     }
 
