@@ -2,8 +2,8 @@
 // with status 0 and its output, or status 2 and one line on standard error;
 // and a JSON output always parses.
 //
-// Input: NUL-separated arguments. Options that name files (--list, --sky)
-// are left out, so a run reads and writes nothing outside memory.
+// Input: NUL-separated arguments. Options that name files (--list, --sky,
+// --sheet) are left out, so a run reads and writes nothing outside memory.
 
 #include <cstddef>
 #include <cstdint>
@@ -24,7 +24,8 @@ std::vector<std::string> argumentsOf(const std::uint8_t* data, std::size_t size)
 
 bool namesAFile(const std::string& argument) {
     return argument.rfind("-", 0) == 0 && (argument.find("list") != std::string::npos ||
-                                           argument.find("sky") != std::string::npos);
+                                           argument.find("sky") != std::string::npos ||
+                                           argument.find("sheet") != std::string::npos);
 }
 
 bool hasOption(const std::vector<std::string>& arguments, const std::string& option) {
