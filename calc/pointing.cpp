@@ -5,21 +5,18 @@
 
 #include "calc/trig.h"
 #include "encoding/bounded_text.h"
+#include "calc/calc_texts.h"
 #include "numtext/decimal_power.h"
 #include "numtext/numtext.h"
 
-namespace {
-
-// Quadrant words in code page 936; the first two bytes are the character
-// the due-south or due-north text takes.
-const char WestOfSouth[] = "\xC4\xCF\xC6\xAB\xCE\xF7";  // 南偏西
-const char EastOfSouth[] = "\xC4\xCF\xC6\xAB\xB6\xAB";  // 南偏东
-const char EastOfNorth[] = "\xB1\xB1\xC6\xAB\xB6\xAB";  // 北偏东
-const char WestOfNorth[] = "\xB1\xB1\xC6\xAB\xCE\xF7";  // 北偏西
-const char Due[] = "\xD5\xFD";                          // 正
-const char Degrees[] = "\xB6\xC8";                      // 度
-
-}  // namespace
+// The quadrant words' first two bytes are the character the due-south or
+// due-north text takes.
+using calc_text::Degrees;
+using calc_text::Due;
+using calc_text::EastOfNorth;
+using calc_text::EastOfSouth;
+using calc_text::WestOfNorth;
+using calc_text::WestOfSouth;
 
 PointingAngles computePointingAngles(long double satelliteLongitude, const ReceivingSite& site) {
     ExtendedPrecisionScope precision;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "calc/calc_texts.h"
 #include "calc/pointing.h"
 #include "encoding/bounded_text.h"
 #include "encoding/whole_characters.h"
@@ -15,7 +16,7 @@ std::string degreesWithWord(long double value, const char* belowZeroWord,
     std::string text = value < 0 ? belowZeroWord : value > 0 ? aboveZeroWord : "";
     char number[NumberTextCapacity];
     NumberToText(std::fabs(value), number, 0, 2);
-    return text + number + "\xB6\xC8";  // 度
+    return text + number + calc_text::Degrees;
 }
 
 void formatCoordinate(long double value, char (&text)[SiteTextCapacity]) {
@@ -31,17 +32,16 @@ void buildSiteDescription(const ReceivingSite& site, char (&description)[SiteDes
     char name[sizeof site.name];
     std::memcpy(name, site.name, sizeof name);
     name[sizeof name - 1] = '\0';
-    text.append(name[0] != '\0' ? name : "\xB5\xD8\xC3\xFB\xB2\xBB\xCF\xEA");  // 地名不详
-    text.append("\r\n\xBE\xAD\xB6\xC8\xA3\xBA");                               // 经度：
+    text.append(name[0] != '\0' ? name : calc_text::UnknownPlace);
+    text.append(calc_text::LongitudeLine);
     text.append(longitudeWords(site.longitude).c_str());
-    text.append("\r\n\xCE\xB3\xB6\xC8\xA3\xBA");   // 纬度：
-    const char* const south = "\xC4\xCF\xCE\xB3";  // 南纬
-    const char* const north = "\xB1\xB1\xCE\xB3";  // 北纬
-    text.append(degreesWithWord(site.latitude, south, north).c_str());
+    text.append(calc_text::LatitudeLine);
+    text.append(
+        degreesWithWord(site.latitude, calc_text::SouthLatitude, calc_text::NorthLatitude).c_str());
 }
 
 std::string longitudeWords(long double longitude) {
-    return degreesWithWord(longitude, "\xCE\xF7\xBE\xAD", "\xB6\xAB\xBE\xAD");  // 西经, 东经
+    return degreesWithWord(longitude, calc_text::WestLongitude, calc_text::EastLongitude);
 }
 
 std::string siteNameLine(const char* description) {

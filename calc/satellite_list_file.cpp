@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <iterator>
 
+#include "calc/calc_texts.h"
 #include "calc/satellite_entry.h"
 #include "data/settings_store.h"
 #include "encoding/text_encoding.h"
@@ -14,31 +15,8 @@ const std::string Utf8Bom = "\xEF\xBB\xBF";
 const std::string Utf16LeBom = "\xFF\xFE";
 const std::string Utf16BeBom = "\xFE\xFF";
 
-// The message's code page 936 pieces. Each stands alone, so that no escape
-// runs into the digits or letters that follow it.
-const char LineStart[] = "\xB5\xDA ";                                         // "第 "
-const char LineEnd[] = " \xD0\xD0\xA3\xBA";                                   // " 行："
-const char LongitudeOpen[] = "\xBE\xAD\xB6\xC8\xA1\xB0";                      // 经度“
-const char InvalidClose[] = "\xA1\xB1\xCE\xDE\xD0\xA7";                       // ”无效
-const char OverClose[] = "\xA1\xB1\xB3\xAC\xB9\xFD ";                         // "”超过 "
-const char Bytes[] = " \xD7\xD6\xBD\xDA";                                     // " 字节"
-const char NoComma[] = "\xC8\xB1\xC9\xD9\xB6\xBA\xBA\xC5";                    // 缺少逗号
-const char DescriptionEmpty[] = "\xCB\xB5\xC3\xF7\xCE\xAA\xBF\xD5";           // 说明为空
-const char DescriptionOver[] = "\xCB\xB5\xC3\xF7\xB3\xAC\xB9\xFD ";           // "说明超过 "
-const char ListOver[] = "\xCE\xC0\xD0\xC7\xC1\xD0\xB1\xED\xB3\xAC\xB9\xFD ";  // "卫星列表超过 "
-const char FileOver[] = "\xCE\xC4\xBC\xFE\xB3\xAC\xB9\xFD ";                  // "文件超过 "
-const char NulByte[] = "\xBA\xAC\xD3\xD0 NUL \xD7\xD6\xBD\xDA";               // 含有 NUL 字节
-// 含有无法用 GBK 表示的字符 (followed by " U+XXXX")
-const char NoCp936Form[] =
-    "\xBA\xAC\xD3\xD0\xCE\xDE\xB7\xA8\xD3\xC3 GBK \xB1\xED\xCA\xBE\xB5\xC4\xD7\xD6\xB7\xFB";
-// 不是有效的 UTF-8 文本
-const char NotUtf8[] = "\xB2\xBB\xCA\xC7\xD3\xD0\xD0\xA7\xB5\xC4 UTF-8 \xCE\xC4\xB1\xBE";
-// 既不是 UTF-8 也不是 GBK 文本
-const char NotText[] =
-    "\xBC\xC8\xB2\xBB\xCA\xC7 UTF-8 \xD2\xB2\xB2\xBB\xCA\xC7 GBK \xCE\xC4\xB1\xBE";
-
-// 不是有效的 UTF-16 文本
-const char NotUtf16[] = "\xB2\xBB\xCA\xC7\xD3\xD0\xD0\xA7\xB5\xC4 UTF-16 \xCE\xC4\xB1\xBE";
+// The message's pieces: 第 12 行：经度“abc”无效
+using namespace calc_text;
 
 enum class FileEncoding { Utf8, Cp936 };
 
