@@ -11,7 +11,8 @@ SatelliteListFileResult parseCurrentSatelliteList() {
 std::string withCurrentListDate(const std::string& menuItemText) {
     // （ and ） around the date. Neither '(' nor '&' can be the second byte
     // of a double-byte character, so the search cannot land inside one.
-    const std::string date = std::string(calc_text::OpenBracket) + CurrentSatelliteListDate + calc_text::CloseBracket;
+    const std::string date =
+        std::string(calc_text::OpenBracket) + CurrentSatelliteListDate + calc_text::CloseBracket;
     const std::size_t accelerator = menuItemText.rfind("(&");
     if (accelerator == std::string::npos) return menuItemText + date;
     return menuItemText.substr(0, accelerator) + date + menuItemText.substr(accelerator);

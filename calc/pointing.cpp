@@ -3,9 +3,9 @@
 #include <cmath>
 #include <cstring>
 
+#include "calc/calc_texts.h"
 #include "calc/trig.h"
 #include "encoding/bounded_text.h"
-#include "calc/calc_texts.h"
 #include "numtext/decimal_power.h"
 #include "numtext/numtext.h"
 
