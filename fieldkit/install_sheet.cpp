@@ -35,14 +35,15 @@ std::string declinationText(const FieldReportSite& site) {
 
 // The next season from the sheet's day: its first and last day and its
 // longest day's length in whole minutes.
-std::string outageSeasonText(const ReceivingSite& site, long double heightMetres,
-                             long double satelliteLongitude, const InstallSheetRequest& request) {
+std::string outageSeasonText(SunOutageSearch& search, const ReceivingSite& site,
+                             long double heightMetres, long double satelliteLongitude,
+                             const InstallSheetRequest& request) {
     SunOutageRequest outage;
     outage.satelliteLongitude = satelliteLongitude;
     outage.siteHeightM = heightMetres;
     outage.dishDiameterM = request.dishMetres;
     outage.frequencyHz = request.frequencyHz;
-    const NextSunOutageSeasons seasons = nextSunOutageSeasons(site, request.date, outage);
+    const NextSunOutageSeasons seasons = search.nextSeasons(site, request.date, outage, 1);
     if (seasons.status == SunOutageStatus::NotVisible) return u8"无";
     if (seasons.status != SunOutageStatus::Predicted || seasons.seasons.empty()) return "-";
     const SunOutageSeason& next = seasons.seasons[0];
@@ -127,6 +128,8 @@ InstallSheet buildInstallSheet(const SatelliteTable& table, const FieldSurvey& s
     if (request.offsetAngle) sheet.offsetAngle = twoDecimals(*request.offsetAngle) + u8"度";
     sheet.listDate = CurrentSatelliteListDate;
     SunAimDay sunAimDay(survey.site, request.date, BeijingZoneMinutes);
+    // The next season lies in the sheet's year or the next.
+    SunOutageSearch outageSearch(request.date.year, request.date.year + 1);
     for (const FieldReportRow& line : report.rows) {
         InstallSheetRow row;
         row.report = line;
@@ -134,8 +137,8 @@ InstallSheet buildInstallSheet(const SatelliteTable& table, const FieldSurvey& s
         row.motorAngle = motorAngleText(line.motorAngle);
         row.sunAim = line.numbers.visible ? sunAimText(sunAimDay.forSatellite(line.longitude))
                                           : std::string("-");
-        row.outageSeason =
-            outageSeasonText(survey.site, survey.heightMetres, line.longitude, request);
+        row.outageSeason = outageSeasonText(outageSearch, survey.site, survey.heightMetres,
+                                            line.longitude, request);
         sheet.rows.push_back(std::move(row));
     }
     sheet.skySvg = skyPictureSvg(layoutSkyPicture(survey), cp936ToUtf8);

@@ -1,6 +1,7 @@
 #include "fieldkit/sun_outage.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -22,6 +23,8 @@ constexpr int EastmostZoneMinutes = 840;
 // Far enough on either side of the likeliest day that a season of the widest
 // accepted beam ends inside: 10.25 degrees at 0.39 degree a day is 27 days.
 constexpr int LongestSeasonWalk = 60;
+// How far on either side of a daily pass's alignment its peak is searched.
+constexpr long double PeakSearchSeconds = 900;
 // Peaks of one season follow each other by a day less a few seconds; a
 // longer gap starts the next season.
 constexpr long double SeasonGapDays = 1.5L;
@@ -119,7 +122,8 @@ std::optional<RawOutage> outageNear(NodedSun& sun, const OutageGeometry& g, long
     // seconds of it (the sun's parallax and its change of declination).
     auto separation = [&](long double s) { return separationAt(sun, g, t + s / SecondsPerDay); };
     long double peak = 0;
-    const long double least = findMinimum(separation, -900, 900, 1e-3L, peak);
+    const long double least =
+        findMinimum(separation, -PeakSearchSeconds, PeakSearchSeconds, 1e-3L, peak);
     if (!(least < g.threshold)) return std::nullopt;
 
     auto excess = [&](long double s) { return separation(s) - g.threshold; };
@@ -142,11 +146,11 @@ std::optional<RawOutage> outageNear(NodedSun& sun, const OutageGeometry& g, long
                      t + crossing[1] / SecondsPerDay, least};
 }
 
-// The outages of one season: from the daily pass nearest the moment the
-// sun's declination is the satellite's, outward while there is one.
-void collectSeason(NodedSun& sun, const OutageGeometry& g, long double crossing,
+// The outages of one season: from its centre, the daily pass nearest the
+// moment the sun's declination is the satellite's, outward while there is
+// one.
+void collectSeason(NodedSun& sun, const OutageGeometry& g, long double centre,
                    std::vector<RawOutage>& outages) {
-    const long double centre = alignment(sun, g, crossing);
     for (int direction = -1; direction <= 1; direction += 2) {
         for (int k = direction < 0 ? 0 : 1; k <= LongestSeasonWalk; ++k) {
             const long double near = alignment(sun, g, centre + direction * k);
@@ -155,6 +159,20 @@ void collectSeason(NodedSun& sun, const OutageGeometry& g, long double crossing,
             outages.push_back(*outage);
         }
     }
+}
+
+// True when the season about `centre` surely ends before `before` (days
+// from J2000, UT): the walk outward stops at the first pass without an
+// outage, so such a pass whose peak would fall before `before`, however the
+// zone rounds it, ends the season before it. False when that is not sure:
+// the season is then searched.
+bool endsBefore(NodedSun& sun, const OutageGeometry& g, long double centre, long double before) {
+    const long double k = std::floor(before - centre) - 1;
+    // The walk's last pass lies within half a day of centre + LongestSeasonWalk.
+    if (k > LongestSeasonWalk) return true;
+    if (k < 1) return false;
+    const long double near = alignment(sun, g, centre + k);
+    return near + (PeakSearchSeconds + 1) / SecondsPerDay < before && !outageNear(sun, g, near);
 }
 
 // Seconds since 00:00 of 2000-01-01 in the zone, rounded.
@@ -198,6 +216,61 @@ bool validZone(int zoneOffsetMinutes) {
     return zoneOffsetMinutes >= WestmostZoneMinutes && zoneOffsetMinutes <= EastmostZoneMinutes;
 }
 
+// The request checked and the satellite seen: the year's result without its
+// days, its status Predicted when the search is to be made.
+SunOutageYear checkedYear(const ReceivingSite& site, int year, const SunOutageRequest& request) {
+    SunOutageYear result;
+    result.year = year;
+    const bool dishValid = finite(request.dishDiameterM) && request.dishDiameterM > 0 &&
+                           finite(request.frequencyHz) && request.frequencyHz > 0;
+    const long double beamwidth =
+        dishValid ? beamwidthDegrees(request.dishDiameterM, request.frequencyHz) : 0;
+    if (!dishValid || !(beamwidth > 0 && beamwidth <= WidestOutageBeamwidth) ||
+        year < FirstOutageYear || year > LastOutageYear || !validSite(site, request.siteHeightM) ||
+        !finite(request.satelliteLongitude) || !validZone(request.zoneOffsetMinutes))
+        return result;
+    result.beamwidth = beamwidth;
+    result.threshold = outageThresholdDegrees(beamwidth);
+    result.status = computeFieldNumbers(request.satelliteLongitude, site, 0).visible
+                        ? SunOutageStatus::Predicted
+                        : SunOutageStatus::NotVisible;
+    return result;
+}
+
+// The sun's declination rises through the satellite's between February and
+// May, by about 0.4 degree a day from 0 at the March equinox, and falls
+// through it between August and November: a season in each window.
+struct SeasonWindow {
+    CalendarDate from, to, equinox;
+    long double rate;
+};
+
+std::array<SeasonWindow, 2> seasonWindows(int year) {
+    return {{{{year, 2, 1}, {year, 5, 1}, {year, 3, 20}, 0.4L},
+             {{year, 8, 1}, {year, 11, 1}, {year, 9, 23}, -0.4L}}};
+}
+
+std::optional<long double> windowCrossing(NodedSun& sun, const OutageGeometry& g,
+                                          const SeasonWindow& w) {
+    const long double guess = daysFromJ2000(w.equinox) + g.satelliteDeclination / w.rate;
+    return declinationCrossing(sun, g, guess, daysFromJ2000(w.from), daysFromJ2000(w.to));
+}
+
+// The outages whose peaks fall in `year` in the zone, in time order.
+std::vector<SunOutageDay> daysOfYear(std::vector<RawOutage>& outages, int year,
+                                     int zoneOffsetMinutes) {
+    std::sort(outages.begin(), outages.end(),
+              [](const RawOutage& a, const RawOutage& b) { return a.peak < b.peak; });
+    std::vector<SunOutageDay> days;
+    for (const RawOutage& raw : outages) {
+        const SunOutageDay day = outageDay(raw, zoneOffsetMinutes);
+        if (day.date.year == year) days.push_back(day);
+    }
+    return days;
+}
+
+int searchYear(int year) { return std::clamp(year, FirstOutageYear, LastOutageYear); }
+
 void writeTwoDigits(int value, char* at) {
     at[0] = static_cast<char>('0' + value / 10);
     at[1] = static_cast<char>('0' + value % 10);
@@ -233,52 +306,8 @@ long double outageThresholdDegrees(long double beamwidth) {
 
 SunOutageYear predictSunOutages(const ReceivingSite& site, int year,
                                 const SunOutageRequest& request) {
-    ExtendedPrecisionScope precision;
-    SunOutageYear result;
-    result.year = year;
-    const bool dishValid = finite(request.dishDiameterM) && request.dishDiameterM > 0 &&
-                           finite(request.frequencyHz) && request.frequencyHz > 0;
-    const long double beamwidth =
-        dishValid ? beamwidthDegrees(request.dishDiameterM, request.frequencyHz) : 0;
-    if (!dishValid || !(beamwidth > 0 && beamwidth <= WidestOutageBeamwidth) ||
-        year < FirstOutageYear || year > LastOutageYear || !validSite(site, request.siteHeightM) ||
-        !finite(request.satelliteLongitude) || !validZone(request.zoneOffsetMinutes))
-        return result;
-    result.beamwidth = beamwidth;
-    result.threshold = outageThresholdDegrees(beamwidth);
-
-    if (!computeFieldNumbers(request.satelliteLongitude, site, 0).visible) {
-        result.status = SunOutageStatus::NotVisible;
-        return result;
-    }
-    result.status = SunOutageStatus::Predicted;
-
-    const OutageGeometry g = outageGeometry(site, request, result.threshold);
-    const long double yearStart = daysFromJ2000({year, 1, 1});
-    NodedSun sun(yearStart - 2, yearStart + 368);
-    // The sun's declination rises through the satellite's between February
-    // and May, by about 0.4 degree a day from 0 at the March equinox, and
-    // falls through it between August and November.
-    struct Window {
-        CalendarDate from, to, equinox;
-        long double rate;
-    };
-    const Window windows[] = {{{year, 2, 1}, {year, 5, 1}, {year, 3, 20}, 0.4L},
-                              {{year, 8, 1}, {year, 11, 1}, {year, 9, 23}, -0.4L}};
-    std::vector<RawOutage> outages;
-    for (const Window& w : windows) {
-        const long double guess = daysFromJ2000(w.equinox) + g.satelliteDeclination / w.rate;
-        const std::optional<long double> crossing =
-            declinationCrossing(sun, g, guess, daysFromJ2000(w.from), daysFromJ2000(w.to));
-        if (crossing) collectSeason(sun, g, *crossing, outages);
-    }
-    std::sort(outages.begin(), outages.end(),
-              [](const RawOutage& a, const RawOutage& b) { return a.peak < b.peak; });
-    for (const RawOutage& raw : outages) {
-        const SunOutageDay day = outageDay(raw, request.zoneOffsetMinutes);
-        if (day.date.year == year) result.days.push_back(day);
-    }
-    return result;
+    SunOutageSearch search(year, year);
+    return search.outagesOfYear(site, year, request);
 }
 
 std::vector<SunOutageSeason> groupSeasons(const std::vector<SunOutageDay>& days) {
@@ -302,23 +331,62 @@ std::vector<SunOutageSeason> groupSeasons(const std::vector<SunOutageDay>& days)
 
 NextSunOutageSeasons nextSunOutageSeasons(const ReceivingSite& site, const CalendarDate& from,
                                           const SunOutageRequest& request) {
+    SunOutageSearch search(from.year, from.year + 1);
+    return search.nextSeasons(site, from, request);
+}
+
+SunOutageSearch::SunOutageSearch(int firstYear, int lastYear)
+    : sun_(daysFromJ2000({searchYear(std::min(firstYear, lastYear)), 1, 1}) - 2,
+           daysFromJ2000({searchYear(std::max(firstYear, lastYear)), 1, 1}) + 368) {}
+
+SunOutageYear SunOutageSearch::outagesOfYear(const ReceivingSite& site, int year,
+                                             const SunOutageRequest& request) {
+    ExtendedPrecisionScope precision;
+    SunOutageYear result = checkedYear(site, year, request);
+    if (result.status != SunOutageStatus::Predicted) return result;
+    const OutageGeometry g = outageGeometry(site, request, result.threshold);
+    std::vector<RawOutage> outages;
+    for (const SeasonWindow& w : seasonWindows(year)) {
+        const std::optional<long double> crossing = windowCrossing(sun_, g, w);
+        if (crossing) collectSeason(sun_, g, alignment(sun_, g, *crossing), outages);
+    }
+    result.days = daysOfYear(outages, year, request.zoneOffsetMinutes);
+    return result;
+}
+
+NextSunOutageSeasons SunOutageSearch::nextSeasons(const ReceivingSite& site,
+                                                  const CalendarDate& from,
+                                                  const SunOutageRequest& request,
+                                                  std::size_t count) {
+    ExtendedPrecisionScope precision;
     NextSunOutageSeasons result;
     if (!isCalendarDate(from) || from.year < FirstOutageYear || from.year > LastOutageYear)
         return result;
+    const SunOutageYear checked = checkedYear(site, from.year, request);
+    result.status = checked.status;
+    result.beamwidth = checked.beamwidth;
+    result.threshold = checked.threshold;
+    if (checked.status != SunOutageStatus::Predicted) return result;
+    const OutageGeometry g = outageGeometry(site, request, checked.threshold);
     const long fromDayNumber = julianDayNumber(from);
+    // 00:00 of `from` in the zone.
+    const long double fromMidnight = daysFromJ2000(from) - request.zoneOffsetMinutes / 1440.0L;
     for (int year = from.year; year <= from.year + 1 && year <= LastOutageYear; ++year) {
-        const SunOutageYear outages = predictSunOutages(site, year, request);
-        if (year == from.year) {
-            result.status = outages.status;
-            result.beamwidth = outages.beamwidth;
-            result.threshold = outages.threshold;
+        for (const SeasonWindow& w : seasonWindows(year)) {
+            if (result.seasons.size() >= count) return result;
+            const std::optional<long double> crossing = windowCrossing(sun_, g, w);
+            if (!crossing) continue;
+            const long double centre = alignment(sun_, g, *crossing);
+            if (endsBefore(sun_, g, centre, fromMidnight)) continue;
+            std::vector<RawOutage> outages;
+            collectSeason(sun_, g, centre, outages);
+            for (const SunOutageSeason& season :
+                 groupSeasons(daysOfYear(outages, year, request.zoneOffsetMinutes))) {
+                if (result.seasons.size() < count &&
+                    julianDayNumber(season.lastDay) >= fromDayNumber)
+                    result.seasons.push_back(season);
+            }
         }
-        if (outages.status != SunOutageStatus::Predicted) break;
-        for (const SunOutageSeason& season : groupSeasons(outages.days)) {
-            if (result.seasons.size() < 2 && julianDayNumber(season.lastDay) >= fromDayNumber)
-                result.seasons.push_back(season);
-        }
-        if (result.seasons.size() == 2) break;
     }
     return result;
 }

@@ -22,6 +22,7 @@
 
 #include "data/receiving_site.h"
 #include "fieldkit/calendar_date.h"
+#include "fieldkit/noded_sun.h"
 
 enum class Band { C, Ku, Ka };
 
@@ -122,6 +123,29 @@ struct NextSunOutageSeasons {
 // and the next year's outages. A season under way on `from` is the first.
 NextSunOutageSeasons nextSunOutageSeasons(const ReceivingSite& site, const CalendarDate& from,
                                           const SunOutageRequest& request);
+
+// The searches above for many satellites or sites at once: the sun's nodes,
+// most of the cost of a search, are summed once for all of them (the
+// installation sheet asks for every satellite of the list). The results are
+// those of the functions above.
+class SunOutageSearch {
+public:
+    // The nodes of the years from `firstYear` to `lastYear` (brought into
+    // FirstOutageYear..LastOutageYear) are kept; other years are searched
+    // all the same, their nodes summed anew.
+    SunOutageSearch(int firstYear, int lastYear);
+
+    // predictSunOutages.
+    SunOutageYear outagesOfYear(const ReceivingSite& site, int year,
+                                const SunOutageRequest& request);
+    // nextSunOutageSeasons, up to `count` seasons: a season's outages are
+    // searched only while the seasons are wanted.
+    NextSunOutageSeasons nextSeasons(const ReceivingSite& site, const CalendarDate& from,
+                                     const SunOutageRequest& request, std::size_t count = 2);
+
+private:
+    NodedSun sun_;
+};
 
 struct SunTrackPoint {
     int secondOfDay = 0;      // in the zone

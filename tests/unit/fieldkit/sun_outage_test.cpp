@@ -506,6 +506,46 @@ TEST(SunOutage, NextSeasons) {
               SunOutageStatus::InvalidInput);
 }
 
+// One search shared by several satellites, asked for the next season only,
+// finds what the years' outages show: on a season's first and last day and
+// the days either side, the search skipping the seasons that have ended.
+TEST(SunOutage, SharedSearchFindsTheYearsSeasons) {
+    const ReceivingSite kashgar = siteAt(75.99L, 39.47L);
+    const struct {
+        long double satellite;
+        int zoneOffsetMinutes;
+        long double dishMetres;
+    } cases[] = {{87.5L, 480, 0.6L}, {105.5L, -600, 0.6L}, {134, 840, 0.45L}, {51.5L, 0, 3}};
+    SunOutageSearch search(2027, 2028);
+    for (const auto& c : cases) {
+        SunOutageRequest request;
+        request.satelliteLongitude = c.satellite;
+        request.zoneOffsetMinutes = c.zoneOffsetMinutes;
+        request.dishDiameterM = c.dishMetres;
+        std::vector<SunOutageSeason> seasons;
+        for (int year : {2027, 2028})
+            for (const SunOutageSeason& season :
+                 groupSeasons(predictSunOutages(kashgar, year, request).days))
+                seasons.push_back(season);
+        ASSERT_EQ(seasons.size(), 4u);
+        for (std::size_t i = 0; i < 2; ++i) {
+            const long firstDay = julianDayNumber(seasons[i].firstDay);
+            const long lastDay = julianDayNumber(seasons[i].lastDay);
+            for (long from : {firstDay - 1, firstDay, lastDay, lastDay + 1}) {
+                SCOPED_TRACE(dateText(dateOfJulianDayNumber(from)));
+                const NextSunOutageSeasons next =
+                    search.nextSeasons(kashgar, dateOfJulianDayNumber(from), request, 1);
+                const SunOutageSeason& expected = seasons[from > lastDay ? i + 1 : i];
+                ASSERT_EQ(next.seasons.size(), 1u);
+                EXPECT_EQ(dateText(next.seasons[0].firstDay), dateText(expected.firstDay));
+                EXPECT_EQ(dateText(next.seasons[0].lastDay), dateText(expected.lastDay));
+                EXPECT_EQ(next.seasons[0].dayCount, expected.dayCount);
+                EXPECT_EQ(next.seasons[0].longest.peakJulianDay, expected.longest.peakJulianDay);
+            }
+        }
+    }
+}
+
 // The sun over Beijing on 2027-03-05: up from about 06:40 to 18:10, highest
 // (90 - 39.92 - 6.1 = 44 degrees) due south at apparent noon, 12:26 Beijing
 // time; at the outage's peak, 13:15, it stands on the satellite.
