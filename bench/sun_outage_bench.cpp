@@ -10,7 +10,8 @@
 #include "data/satellite_catalogue.h"
 #include "fieldkit/details_outage.h"
 #include "fieldkit/satellite_details.h"
-#include "fieldkit/sun_outage.h"
+#include "fieldkit/sun_outage_search.h"
+#include "fieldkit/sun_track.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "cli/cli_options.h"
 #include "fieldkit/field_report.h"
-#include "fieldkit/sun_outage.h"
+#include "fieldkit/sun_outage_search.h"
 
 struct SatelliteSunOutages {
     std::string name;           // UTF-8

@@ -31,6 +31,9 @@ int digitsValue(const std::string& text, std::size_t start, std::size_t count) {
     return value;
 }
 
+// A second counted from 00:00 of a date brought into that day: 0 to 86399.
+int wrapIntoDay(long long second) { return static_cast<int>(second - dayOfSecond(second) * 86400); }
+
 }  // namespace
 
 bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
@@ -79,4 +82,43 @@ CalendarDate localToday() {
     const std::tm* local = std::localtime(&now);
     if (local == nullptr) return {};
     return {local->tm_year + 1900, local->tm_mon + 1, local->tm_mday};
+}
+
+bool isZoneOffset(int zoneOffsetMinutes) {
+    return zoneOffsetMinutes >= WestmostZoneMinutes && zoneOffsetMinutes <= EastmostZoneMinutes;
+}
+
+long long dayOfSecond(long long second) {
+    const long long q = second / 86400;
+    return q * 86400 > second ? q - 1 : q;
+}
+
+void formatTimeOfDay(int secondOfDay, char (&text)[TimeTextCapacity]) {
+    const int s = wrapIntoDay(secondOfDay);
+    char* at = writeNumber(s / 3600, 2, text);
+    *at++ = ':';
+    at = writeNumber(s / 60 % 60, 2, at);
+    *at++ = ':';
+    at = writeNumber(s % 60, 2, at);
+    *at = '\0';
+}
+
+void formatHourMinute(int secondOfDay, char (&text)[TimeTextCapacity]) {
+    const int minute = wrapIntoDay(static_cast<long long>(secondOfDay) + 30) / 60;
+    char* at = writeNumber(minute / 60, 2, text);
+    *at++ = ':';
+    at = writeNumber(minute % 60, 2, at);
+    *at = '\0';
+}
+
+std::string timeOfDayText(int secondOfDay) {
+    char text[TimeTextCapacity];
+    formatTimeOfDay(secondOfDay, text);
+    return text;
+}
+
+std::string dayMark(int secondOfDay) {
+    const long long days = dayOfSecond(secondOfDay);
+    if (days == 0) return std::string();
+    return (days > 0 ? "+" : "") + std::to_string(days);
 }

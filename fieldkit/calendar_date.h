@@ -1,6 +1,7 @@
 #pragma once
-// Calendar dates: the one date formatter and reader of the program and of
-// kestrave-cli, and today's date.
+// Calendar dates and clock times: the one date formatter and reader of the
+// program and of kestrave-cli, today's date, and the times of day written as
+// text.
 
 #include <cstddef>
 #include <string>
@@ -29,3 +30,23 @@ bool parseCalendarDate(const std::string& text, CalendarDate& date);
 
 // Today, local time.
 CalendarDate localToday();
+
+// A zone's offset east of UTC in minutes: from UTC-12:00 to UTC+14:00.
+constexpr int WestmostZoneMinutes = -720;
+constexpr int EastmostZoneMinutes = 840;
+bool isZoneOffset(int zoneOffsetMinutes);
+
+// The day of a second counted from 00:00 of a date, against that date: 0
+// from 0 to 86399, -1 from -86400 to -1, 1 from 86400 to 172799, and so on.
+long long dayOfSecond(long long second);
+
+// HH:MM:SS and HH:MM of a second of the day, taken modulo one day; HH:MM is
+// rounded to the nearest minute (12:34:30 shows as 12:35).
+constexpr std::size_t TimeTextCapacity = 9;
+void formatTimeOfDay(int secondOfDay, char (&text)[TimeTextCapacity]);
+void formatHourMinute(int secondOfDay, char (&text)[TimeTextCapacity]);
+// formatTimeOfDay as a string.
+std::string timeOfDayText(int secondOfDay);
+// The day of a second counted from 00:00 of a date, against that date:
+// "-1" before it, "+1" after it, "" on it (and "-2", "+2" further away).
+std::string dayMark(int secondOfDay);

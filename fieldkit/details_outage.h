@@ -13,7 +13,7 @@
 #include "fieldkit/calendar_date.h"
 #include "fieldkit/field_limits.h"
 #include "fieldkit/sky_layout.h"
-#include "fieldkit/sun_outage.h"
+#include "fieldkit/sun_outage_search.h"
 
 // The dish box's text: a diameter from 0.1 to 30 metres, as the offset box
 // reads its angle (a digit, nothing but the number). Anything else gives false.

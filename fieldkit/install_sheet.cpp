@@ -10,6 +10,7 @@
 #include "fieldkit/results_export.h"
 #include "fieldkit/sky_svg.h"
 #include "fieldkit/sun_aim.h"
+#include "fieldkit/sun_outage_search.h"
 #include "numtext/numtext.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "data/satellite_table.h"
 #include "fieldkit/field_numbers.h"
 #include "fieldkit/sun_aim.h"
-#include "fieldkit/sun_outage.h"
+#include "fieldkit/sun_track.h"
 
 struct SkyPoint {
     double x = 0;

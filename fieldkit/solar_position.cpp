@@ -218,6 +218,10 @@ long double julianDay(const CalendarDate& date, long double secondsOfDay) {
     return julianDayNumber(date) - 0.5L + secondsOfDay / SecondsPerDay;
 }
 
+long double midnightFromJ2000(const CalendarDate& date, int zoneOffsetMinutes) {
+    return julianDay(date, 0) - J2000JulianDay - zoneOffsetMinutes / 1440.0L;
+}
+
 long double deltaTSeconds(long double decimalYear) {
     const long double y = decimalYear;
     const long double u = (y - 1820) / 100;
@@ -294,6 +298,8 @@ long double meanSiderealTime(long double julianDayUt) {
     return bearingWithinCircle(280.46061837L + 360.98564736629L * days +
                                T * T * (0.000387933L - T / 38710000));
 }
+
+Vector3 difference(const Vector3& a, const Vector3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 
 Vector3 siteEarthFixed(const GeodeticSite& site) {
     ExtendedPrecisionScope precision;

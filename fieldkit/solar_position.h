@@ -24,6 +24,9 @@ CalendarDate dateOfJulianDayNumber(long dayNumber);
 
 // Julian day of 00:00 of the date plus `secondsOfDay` (any sign).
 long double julianDay(const CalendarDate& date, long double secondsOfDay);
+// 00:00 of the date in a zone `zoneOffsetMinutes` east of UTC, in days
+// from J2000JulianDay (UT).
+long double midnightFromJ2000(const CalendarDate& date, int zoneOffsetMinutes);
 
 // TT - UT in seconds: the polynomials of Espenak and Meeus (NASA's Five
 // Millennium Canon), 1986-2005, 2005-2050 and 2050-2150, with their
@@ -61,6 +64,8 @@ struct Vector3 {
     long double y = 0;
     long double z = 0;
 };
+// a - b.
+Vector3 difference(const Vector3& a, const Vector3& b);
 
 // Degrees east and north positive, metres above the ellipsoid.
 struct GeodeticSite {

@@ -15,14 +15,14 @@
 // peak, the moment of least separation, in that zone. Every instant is
 // rounded to the nearest second (halves away from zero); the duration is
 // the rounded end less the rounded start.
+//
+// Here the rule and its terms; the search is in sun_outage_search.h, the
+// seasons in sun_outage_seasons.h, the sun's track in sun_track.h.
 
-#include <cstddef>
-#include <string>
 #include <vector>
 
 #include "data/receiving_site.h"
 #include "fieldkit/calendar_date.h"
-#include "fieldkit/noded_sun.h"
 
 enum class Band { C, Ku, Ka };
 
@@ -88,85 +88,6 @@ struct SunOutageYear {
     std::vector<SunOutageDay> days;  // in time order
 };
 
-// Every outage whose peak falls in `year` (in the request's zone), for the
-// site's longitude and latitude (degrees; the name and texts are not used).
-// Invalid input: a year outside FirstOutageYear..LastOutageYear, a latitude
-// beyond +-90, a height or zone offset out of range, anything not finite, a
-// diameter or frequency not above 0, or a beam wider than
-// WidestOutageBeamwidth.
-SunOutageYear predictSunOutages(const ReceivingSite& site, int year,
-                                const SunOutageRequest& request);
-
-// A run of outages on consecutive days: one each day, their peaks less than
-// a day and a half apart. (Where a zone puts the peaks near midnight, two
-// may share a date and the next date have none; the run goes on.)
-struct SunOutageSeason {
-    CalendarDate firstDay;
-    CalendarDate lastDay;
-    int dayCount = 0;      // outages in the run
-    SunOutageDay longest;  // the first of the longest days
-};
-
-// The seasons of `days` (in time order), in the same order.
-std::vector<SunOutageSeason> groupSeasons(const std::vector<SunOutageDay>& days);
-
-struct NextSunOutageSeasons {
-    SunOutageStatus status = SunOutageStatus::InvalidInput;
-    long double beamwidth = 0;
-    long double threshold = 0;
-    // Up to two: fewer only where they would lie beyond LastOutageYear.
-    std::vector<SunOutageSeason> seasons;
-};
-
-// The first two seasons whose last day is on or after `from` (a date in the
-// request's zone, from FirstOutageYear to LastOutageYear), from that year's
-// and the next year's outages. A season under way on `from` is the first.
-NextSunOutageSeasons nextSunOutageSeasons(const ReceivingSite& site, const CalendarDate& from,
-                                          const SunOutageRequest& request);
-
-// The searches above for many satellites or sites at once: the sun's nodes,
-// most of the cost of a search, are summed once for all of them (the
-// installation sheet asks for every satellite of the list). The results are
-// those of the functions above.
-class SunOutageSearch {
-public:
-    // The nodes of the years from `firstYear` to `lastYear` (brought into
-    // FirstOutageYear..LastOutageYear) are kept; other years are searched
-    // all the same, their nodes summed anew.
-    SunOutageSearch(int firstYear, int lastYear);
-
-    // predictSunOutages.
-    SunOutageYear outagesOfYear(const ReceivingSite& site, int year,
-                                const SunOutageRequest& request);
-    // nextSunOutageSeasons, up to `count` seasons: a season's outages are
-    // searched only while the seasons are wanted.
-    NextSunOutageSeasons nextSeasons(const ReceivingSite& site, const CalendarDate& from,
-                                     const SunOutageRequest& request, std::size_t count = 2);
-
-private:
-    NodedSun sun_;
-};
-
-struct SunTrackPoint {
-    int secondOfDay = 0;      // in the zone
-    long double azimuth = 0;  // degrees clockwise from true north
-    long double elevation = 0;
-};
-
-// The sun seen from the site every `stepMinutes` (1 to 1440) from 00:00 of
-// `date` in the zone, the points above the horizon only. Empty for an
-// invalid date, site, height, zone or step.
-std::vector<SunTrackPoint> sunTrack(const ReceivingSite& site, long double heightM,
-                                    const CalendarDate& date, int zoneOffsetMinutes,
-                                    int stepMinutes);
-
-// HH:MM:SS and HH:MM of a second of the day, taken modulo one day; HH:MM is
-// rounded to the nearest minute (12:34:30 shows as 12:35).
-constexpr std::size_t TimeTextCapacity = 9;
-void formatTimeOfDay(int secondOfDay, char (&text)[TimeTextCapacity]);
-void formatHourMinute(int secondOfDay, char (&text)[TimeTextCapacity]);
-// formatTimeOfDay as a string.
-std::string timeOfDayText(int secondOfDay);
-// The day of a second counted from 00:00 of a date, against that date:
-// "-1" before it, "+1" after it, "" on it (and "-2", "+2" further away).
-std::string dayMark(int secondOfDay);
+// A site the searches take: finite coordinates, a latitude within +-90 and a
+// height within SiteHeightRangeMetres.
+bool isOutageSite(const ReceivingSite& site, long double heightM);

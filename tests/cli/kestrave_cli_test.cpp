@@ -23,7 +23,7 @@
 #include "fieldkit/multifeed.h"
 #include "fieldkit/results_export.h"
 #include "fieldkit/sun_aim.h"
-#include "fieldkit/sun_outage.h"
+#include "fieldkit/sun_outage_search.h"
 #include "numtext/numtext.h"
 #include "tests/support/file_bytes.h"
 

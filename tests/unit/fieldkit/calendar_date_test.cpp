@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -47,6 +50,40 @@ TEST(CalendarDate, ReadsOnlyDatesThatExist) {
             EXPECT_EQ(date.year, 1) << "a refused text leaves the date: " << c.text;
         }
     }
+}
+
+TEST(CalendarDate, ClockTexts) {
+    struct Case {
+        int second;
+        const char* full;
+        const char* minutes;
+    };
+    const Case cases[] = {
+        {0, "00:00:00", "00:00"},       {47717, "13:15:17", "13:15"},
+        {47730, "13:15:30", "13:16"},   {47729, "13:15:29", "13:15"},
+        {86399, "23:59:59", "00:00"},   {86369, "23:59:29", "23:59"},
+        {86400, "00:00:00", "00:00"},   {-1, "23:59:59", "00:00"},
+        {-31, "23:59:29", "23:59"},     {-86400 - 3600, "23:00:00", "23:00"},
+        {INT_MAX, "03:14:07", "03:14"}, {INT_MIN, "20:45:52", "20:46"},
+    };
+    for (const Case& c : cases) {
+        char text[TimeTextCapacity];
+        std::fill(text, text + sizeof text, 'x');
+        formatTimeOfDay(c.second, text);
+        EXPECT_STREQ(text, c.full) << c.second;
+        std::fill(text, text + sizeof text, 'x');
+        formatHourMinute(c.second, text);
+        EXPECT_STREQ(text, c.minutes) << c.second;
+        EXPECT_EQ(text[8], 'x');  // HH:MM leaves the rest of the room alone
+    }
+}
+
+TEST(CalendarDate, DayMarks) {
+    const std::pair<int, const char*> cases[] = {
+        {0, ""},        {86399, ""},    {86400, "+1"},  {-1, "-1"},
+        {-86400, "-1"}, {-86401, "-2"}, {172800, "+2"},
+    };
+    for (const auto& [second, mark] : cases) EXPECT_EQ(dayMark(second), mark) << second;
 }
 
 }  // namespace

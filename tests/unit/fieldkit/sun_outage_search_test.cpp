@@ -1,12 +1,10 @@
-#include "fieldkit/sun_outage.h"
+#include "fieldkit/sun_outage_search.h"
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cmath>
 #include <limits>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "fieldkit/field_numbers.h"
@@ -428,45 +426,6 @@ TEST(SunOutage, TheDaysOfAnOutageOverMidnight) {
     }
 }
 
-TEST(SunOutage, DayMarks) {
-    const std::pair<int, const char*> cases[] = {
-        {0, ""},        {86399, ""},    {86400, "+1"},  {-1, "-1"},
-        {-86400, "-1"}, {-86401, "-2"}, {172800, "+2"},
-    };
-    for (const auto& [second, mark] : cases) EXPECT_EQ(dayMark(second), mark) << second;
-}
-
-SunOutageDay dayAt(CalendarDate date, long double peakJulianDay, int duration) {
-    SunOutageDay d;
-    d.date = date;
-    d.peakJulianDay = peakJulianDay;
-    d.startSecond = 40000;
-    d.endSecond = 40000 + duration;
-    d.durationSeconds = duration;
-    return d;
-}
-
-TEST(SunOutage, Seasons) {
-    EXPECT_TRUE(groupSeasons({}).empty());
-    const long double feb27 = julianDay({2028, 2, 27}, 47000);
-    // Over the leap day, then a gap, then a lone day.
-    const std::vector<SunOutageDay> days = {
-        dayAt({2028, 2, 27}, feb27, 300),           dayAt({2028, 2, 28}, feb27 + 0.9998L, 700),
-        dayAt({2028, 2, 29}, feb27 + 1.9996L, 700), dayAt({2028, 3, 1}, feb27 + 2.9994L, 500),
-        dayAt({2028, 3, 3}, feb27 + 5.0L, 100),     dayAt({2028, 10, 1}, feb27 + 217, 200),
-    };
-    const std::vector<SunOutageSeason> seasons = groupSeasons(days);
-    ASSERT_EQ(seasons.size(), 3u);
-    EXPECT_EQ(dateText(seasons[0].firstDay), "2028-02-27");
-    EXPECT_EQ(dateText(seasons[0].lastDay), "2028-03-01");
-    EXPECT_EQ(seasons[0].dayCount, 4);
-    EXPECT_EQ(dateText(seasons[0].longest.date), "2028-02-28");  // the first of the longest
-    EXPECT_EQ(dateText(seasons[1].firstDay), "2028-03-03");
-    EXPECT_EQ(dateText(seasons[1].lastDay), "2028-03-03");
-    EXPECT_EQ(seasons[1].dayCount, 1);
-    EXPECT_EQ(seasons[2].longest.durationSeconds, 200);
-}
-
 TEST(SunOutage, NextSeasons) {
     const ReceivingSite beijing = siteAt(116.46L, 39.92L);
     SunOutageRequest request;
@@ -543,85 +502,6 @@ TEST(SunOutage, SharedSearchFindsTheYearsSeasons) {
                 EXPECT_EQ(next.seasons[0].longest.peakJulianDay, expected.longest.peakJulianDay);
             }
         }
-    }
-}
-
-// The sun over Beijing on 2027-03-05: up from about 06:40 to 18:10, highest
-// (90 - 39.92 - 6.1 = 44 degrees) due south at apparent noon, 12:26 Beijing
-// time; at the outage's peak, 13:15, it stands on the satellite.
-TEST(SunOutage, SunTrack) {
-    const ReceivingSite beijing = siteAt(116.46L, 39.92L);
-    const std::vector<SunTrackPoint> track = sunTrack(beijing, 0, {2027, 3, 5}, 480, 10);
-    ASSERT_FALSE(track.empty());
-    EXPECT_NEAR(track.size(), 69, 2);
-    EXPECT_NEAR(track.front().secondOfDay, 6 * 3600 + 40 * 60, 900);
-    EXPECT_NEAR(track.back().secondOfDay, 18 * 3600 + 10 * 60, 900);
-    const SunTrackPoint* highest = &track.front();
-    for (std::size_t i = 0; i < track.size(); ++i) {
-        EXPECT_GT(track[i].elevation, 0);
-        EXPECT_EQ(track[i].secondOfDay % 600, 0);
-        if (i > 0) {
-            EXPECT_EQ(track[i].secondOfDay - track[i - 1].secondOfDay, 600);
-        }
-        if (track[i].elevation > highest->elevation) highest = &track[i];
-    }
-    EXPECT_NEAR(static_cast<double>(highest->elevation), 44.0, 0.3);
-    EXPECT_NEAR(highest->secondOfDay, 12 * 3600 + 26 * 60, 300);
-    EXPECT_NEAR(static_cast<double>(highest->azimuth), 180, 2);
-
-    const GeodeticSite site{116.46L, 39.92L, 0};
-    const Vector3 from = siteEarthFixed(site);
-    const Vector3 to = geostationaryEarthFixed(105.5L);
-    const HorizontalDirection satellite =
-        horizontalDirection(site, {to.x - from.x, to.y - from.y, to.z - from.z});
-    const std::vector<SunTrackPoint> minutes = sunTrack(beijing, 0, {2027, 3, 5}, 480, 1);
-    for (const SunTrackPoint& p : minutes) {
-        if (p.secondOfDay != 13 * 3600 + 15 * 60) continue;
-        const double a = static_cast<double>(p.azimuth - satellite.azimuth) * Rad;
-        const double e1 = static_cast<double>(p.elevation) * Rad;
-        const double e2 = static_cast<double>(satellite.elevation) * Rad;
-        const double apart =
-            std::acos(std::sin(e1) * std::sin(e2) + std::cos(e1) * std::cos(e2) * std::cos(a)) /
-            Rad;
-        // 0.075 degree at the peak, 17 s later, and 0.07 degree in those 17 s.
-        EXPECT_LT(apart, 0.15);
-    }
-
-    EXPECT_TRUE(sunTrack(beijing, 0, {2027, 2, 29}, 480, 10).empty());
-    EXPECT_TRUE(sunTrack(beijing, 0, {2027, 3, 5}, 480, 0).empty());
-    EXPECT_TRUE(sunTrack(beijing, 0, {2027, 3, 5}, 480, 1441).empty());
-    EXPECT_TRUE(sunTrack(beijing, 0, {2027, 3, 5}, 841, 10).empty());
-    EXPECT_TRUE(sunTrack(beijing, 100001, {2027, 3, 5}, 480, 10).empty());
-    EXPECT_TRUE(sunTrack(siteAt(116.46L, 91), 0, {2027, 3, 5}, 480, 10).empty());
-    // One step a day: the point at midnight only, and the sun is down then.
-    EXPECT_TRUE(sunTrack(beijing, 0, {2027, 3, 5}, 480, 1440).empty());
-    // Midnight sun at 80 north in June: every point.
-    EXPECT_EQ(sunTrack(siteAt(16, 80), 0, {2027, 6, 21}, 60, 60).size(), 24u);
-}
-
-TEST(SunOutage, ClockTexts) {
-    struct Case {
-        int second;
-        const char* full;
-        const char* minutes;
-    };
-    const Case cases[] = {
-        {0, "00:00:00", "00:00"},       {47717, "13:15:17", "13:15"},
-        {47730, "13:15:30", "13:16"},   {47729, "13:15:29", "13:15"},
-        {86399, "23:59:59", "00:00"},   {86369, "23:59:29", "23:59"},
-        {86400, "00:00:00", "00:00"},   {-1, "23:59:59", "00:00"},
-        {-31, "23:59:29", "23:59"},     {-86400 - 3600, "23:00:00", "23:00"},
-        {INT_MAX, "03:14:07", "03:14"}, {INT_MIN, "20:45:52", "20:46"},
-    };
-    for (const Case& c : cases) {
-        char text[TimeTextCapacity];
-        std::fill(text, text + sizeof text, 'x');
-        formatTimeOfDay(c.second, text);
-        EXPECT_STREQ(text, c.full) << c.second;
-        std::fill(text, text + sizeof text, 'x');
-        formatHourMinute(c.second, text);
-        EXPECT_STREQ(text, c.minutes) << c.second;
-        EXPECT_EQ(text[8], 'x');  // HH:MM leaves the rest of the room alone
     }
 }
 
