@@ -30,6 +30,7 @@ namespace {
 
 constexpr int ExitDone = 0;
 constexpr int ExitOutputFailed = 1;
+constexpr char ResultsRefusal[] = "the results cannot be converted to code page 936";
 constexpr int ExitBadInput = 2;
 
 // A message quotes what it refuses; a line end or other control character
@@ -71,35 +72,52 @@ std::string withUnixLineEnds(const std::string& text) {
     return result;
 }
 
-// The gazetteer's names in table order, one per line; with --match only
-// those whose name, pinyin or initials begin with its text.
-std::string placeNames(const CliOptions& options, const char* lineEnd) {
+// The gazetteer's names in table order, one per line ended by "\r\n"; with
+// --match only those whose name, pinyin or initials begin with its text.
+std::string placeNames(const CliOptions& options) {
     std::string names;
     if (options.match) {
         std::string typed;
         // A text code page 936 cannot hold begins no name and no reading.
         if (!utf8ToCp936(*options.match, typed)) return names;
         for (const std::string& name : matchingPlaces(typed.c_str()))
-            names.append(name).append(lineEnd);
+            names.append(name).append("\r\n");
         return names;
     }
     GazetteerCursor cursor;
     char name[PlaceNameCapacity];
-    while (nextPlaceName(cursor, name)) names.append(name).append(lineEnd);
+    while (nextPlaceName(cursor, name)) names.append(name).append("\r\n");
     return names;
+}
+
+// `text`, in `encoding` (code page 936 with "\r\n" line ends, or UTF-8),
+// written in the encoding asked for: as it is, or converted (UTF-8 with
+// "\n"), or `refusal` where it cannot be.
+int writeText(const CliOptions& options, OutputEncoding encoding, const std::string& text,
+              const char* refusal, std::string& out, std::string& err) {
+    if (options.encoding == encoding) {
+        out += text;
+        return ExitDone;
+    }
+    std::string converted;
+    // No byte of a double-byte character is a line end: "\r" goes first.
+    const bool done = encoding == OutputEncoding::Gbk
+                          ? cp936ToUtf8(withUnixLineEnds(text), converted)
+                          : utf8ToCp936(text, converted);
+    if (!done) return fail(err, refusal, ExitOutputFailed);
+    out += converted;
+    return ExitDone;
+}
+
+// The line end of the encoding asked for.
+const char* lineEndOf(const CliOptions& options) {
+    return options.encoding == OutputEncoding::Gbk ? "\r\n" : "\n";
 }
 
 // --cities: the gazetteer's names.
 int listCities(const CliOptions& options, std::string& out, std::string& err) {
-    if (options.encoding == OutputEncoding::Gbk) {
-        out += placeNames(options, "\r\n");
-        return ExitDone;
-    }
-    std::string utf8;
-    if (!cp936ToUtf8(placeNames(options, "\n"), utf8))
-        return fail(err, "the place names cannot be converted to UTF-8", ExitOutputFailed);
-    out += utf8;
-    return ExitDone;
+    return writeText(options, OutputEncoding::Gbk, placeNames(options),
+                     "the place names cannot be converted to UTF-8", out, err);
 }
 
 // A list file's refusal as the program words it, after the option and the file's name.
@@ -160,15 +178,8 @@ int writeFieldReport(const CliOptions& options, const FieldReport& report, std::
         out += fieldReportJson(report);
         return ExitDone;
     }
-    if (options.encoding == OutputEncoding::Utf8) {
-        out += fieldReportCsv(report, "\n");
-        return ExitDone;
-    }
-    std::string gbk;
-    if (!utf8ToCp936(fieldReportCsv(report, "\r\n"), gbk))
-        return fail(err, "the results cannot be converted to code page 936", ExitOutputFailed);
-    out += gbk;
-    return ExitDone;
+    return writeText(options, OutputEncoding::Utf8, fieldReportCsv(report, lineEndOf(options)),
+                     ResultsRefusal, out, err);
 }
 
 // The table exactly as the program copies it to the clipboard.
@@ -176,16 +187,8 @@ int writeTable(const CliOptions& options, const MemorySatelliteTable& table,
                const char* description, std::string& out, std::string& err) {
     std::string text(resultTextCapacity(table.rowCount(), std::strlen(description)), '\0');
     text.resize(formatResultText(description, table, text.data(), text.size()));
-    if (options.encoding == OutputEncoding::Gbk) {
-        out += text;
-        return ExitDone;
-    }
-    std::string utf8;
-    if (!cp936ToUtf8(text, utf8))
-        return fail(err, "the results cannot be converted to UTF-8; try --encoding gbk",
-                    ExitOutputFailed);
-    out += withUnixLineEnds(utf8);
-    return ExitDone;
+    return writeText(options, OutputEncoding::Gbk, text,
+                     "the results cannot be converted to UTF-8; try --encoding gbk", out, err);
 }
 
 // A report instead of the pointing table (JSON, or CSV or a table in the
@@ -193,20 +196,11 @@ int writeTable(const CliOptions& options, const MemorySatelliteTable& table,
 template <class Write>
 int writeReport(const CliOptions& options, const char* description, Write write, std::string& out,
                 std::string& err) {
-    const bool gbk = options.encoding == OutputEncoding::Gbk;
     std::string descriptionUtf8;
     if (!cp936ToUtf8(description, descriptionUtf8))
         return fail(err, "the site's name cannot be converted to UTF-8", ExitOutputFailed);
-    const std::string utf8 = write(descriptionUtf8, gbk ? "\r\n" : "\n");
-    if (!gbk) {
-        out += utf8;
-        return ExitDone;
-    }
-    std::string cp936;
-    if (!utf8ToCp936(utf8, cp936))
-        return fail(err, "the results cannot be converted to code page 936", ExitOutputFailed);
-    out += cp936;
-    return ExitDone;
+    return writeText(options, OutputEncoding::Utf8, write(descriptionUtf8, lineEndOf(options)),
+                     ResultsRefusal, out, err);
 }
 
 // --sheet FILE.html: the installation sheet for the site, list, date, offset,
@@ -225,31 +219,34 @@ bool writeSheet(const CliOptions& options, const SunOutageOptions& sun, const Fi
     return false;
 }
 
-// --sun-outage: every outage of the year instead of the pointing table.
-int writeSunOutages(const CliOptions& options, const SunOutageOptions& sun,
-                    const FieldReport& report, const char* description, std::string& out,
-                    std::string& err) {
-    SunOutageReport outages;
-    std::string error;
-    if (!buildSunOutageReport(report, sun, outages, error)) return fail(err, error, ExitBadInput);
-    auto write = [&](const std::string& descriptionUtf8, const char* lineEnd) {
-        if (options.format == OutputFormat::Json) return sunOutageJson(outages);
-        if (options.format == OutputFormat::Csv) return sunOutageCsv(outages, lineEnd);
-        return sunOutageTable(outages, descriptionUtf8, lineEnd);
-    };
-    return writeReport(options, description, write, out, err);
-}
+// How a sun report is built from the field report (a refusal is bad input)
+// and written in each format.
+template <class Asked, class Report>
+struct SunReportKind {
+    bool (*build)(const FieldReport&, const Asked&, Report&, std::string&);
+    std::string (*json)(const Report&);
+    std::string (*csv)(const Report&, const char*);
+    std::string (*table)(const Report&, const std::string&, const char*);
+};
 
+// --sun-outage: every outage of the year instead of the pointing table.
+const SunReportKind<SunOutageOptions, SunOutageReport> SunOutageReportKind{
+    buildSunOutageReport, sunOutageJson, sunOutageCsv, sunOutageTable};
 // --sun-aim: the day's moments instead of the pointing table.
-int writeSunAim(const CliOptions& options, const SunAimOptions& aim, const FieldReport& report,
-                const char* description, std::string& out, std::string& err) {
-    SunAimReport moments;
+const SunReportKind<SunAimOptions, SunAimReport> SunAimReportKind{buildSunAimReport, sunAimJson,
+                                                                  sunAimCsv, sunAimTable};
+
+template <class Asked, class Report>
+int writeSunReport(const CliOptions& options, const SunReportKind<Asked, Report>& kind,
+                   const Asked& asked, const FieldReport& report, const char* description,
+                   std::string& out, std::string& err) {
+    Report built;
     std::string error;
-    if (!buildSunAimReport(report, aim, moments, error)) return fail(err, error, ExitBadInput);
+    if (!kind.build(report, asked, built, error)) return fail(err, error, ExitBadInput);
     auto write = [&](const std::string& descriptionUtf8, const char* lineEnd) {
-        if (options.format == OutputFormat::Json) return sunAimJson(moments);
-        if (options.format == OutputFormat::Csv) return sunAimCsv(moments, lineEnd);
-        return sunAimTable(moments, descriptionUtf8, lineEnd);
+        if (options.format == OutputFormat::Json) return kind.json(built);
+        if (options.format == OutputFormat::Csv) return kind.csv(built, lineEnd);
+        return kind.table(built, descriptionUtf8, lineEnd);
     };
     return writeReport(options, description, write, out, err);
 }
@@ -336,11 +333,11 @@ int runKestraveCli(const std::vector<std::string>& arguments, std::string& out, 
     if (multifeed.wanted)
         return writeMultifeed(options, multifeed, table, site, survey, description, out, err);
     if (sun.wanted)
-        return writeSunOutages(options, sun, buildFieldReport(table, survey, field.offset),
-                               description, out, err);
+        return writeSunReport(options, SunOutageReportKind, sun,
+                              buildFieldReport(table, survey, field.offset), description, out, err);
     if (aim.wanted)
-        return writeSunAim(options, aim, buildFieldReport(table, survey, field.offset), description,
-                           out, err);
+        return writeSunReport(options, SunAimReportKind, aim,
+                              buildFieldReport(table, survey, field.offset), description, out, err);
     if (options.format != OutputFormat::Table)
         return writeFieldReport(options, buildFieldReport(table, survey, field.offset), out, err);
     return writeTable(options, table, description, out, err);

@@ -2,8 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/field_report_site_json.h"
-#include "cli/sun_outage_output.h"
+#include "cli/sun_report_output.h"
 #include "fieldkit/sun_outage.h"
 #include "numtext/numtext.h"
 
@@ -20,10 +19,12 @@ std::string momentLine(const SunAimMoment& moment) {
                                                : u8" 太阳在卫星反方向，影子指向卫星");
 }
 
-std::string fixed(long double value, int decimals) {
-    char text[NumberTextCapacity];
-    NumberToText(value, text, 0, decimals);
-    return text;
+Json momentJson(const SunAimMoment& moment) {
+    Json entry;
+    entry["time"] = timeOfDayText(moment.second);
+    entry["kind"] = kindWord(moment.kind);
+    entry["sun_elevation"] = static_cast<double>(moment.sunElevation);
+    return entry;
 }
 
 }  // namespace
@@ -41,7 +42,7 @@ bool buildSunAimReport(const FieldReport& report, const SunAimOptions& aim, SunA
         SunAimResult result = day.forSatellite(row.longitude);
         if (result.status == SunAimStatus::InvalidInput) {
             // The options were checked; what is left is a site beyond a pole.
-            error = "--lat " + fixed(site.latitude, 2) +
+            error = "--lat " + fixedText(site.latitude, 2) +
                     ": aiming by the sun needs a latitude from -90 to 90";
             return false;
         }
@@ -55,29 +56,12 @@ bool buildSunAimReport(const FieldReport& report, const SunAimOptions& aim, SunA
 std::string sunAimJson(const SunAimReport& report) {
     Json settings;
     settings["date"] = dateText(report.date);
-    settings["time_zone"] = zoneText(report.zoneOffsetMinutes);
-    Json satellites = Json::array();
-    for (const SatelliteSunAim& satellite : report.satellites) {
-        Json moments = Json::array();
-        for (const SunAimMoment& moment : satellite.moments) {
-            Json entry;
-            entry["time"] = timeOfDayText(moment.second);
-            entry["kind"] = kindWord(moment.kind);
-            entry["sun_elevation"] = static_cast<double>(moment.sunElevation);
-            moments.push_back(entry);
-        }
-        Json entry;
-        entry["name"] = satellite.name;
-        entry["longitude"] = static_cast<double>(satellite.longitude);
+    auto fill = [](const SatelliteSunAim& satellite, Json& entry) {
         entry["azimuth"] = static_cast<double>(satellite.azimuth);
-        entry["moments"] = moments;
-        satellites.push_back(entry);
-    }
-    Json document;
-    document["site"] = fieldReportSiteJson(report.site);
-    document["sun_aim"] = settings;
-    document["satellites"] = satellites;
-    return document.dump(2) + "\n";
+        entry["moments"] = jsonArray(satellite.moments, momentJson);
+    };
+    return sunReportJson(report.site, "sun_aim", settings, report.zoneOffsetMinutes,
+                         satellitesJson(report.satellites, fill));
 }
 
 std::string sunAimCsv(const SunAimReport& report, const char* lineEnd) {
@@ -85,8 +69,7 @@ std::string sunAimCsv(const SunAimReport& report, const char* lineEnd) {
     csv += lineEnd;
     const std::string date = dateText(report.date);
     for (const SatelliteSunAim& satellite : report.satellites) {
-        const std::string lead = csvField(satellite.name) + "," +
-                                 reportNumberText(static_cast<double>(satellite.longitude)) + "," +
+        const std::string lead = satelliteCsvLead(satellite.name, satellite.longitude) +
                                  reportNumberText(static_cast<double>(satellite.azimuth)) + "," +
                                  date + ",";
         for (const SunAimMoment& moment : satellite.moments) {
@@ -99,19 +82,14 @@ std::string sunAimCsv(const SunAimReport& report, const char* lineEnd) {
 
 std::string sunAimTable(const SunAimReport& report, const std::string& siteDescription,
                         const char* lineEnd) {
-    std::string table = descriptionLines(siteDescription, lineEnd);
-    table += lineEnd;
-    table +=
-        u8"对日寻星 " + dateText(report.date) + "  " + zoneLine(report.zoneOffsetMinutes) + lineEnd;
+    std::string table = sunTableHeading(
+        siteDescription,
+        u8"对日寻星 " + dateText(report.date) + "  " + zoneLine(report.zoneOffsetMinutes), lineEnd);
     for (const SatelliteSunAim& satellite : report.satellites) {
-        table += lineEnd;
-        table += satellite.name + "  " + satellite.longitudeText + u8"度  ";
-        if (!satellite.visible) {
-            table += u8"卫星在地平线以下，无对日寻星";
-            table += lineEnd;
-            continue;
-        }
-        table += u8"真方位角" + fixed(satellite.azimuth, 1) + u8"度";
+        table += satelliteTableStart(satellite.name, satellite.longitudeText, satellite.visible,
+                                     u8"卫星在地平线以下，无对日寻星", lineEnd);
+        if (!satellite.visible) continue;
+        table += u8"真方位角" + fixedText(satellite.azimuth, 1) + u8"度";
         if (satellite.moments.empty()) table += u8"  无（太阳不经过此方向）";
         table += lineEnd;
         for (const SunAimMoment& moment : satellite.moments)

@@ -1,10 +1,9 @@
 #include "cli/sun_outage_output.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <nlohmann/json.hpp>
 
-#include "cli/field_report_site_json.h"
+#include "cli/sun_report_output.h"
 #include "fieldkit/calendar_date.h"
 #include "numtext/numtext.h"
 
@@ -16,12 +15,6 @@ using Json = nlohmann::ordered_json;
 std::string minutesText(int seconds) {
     const int tenths = (seconds * 10 + 30) / 60;
     return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
-}
-
-std::string fixed(long double value, int decimals) {
-    char text[NumberTextCapacity];
-    NumberToText(value, text, 0, decimals);
-    return text;
 }
 
 std::string gigahertz(long double frequencyHz) {
@@ -51,6 +44,19 @@ std::string seasonsText(const std::vector<SunOutageDay>& days) {
     return text;
 }
 
+Json outageJson(const SunOutageDay& day) {
+    Json outage;
+    outage["date"] = dateText(day.date);
+    outage["start"] = timeOfDayText(day.startSecond);
+    outage["peak"] = timeOfDayText(day.peakSecond);
+    outage["end"] = timeOfDayText(day.endSecond);
+    outage["duration_s"] = day.durationSeconds;
+    outage["min_separation_deg"] = static_cast<double>(day.minSeparation);
+    outage["start_date"] = dateText(day.startDate);
+    outage["end_date"] = dateText(day.endDate);
+    return outage;
+}
+
 }  // namespace
 
 bool buildSunOutageReport(const FieldReport& report, const SunOutageOptions& sun,
@@ -75,7 +81,7 @@ bool buildSunOutageReport(const FieldReport& report, const SunOutageOptions& sun
         SunOutageYear year = predictSunOutages(site, sun.year, request);
         if (year.status == SunOutageStatus::InvalidInput) {
             // The options were checked; what is left is a site beyond a pole.
-            error = "--lat " + fixed(site.latitude, 2) +
+            error = "--lat " + fixedText(site.latitude, 2) +
                     ": the sun outages need a latitude from -90 to 90";
             return false;
         }
@@ -86,33 +92,6 @@ bool buildSunOutageReport(const FieldReport& report, const SunOutageOptions& sun
     return true;
 }
 
-std::string zoneText(int zoneOffsetMinutes) {
-    const int minutes = std::abs(zoneOffsetMinutes);
-    char text[] = "UTC+00:00";
-    text[3] = zoneOffsetMinutes < 0 ? '-' : '+';
-    text[4] = static_cast<char>('0' + minutes / 600);
-    text[5] = static_cast<char>('0' + minutes / 60 % 10);
-    text[7] = static_cast<char>('0' + minutes % 60 / 10);
-    text[8] = static_cast<char>('0' + minutes % 10);
-    return text;
-}
-
-std::string zoneLine(int zoneOffsetMinutes) {
-    if (zoneOffsetMinutes == BeijingZoneMinutes)
-        return u8"时间：北京时间（" + zoneText(zoneOffsetMinutes) + u8"）";
-    return u8"时间：" + zoneText(zoneOffsetMinutes);
-}
-
-std::string descriptionLines(const std::string& siteDescription, const char* lineEnd) {
-    // The description's own lines end in "\r\n".
-    std::string lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = siteDescription.find("\r\n", start)) != std::string::npos;
-         start = end + 2)
-        lines += siteDescription.substr(start, end - start) + lineEnd;
-    return lines + siteDescription.substr(start) + lineEnd;
-}
-
 std::string sunOutageJson(const SunOutageReport& report) {
     Json settings;
     settings["year"] = report.year;
@@ -120,34 +99,12 @@ std::string sunOutageJson(const SunOutageReport& report) {
     settings["frequency_ghz"] = static_cast<double>(report.frequencyHz / 1e9L);
     settings["beamwidth_deg"] = static_cast<double>(report.beamwidth);
     settings["threshold_deg"] = static_cast<double>(report.threshold);
-    settings["time_zone"] = zoneText(report.zoneOffsetMinutes);
-    Json satellites = Json::array();
-    for (const SatelliteSunOutages& satellite : report.satellites) {
-        Json days = Json::array();
-        for (const SunOutageDay& day : satellite.days) {
-            Json outage;
-            outage["date"] = dateText(day.date);
-            outage["start"] = timeOfDayText(day.startSecond);
-            outage["peak"] = timeOfDayText(day.peakSecond);
-            outage["end"] = timeOfDayText(day.endSecond);
-            outage["duration_s"] = day.durationSeconds;
-            outage["min_separation_deg"] = static_cast<double>(day.minSeparation);
-            outage["start_date"] = dateText(day.startDate);
-            outage["end_date"] = dateText(day.endDate);
-            days.push_back(outage);
-        }
-        Json entry;
-        entry["name"] = satellite.name;
-        entry["longitude"] = static_cast<double>(satellite.longitude);
+    auto fill = [](const SatelliteSunOutages& satellite, Json& entry) {
         entry["visible"] = satellite.visible;
-        entry["outages"] = days;
-        satellites.push_back(entry);
-    }
-    Json document;
-    document["site"] = fieldReportSiteJson(report.site);
-    document["sun_outage"] = settings;
-    document["satellites"] = satellites;
-    return document.dump(2) + "\n";
+        entry["outages"] = jsonArray(satellite.days, outageJson);
+    };
+    return sunReportJson(report.site, "sun_outage", settings, report.zoneOffsetMinutes,
+                         satellitesJson(report.satellites, fill));
 }
 
 std::string sunOutageCsv(const SunOutageReport& report, const char* lineEnd) {
@@ -155,8 +112,7 @@ std::string sunOutageCsv(const SunOutageReport& report, const char* lineEnd) {
         "name,longitude,date,start,peak,end,duration_s,min_separation_deg,start_date,end_date";
     csv += lineEnd;
     for (const SatelliteSunOutages& satellite : report.satellites) {
-        const std::string lead = csvField(satellite.name) + "," +
-                                 reportNumberText(static_cast<double>(satellite.longitude)) + ",";
+        const std::string lead = satelliteCsvLead(satellite.name, satellite.longitude);
         for (const SunOutageDay& day : satellite.days) {
             csv += lead + dateText(day.date) + "," + timeOfDayText(day.startSecond) + "," +
                    timeOfDayText(day.peakSecond) + "," + timeOfDayText(day.endSecond) + "," +
@@ -170,21 +126,18 @@ std::string sunOutageCsv(const SunOutageReport& report, const char* lineEnd) {
 
 std::string sunOutageTable(const SunOutageReport& report, const std::string& siteDescription,
                            const char* lineEnd) {
-    std::string table = descriptionLines(siteDescription, lineEnd);
-    table += lineEnd;
-    table += u8"日凌 " + std::to_string(report.year) + u8"年  天线口径" +
-             reportNumberText(static_cast<double>(report.dishMetres)) + u8"米  频率" +
-             gigahertz(report.frequencyHz) + u8"GHz  波束宽度" + fixed(report.beamwidth, 2) +
-             u8"度  门限" + fixed(report.threshold, 2) + u8"度  " +
-             zoneLine(report.zoneOffsetMinutes) + lineEnd;
+    std::string table = sunTableHeading(
+        siteDescription,
+        u8"日凌 " + std::to_string(report.year) + u8"年  天线口径" +
+            reportNumberText(static_cast<double>(report.dishMetres)) + u8"米  频率" +
+            gigahertz(report.frequencyHz) + u8"GHz  波束宽度" + fixedText(report.beamwidth, 2) +
+            u8"度  门限" + fixedText(report.threshold, 2) + u8"度  " +
+            zoneLine(report.zoneOffsetMinutes),
+        lineEnd);
     for (const SatelliteSunOutages& satellite : report.satellites) {
-        table += lineEnd;
-        table += satellite.name + "  " + satellite.longitudeText + u8"度  ";
-        if (!satellite.visible) {
-            table += u8"卫星在地平线以下，无日凌";
-            table += lineEnd;
-            continue;
-        }
+        table += satelliteTableStart(satellite.name, satellite.longitudeText, satellite.visible,
+                                     u8"卫星在地平线以下，无日凌", lineEnd);
+        if (!satellite.visible) continue;
         if (satellite.days.empty()) {
             table += u8"无日凌";
             table += lineEnd;

@@ -34,14 +34,6 @@ struct SunOutageReport {
 bool buildSunOutageReport(const FieldReport& report, const SunOutageOptions& sun,
                           SunOutageReport& outages, std::string& error);
 
-// UTC+08:00, UTC+00:00, UTC-03:30.
-std::string zoneText(int zoneOffsetMinutes);
-// 时间：北京时间（UTC+08:00）, or 时间：UTC+00:00.
-std::string zoneLine(int zoneOffsetMinutes);
-// The site description (UTF-8, its lines ended by "\r\n") with each line
-// ended by `lineEnd`.
-std::string descriptionLines(const std::string& siteDescription, const char* lineEnd);
-
 // {"site": {...}, "sun_outage": {...}, "satellites": [...]}, ending with "\n".
 std::string sunOutageJson(const SunOutageReport& report);
 
