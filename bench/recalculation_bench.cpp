@@ -5,10 +5,8 @@
 
 #include <string>
 
-#include "calc/recalculation.h"
+#include "bench/bench_site.h"
 #include "calc/result_text.h"
-#include "data/memory_satellite_table.h"
-#include "data/satellite_catalogue.h"
 
 namespace {
 
@@ -19,33 +17,34 @@ MemorySatelliteTable builtInTable() {
     return table;
 }
 
-void BM_RecalculateAllBuiltIn(benchmark::State& state) {
+// What the Recalculate command takes: the site and the table, and what it
+// gives besides the table's texts.
+struct BuiltInAtBeijing {
     MemorySatelliteTable table = builtInTable();
-    ReceivingSite site;
-    site.longitude = 116.46L;
-    site.latitude = 39.92L;
+    ReceivingSite site = beijing();
     ChangeFlags flags = 0;
-    char description[SiteDescriptionCapacity];
+    char description[SiteDescriptionCapacity] = {};
+};
+
+void BM_RecalculateAllBuiltIn(benchmark::State& state) {
+    BuiltInAtBeijing b;
     for (auto _ : state) {
-        recalculateAll("\xB1\xB1\xBE\xA9", site, table, flags, description);  // 北京
-        benchmark::DoNotOptimize(description);
+        recalculateAll("\xB1\xB1\xBE\xA9", b.site, b.table, b.flags, b.description);  // 北京
+        benchmark::DoNotOptimize(b.description);
     }
-    state.SetItemsProcessed(state.iterations() * table.rowCount());
+    state.SetItemsProcessed(state.iterations() * b.table.rowCount());
 }
 BENCHMARK(BM_RecalculateAllBuiltIn);
 
 // The clipboard text of the recalculated table.
 void BM_FormatResultTextBuiltIn(benchmark::State& state) {
-    MemorySatelliteTable table = builtInTable();
-    ReceivingSite site;
-    site.longitude = 116.46L;
-    site.latitude = 39.92L;
-    ChangeFlags flags = 0;
-    char description[SiteDescriptionCapacity];
-    recalculateAll("", site, table, flags, description);
-    std::string text(resultTextCapacity(table.rowCount(), std::string(description).size()), '\0');
+    BuiltInAtBeijing b;
+    recalculateAll("", b.site, b.table, b.flags, b.description);
+    std::string text(resultTextCapacity(b.table.rowCount(), std::string(b.description).size()),
+                     '\0');
     for (auto _ : state) {
-        benchmark::DoNotOptimize(formatResultText(description, table, text.data(), text.size()));
+        benchmark::DoNotOptimize(
+            formatResultText(b.description, b.table, text.data(), text.size()));
     }
 }
 BENCHMARK(BM_FormatResultTextBuiltIn);

@@ -6,28 +6,15 @@
 
 #include <vector>
 
+#include "bench/bench_site.h"
 #include "calc/current_satellite_list.h"
-#include "calc/recalculation.h"
-#include "data/memory_satellite_table.h"
-#include "data/satellite_catalogue.h"
 #include "fieldkit/sun_aim.h"
 
 namespace {
 
-ReceivingSite beijing() {
-    ReceivingSite site;
-    site.longitude = 116.46L;
-    site.latitude = 39.92L;
-    return site;
-}
-
 std::vector<long double> currentListLongitudes() {
     const SatelliteListFileResult current = parseCurrentSatelliteList();
-    MemorySatelliteTable table;
-    fillSatelliteTable(table, current.list.data(), current.list.size());
-    std::vector<long double> longitudes;
-    for (int row = 0; row < table.rowCount(); ++row) longitudes.push_back(rowLongitude(table, row));
-    return longitudes;
+    return listLongitudes(current.list.data(), current.list.size());
 }
 
 void currentListDay(benchmark::State& state) {
