@@ -5,6 +5,7 @@
 
 #include "calc/trig.h"
 #include "fieldkit/field_numbers.h"
+#include "fieldkit/vsop87_earth.h"
 #include "numtext/decimal_power.h"
 
 namespace {
@@ -12,146 +13,11 @@ namespace {
 constexpr long double ArcSecond = 1 / 3600.0L;
 constexpr long double DaysPerJulianYear = 365.25L;
 
-// One term A cos(B + C tau) of a VSOP87 series: A in 1e-8 radian (L, B)
-// or 1e-8 AU (R), B in radians, C in radians per Julian millennium.
-struct SeriesTerm {
-    long double amplitude;
-    long double phase;
-    long double frequency;
-};
-
 // The Earth's heliocentric longitude L, latitude B and distance R, VSOP87D
 // on the mean ecliptic and equinox of date, as abridged in Meeus's
-// appendix III: each variable is the sum of its series times tau^k for
-// k = 0, 1, ...
-// clang-format off
-constexpr SeriesTerm EarthL0[] = {
-    {175347046, 0, 0}, {3341656, 4.6692568L, 6283.07585L},
-    {34894, 4.6261L, 12566.1517L}, {3497, 2.7441L, 5753.3849L},
-    {3418, 2.8289L, 3.5231L}, {3136, 3.6277L, 77713.7715L},
-    {2676, 4.4181L, 7860.4194L}, {2343, 6.1352L, 3930.2097L},
-    {1324, 0.7425L, 11506.7698L}, {1273, 2.0371L, 529.691L},
-    {1199, 1.1096L, 1577.3435L}, {990, 5.233L, 5884.927L},
-    {902, 2.045L, 26.298L}, {857, 3.508L, 398.149L},
-    {780, 1.179L, 5223.694L}, {753, 2.533L, 5507.553L},
-    {505, 4.583L, 18849.228L}, {492, 4.205L, 775.523L},
-    {357, 2.92L, 0.067L}, {317, 5.849L, 11790.629L},
-    {284, 1.899L, 796.298L}, {271, 0.315L, 10977.079L},
-    {243, 0.345L, 5486.778L}, {206, 4.806L, 2544.314L},
-    {205, 1.869L, 5573.143L}, {202, 2.458L, 6069.777L},
-    {156, 0.833L, 213.299L}, {132, 3.411L, 2942.463L},
-    {126, 1.083L, 20.775L}, {115, 0.645L, 0.98L},
-    {103, 0.636L, 4694.003L}, {102, 0.976L, 15720.839L},
-    {102, 4.267L, 7.114L}, {99, 6.21L, 2146.17L},
-    {98, 0.68L, 155.42L}, {86, 5.98L, 161000.69L},
-    {85, 1.3L, 6275.96L}, {85, 3.67L, 71430.7L},
-    {80, 1.81L, 17260.15L}, {79, 3.04L, 12036.46L},
-    {75, 1.76L, 5088.63L}, {74, 3.5L, 3154.69L},
-    {74, 4.68L, 801.82L}, {70, 0.83L, 9437.76L},
-    {62, 3.98L, 8827.39L}, {61, 1.82L, 7084.9L},
-    {57, 2.78L, 6286.6L}, {56, 4.39L, 14143.5L},
-    {56, 3.47L, 6279.55L}, {52, 0.19L, 12139.55L},
-    {52, 1.33L, 1748.02L}, {51, 0.28L, 5856.48L},
-    {49, 0.49L, 1194.45L}, {41, 5.37L, 8429.24L},
-    {41, 2.4L, 19651.05L}, {39, 6.17L, 10447.39L},
-    {37, 6.04L, 10213.29L}, {37, 2.57L, 1059.38L},
-    {36, 1.71L, 2352.87L}, {36, 1.78L, 6812.77L},
-    {33, 0.59L, 17789.85L}, {30, 0.44L, 83996.85L},
-    {30, 2.74L, 1349.87L}, {25, 3.16L, 4690.48L},
-};
-constexpr SeriesTerm EarthL1[] = {
-    {628331966747, 0, 0}, {206059, 2.678235L, 6283.07585L},
-    {4303, 2.6351L, 12566.1517L}, {425, 1.59L, 3.523L},
-    {119, 5.796L, 26.298L}, {109, 2.966L, 1577.344L},
-    {93, 2.59L, 18849.23L}, {72, 1.14L, 529.69L},
-    {68, 1.87L, 398.15L}, {67, 4.41L, 5507.55L},
-    {59, 2.89L, 5223.69L}, {56, 2.17L, 155.42L},
-    {45, 0.4L, 796.3L}, {36, 0.47L, 775.52L},
-    {29, 2.65L, 7.11L}, {21, 5.34L, 0.98L},
-    {19, 1.85L, 5486.78L}, {19, 4.97L, 213.3L},
-    {17, 2.99L, 6275.96L}, {16, 0.03L, 2544.31L},
-    {16, 1.43L, 2146.17L}, {15, 1.21L, 10977.08L},
-    {12, 2.83L, 1748.02L}, {12, 3.26L, 5088.63L},
-    {12, 5.27L, 1194.45L}, {12, 2.08L, 4694},
-    {11, 0.77L, 553.57L}, {10, 1.3L, 6286.6L},
-    {10, 4.24L, 1349.87L}, {9, 2.7L, 242.73L},
-    {9, 5.64L, 951.72L}, {8, 5.3L, 2352.87L},
-    {6, 2.65L, 9437.76L}, {6, 4.67L, 4690.48L},
-};
-constexpr SeriesTerm EarthL2[] = {
-    {52919, 0, 0}, {8720, 1.0721L, 6283.0758L},
-    {309, 0.867L, 12566.152L}, {27, 0.05L, 3.52L},
-    {16, 5.19L, 26.3L}, {16, 3.68L, 155.42L},
-    {10, 0.76L, 18849.23L}, {9, 2.06L, 77713.77L},
-    {7, 0.83L, 775.52L}, {5, 4.66L, 1577.34L},
-    {4, 1.03L, 7.11L}, {4, 3.44L, 5573.14L},
-    {3, 5.14L, 796.3L}, {3, 6.05L, 5507.55L},
-    {3, 1.19L, 242.73L}, {3, 6.12L, 529.69L},
-    {3, 0.31L, 398.15L}, {3, 2.28L, 553.57L},
-    {2, 4.38L, 5223.69L}, {2, 3.75L, 0.98L},
-};
-constexpr SeriesTerm EarthL3[] = {
-    {289, 5.844L, 6283.076L}, {35, 0, 0},
-    {17, 5.49L, 12566.15L}, {3, 5.2L, 155.42L},
-    {1, 4.72L, 3.52L}, {1, 5.3L, 18849.23L},
-    {1, 5.97L, 242.73L},
-};
-constexpr SeriesTerm EarthL4[] = {
-    {114, 3.142L, 0}, {8, 4.13L, 6283.08L},
-    {1, 3.84L, 12566.15L},
-};
-constexpr SeriesTerm EarthL5[] = {
-    {1, 3.14L, 0},
-};
-constexpr SeriesTerm EarthB0[] = {
-    {280, 3.199L, 84334.662L}, {102, 5.422L, 5507.553L},
-    {80, 3.88L, 5223.69L}, {44, 3.7L, 2352.87L},
-    {32, 4, 1577.34L},
-};
-constexpr SeriesTerm EarthB1[] = {
-    {9, 3.9L, 5507.55L}, {6, 1.73L, 5223.69L},
-};
-constexpr SeriesTerm EarthR0[] = {
-    {100013989, 0, 0}, {1670700, 3.0984635L, 6283.07585L},
-    {13956, 3.05525L, 12566.1517L}, {3084, 5.1985L, 77713.7715L},
-    {1628, 1.1739L, 5753.3849L}, {1576, 2.8469L, 7860.4194L},
-    {925, 5.453L, 11506.77L}, {542, 4.564L, 3930.21L},
-    {472, 3.661L, 5884.927L}, {346, 0.964L, 5507.553L},
-    {329, 5.9L, 5223.694L}, {307, 0.299L, 5573.143L},
-    {243, 4.273L, 11790.629L}, {212, 5.847L, 1577.344L},
-    {186, 5.022L, 10977.079L}, {175, 3.012L, 18849.228L},
-    {110, 5.055L, 5486.778L}, {98, 0.89L, 6069.78L},
-    {86, 5.69L, 15720.84L}, {86, 1.27L, 161000.69L},
-    {65, 0.27L, 17260.15L}, {63, 0.92L, 529.69L},
-    {57, 2.01L, 83996.85L}, {56, 5.24L, 71430.7L},
-    {49, 3.25L, 2544.31L}, {47, 2.58L, 775.52L},
-    {45, 5.54L, 9437.76L}, {43, 6.01L, 6275.96L},
-    {39, 5.36L, 4694}, {38, 2.39L, 8827.39L},
-    {37, 0.83L, 19651.05L}, {37, 4.9L, 12139.55L},
-    {36, 1.67L, 12036.46L}, {35, 1.84L, 2942.46L},
-    {33, 0.24L, 7084.9L}, {32, 0.18L, 5088.63L},
-    {32, 1.78L, 398.15L}, {28, 1.21L, 6286.6L},
-    {28, 1.9L, 6279.55L}, {26, 4.59L, 10447.39L},
-};
-constexpr SeriesTerm EarthR1[] = {
-    {103019, 1.10749L, 6283.07585L}, {1721, 1.0644L, 12566.1517L},
-    {702, 3.142L, 0}, {32, 1.02L, 18849.23L},
-    {31, 2.84L, 5507.55L}, {25, 1.32L, 5223.69L},
-    {18, 1.42L, 1577.34L}, {10, 5.91L, 10977.08L},
-    {9, 1.42L, 6275.96L}, {9, 0.27L, 5486.78L},
-};
-constexpr SeriesTerm EarthR2[] = {
-    {4359, 5.7846L, 6283.0758L}, {124, 5.579L, 12566.152L},
-    {12, 3.14L, 0}, {9, 3.63L, 77713.77L},
-    {6, 1.87L, 5573.14L}, {3, 5.47L, 18849.23L},
-};
-constexpr SeriesTerm EarthR3[] = {
-    {145, 4.273L, 6283.076L}, {7, 3.92L, 12566.15L},
-};
-constexpr SeriesTerm EarthR4[] = {
-    {4, 2.56L, 6283.08L},
-};
-// clang-format on
+// appendix III (fieldkit/vsop87_earth.txt): each variable is the sum of its
+// series times tau^k for k = 0, 1, ...
+using SeriesTerm = vsop87_earth::Term;
 
 struct Series {
     const SeriesTerm* terms;
@@ -163,11 +29,12 @@ constexpr Series series(const SeriesTerm (&terms)[N]) {
     return {terms, N};
 }
 
-constexpr Series EarthLongitude[] = {series(EarthL0), series(EarthL1), series(EarthL2),
-                                     series(EarthL3), series(EarthL4), series(EarthL5)};
-constexpr Series EarthLatitude[] = {series(EarthB0), series(EarthB1)};
-constexpr Series EarthDistance[] = {series(EarthR0), series(EarthR1), series(EarthR2),
-                                    series(EarthR3), series(EarthR4)};
+namespace earth = vsop87_earth;
+constexpr Series EarthLongitude[] = {series(earth::L0), series(earth::L1), series(earth::L2),
+                                     series(earth::L3), series(earth::L4), series(earth::L5)};
+constexpr Series EarthLatitude[] = {series(earth::B0), series(earth::B1)};
+constexpr Series EarthDistance[] = {series(earth::R0), series(earth::R1), series(earth::R2),
+                                    series(earth::R3), series(earth::R4)};
 
 // sum over k of series k at tau, times tau^k, in the series' own units.
 template <std::size_t N>
