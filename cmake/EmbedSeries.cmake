@@ -11,17 +11,13 @@
 
 cmake_minimum_required(VERSION 3.25)
 
-file(STRINGS "${TABLE}" lines)
+# The lines that are neither empty nor comments.
+file(STRINGS "${TABLE}" lines REGEX "^[^#]")
 set(names "")
-set(lineNumber 0)
+set(number "([0-9]+)(\\.[0-9]+)?")
 foreach(line IN LISTS lines)
-  math(EXPR lineNumber "${lineNumber} + 1")
-  if(line STREQUAL "" OR line MATCHES "^#")
-    continue()
-  endif()
-  set(number "([0-9]+)(\\.[0-9]+)?")
   if(NOT line MATCHES "^([A-Za-z][A-Za-z0-9]*) +${number} +${number} +${number}$")
-    message(FATAL_ERROR "${TABLE_NAME}:${lineNumber}: not SERIES A B C: ${line}")
+    message(FATAL_ERROR "${TABLE_NAME}: not SERIES A B C: \"${line}\"")
   endif()
   set(name ${CMAKE_MATCH_1})
   set(term "")

@@ -61,6 +61,18 @@ long double separationAt(const GeodeticSite& site, long double satelliteLongitud
                              {satellite.x - s.x, satellite.y - s.y, satellite.z - s.z});
 }
 
+// A request for the satellite at `satellite` degrees east, with this dish,
+// band and zone.
+SunOutageRequest outageRequest(long double satellite, long double diameter, long double frequency,
+                               int zone) {
+    SunOutageRequest request;
+    request.satelliteLongitude = satellite;
+    request.dishDiameterM = diameter;
+    request.frequencyHz = frequency;
+    request.zoneOffsetMinutes = zone;
+    return request;
+}
+
 // What every outage day holds to: the instants are the search's own (the
 // separation, summed from the series there, is the least one and the
 // threshold), and the seconds are those instants rounded in the zone.
@@ -155,11 +167,8 @@ TEST(SunOutage, AgreesWithTheSkyWorkedByHand) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SunOutageRequest request;
-        request.satelliteLongitude = c.satellite;
-        request.dishDiameterM = c.diameter;
-        request.frequencyHz = c.frequency;
-        request.zoneOffsetMinutes = c.zone;
+        const SunOutageRequest request =
+            outageRequest(c.satellite, c.diameter, c.frequency, c.zone);
         const SunOutageYear result =
             predictSunOutages(siteAt(c.siteLongitude, c.siteLatitude), c.year, request);
         ASSERT_EQ(result.status, SunOutageStatus::Predicted);
@@ -311,12 +320,8 @@ TEST(SunOutage, RefusesBadInput) {
         {"beam 19.999", 116.46L, 39.92L, 0, 0.08566L, KuBandHz, 105.5L, 480, 2027, true},
     };
     for (const Case& c : cases) {
-        SunOutageRequest request;
-        request.satelliteLongitude = c.satellite;
+        SunOutageRequest request = outageRequest(c.satellite, c.diameter, c.frequency, c.zone);
         request.siteHeightM = c.height;
-        request.dishDiameterM = c.diameter;
-        request.frequencyHz = c.frequency;
-        request.zoneOffsetMinutes = c.zone;
         const SunOutageYear result =
             predictSunOutages(siteAt(c.longitude, c.latitude), c.year, request);
         EXPECT_EQ(result.status == SunOutageStatus::Predicted, c.valid) << c.what;
