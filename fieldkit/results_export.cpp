@@ -5,11 +5,10 @@
 
 #include "fieldkit/field_report.h"
 #include "fieldkit/field_survey.h"
+#include "fieldkit/fieldkit_texts.h"
 #include "fieldkit/magnetic_model.h"
 
 namespace {
-
-const char ResultsNameStart[] = "\xD1\xB0\xD0\xC7\xBD\xE1\xB9\xFB_";  // 寻星结果_
 
 bool fitsFileName(unsigned char byte) {
     return byte >= 0x20 && std::strchr("\\/:*?\"<>|", byte) == nullptr;
@@ -43,5 +42,5 @@ std::string siteFileName(const char* start, const char* siteDescription, const C
 }
 
 std::string resultsFileName(const char* siteDescription, const CalendarDate& date) {
-    return siteFileName(ResultsNameStart, siteDescription, date, ".csv");
+    return siteFileName(fieldkit_text::ResultsFileStart, siteDescription, date, ".csv");
 }

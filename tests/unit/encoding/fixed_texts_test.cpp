@@ -6,6 +6,7 @@
 
 #include "calc/calc_texts.h"
 #include "encoding/text_encoding.h"
+#include "fieldkit/fieldkit_texts.h"
 
 namespace {
 
@@ -23,6 +24,7 @@ Table tableOf(const char* name, const FixedTextRow (&rows)[Count]) {
 std::vector<Table> allTables() {
     return {
         tableOf("calc", calc_text::AllTexts),
+        tableOf("fieldkit", fieldkit_text::AllTexts),
     };
 }
 
