@@ -144,7 +144,10 @@ foreach(index RANGE ${last})
   literal_of("${cp936}" cp936Literal)
   literal_of("${utf8}" utf8Literal)
   string(APPEND constants "inline constexpr char ${name}[] = ${cp936Literal};\n")
-  string(APPEND rows "    {\"${name}\", ${name}, sizeof ${name} - 1, ${utf8Literal}, ${capacity}},\n")
+  string(REGEX MATCHALL "x" utf8Bytes "${utf8}")
+  list(LENGTH utf8Bytes utf8Size)
+  string(APPEND rows
+         "    {\"${name}\", ${name}, sizeof ${name} - 1, ${utf8Literal}, ${utf8Size}, ${capacity}},\n")
 endforeach()
 
 file(WRITE "${OUTPUT}.new"

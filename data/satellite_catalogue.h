@@ -17,7 +17,7 @@ constexpr std::size_t MaxRecordLength = 2 * (CellTextCapacity - 1) + 1;
 // The 39 built-in satellites as a SatelliteListText: 1,065 bytes, the last
 // two of them NUL.
 constexpr std::size_t DefaultCatalogueSize = 1065;
-extern const char DefaultCatalogue[DefaultCatalogueSize];
+extern const char (&DefaultCatalogue)[DefaultCatalogueSize];
 
 struct SatelliteRecordParts {
     char longitudeText[RecordLongitudeLimit + 1] = {};

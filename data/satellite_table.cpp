@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "data/data_texts.h"
 #include "numtext/numtext.h"
 
 namespace {
@@ -78,13 +79,12 @@ void sortByColumn(SatelliteTable& table, int column, SortDirections& directions,
     });
 }
 
-// 卫星名称, 卫星经度, 天线仰角, 天线方位角, 极化角
 const SatelliteColumnLayout SatelliteColumns[SatelliteColumnCount] = {
-    {"\xCE\xC0\xD0\xC7\xC3\xFB\xB3\xC6", 161, ColumnAlignment::Left},
-    {"\xCE\xC0\xD0\xC7\xBE\xAD\xB6\xC8", 60, ColumnAlignment::Right},
-    {"\xCC\xEC\xCF\xDF\xD1\xF6\xBD\xC7", 60, ColumnAlignment::Right},
-    {"\xCC\xEC\xCF\xDF\xB7\xBD\xCE\xBB\xBD\xC7", 90, ColumnAlignment::Left},
-    {"\xBC\xAB\xBB\xAF\xBD\xC7", 50, ColumnAlignment::Right},
+    {data_text::NameHeading, 161, ColumnAlignment::Left},
+    {data_text::LongitudeHeading, 60, ColumnAlignment::Right},
+    {data_text::ElevationHeading, 60, ColumnAlignment::Right},
+    {data_text::AzimuthHeading, 90, ColumnAlignment::Left},
+    {data_text::PolarisationHeading, 50, ColumnAlignment::Right},
 };
 
 void insertSatelliteColumns(SatelliteTable& table) {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "data/data_texts.h"
 #include "data/satellite_catalogue.h"
 #include "encoding/bounded_text.h"
 
@@ -17,8 +18,8 @@ constexpr const char* LatitudeValue = "Y";
 constexpr const char* ListValue = "Data";
 constexpr const char* PreviousListValue = "PreviousData";
 
-// 北京
-constexpr char DefaultSiteName[] = "\xB1\xB1\xBE\xA9";
+using data_text::DefaultSiteName;
+static_assert(sizeof DefaultSiteName <= SiteTextCapacity, "the site's name field holds it");
 
 // Reads a text value into `text`. The field is zero-filled first, so that a
 // value stored without its NUL still ends inside the field; a value that

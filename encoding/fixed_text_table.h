@@ -11,5 +11,6 @@ struct FixedTextRow {
     const char* cp936;
     std::size_t cp936Size;  // without the terminating NUL; a text may hold NULs
     const char* utf8;
+    std::size_t utf8Size;
     std::size_t capacity;  // the bytes, with the NUL, the text must fit in; 0 for any
 };

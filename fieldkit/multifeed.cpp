@@ -5,6 +5,7 @@
 
 #include "calc/calc_texts.h"
 #include "calc/recalculation.h"
+#include "data/data_texts.h"
 #include "fieldkit/field_limits.h"
 #include "fieldkit/fieldkit_texts.h"
 #include "numtext/decimal_power.h"
@@ -38,6 +39,7 @@ Vector directionOf(const SatelliteFieldNumbers& numbers) {
 long double degrees(long double radians) { return radians / RadiansPerDegree; }
 
 using calc_text::Degrees;
+using data_text::PolarisationHeading;
 using fieldkit_text::Colon;
 using fieldkit_text::Comma;
 using fieldkit_text::Down;
@@ -49,7 +51,6 @@ using fieldkit_text::MultifeedNoneInReach;
 using fieldkit_text::NoMove;
 using fieldkit_text::Right;
 using fieldkit_text::Semicolon;
-using fieldkit_text::SkewLabel;
 using fieldkit_text::SkewMore;
 using fieldkit_text::Smaller;
 using fieldkit_text::Up;
@@ -162,7 +163,7 @@ MultifeedCells multifeedCells(const MultifeedSatellite& satellite, bool withDish
 
 std::string multifeedMainText(const std::string& name, const std::string& longitudeText,
                               const MultifeedPlan& plan) {
-    return MainLabel + name + "  " + longitudeText + Degrees + "  " + SkewLabel +
+    return MainLabel + name + "  " + longitudeText + Degrees + "  " + PolarisationHeading +
            number(plan.main.polarisation, 2) + Degrees;
 }
 

@@ -3,6 +3,7 @@
 
 #include "numtext/decimal_power.h"
 #include "numtext/numtext.h"
+#include "numtext/numtext_texts.h"
 
 namespace {
 
@@ -88,10 +89,10 @@ void NumberToText(long double value, char* buffer, unsigned width, int decimals)
             std::strcpy(buffer, "Error");
             return;
         case ValueKind::PlusInfinity:
-            std::strcpy(buffer, "+\xA1\xDE");  // +∞
+            std::strcpy(buffer, numtext_text::PlusInfinity);
             return;
         case ValueKind::MinusInfinity:
-            std::strcpy(buffer, "-\xA1\xDE");  // -∞
+            std::strcpy(buffer, numtext_text::MinusInfinity);
             return;
         case ValueKind::Finite:
             break;

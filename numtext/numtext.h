@@ -24,7 +24,7 @@ constexpr std::size_t NumberTextCapacity = 21;
 //   116.41 -> "116.41"   57 -> "57.00"    -0.5 -> "-0.50"   9.999 -> "10.00"
 //   0.005  -> "0.005"    0.0004 -> "4.00e-4"  1e15 -> "1.00e15"
 //   +0 and -0 -> "0"     NaN, subnormals, undefined encodings -> "Error"
-//   +inf -> "+\xA1\xDE" and -inf -> "-\xA1\xDE" (the infinity sign in code page 936)
+//   +inf -> "+∞" and -inf -> "-∞" (the infinity sign in code page 936)
 // The caller provides at least NumberTextCapacity bytes.
 void NumberToText(long double value, char* buffer, unsigned width, int decimals);
 

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "calc/calc_texts.h"
+#include "data/data_texts.h"
 #include "encoding/text_encoding.h"
 #include "fieldkit/fieldkit_texts.h"
+#include "numtext/numtext_texts.h"
 
 namespace {
 
@@ -23,7 +25,9 @@ Table tableOf(const char* name, const FixedTextRow (&rows)[Count]) {
 
 std::vector<Table> allTables() {
     return {
+        tableOf("numtext", numtext_text::AllTexts),
         tableOf("calc", calc_text::AllTexts),
+        tableOf("data", data_text::AllTexts),
         tableOf("fieldkit", fieldkit_text::AllTexts),
     };
 }
@@ -52,7 +56,7 @@ TEST(FixedTexts, EveryTextConvertsAndFitsItsField) {
             SCOPED_TRACE(std::string(table.name) + "." + row.name);
             const std::string cp936(row.cp936, row.cp936Size);
             EXPECT_FALSE(cp936.empty());
-            EXPECT_EQ(cp936, convertedPieces(row.utf8));
+            EXPECT_EQ(cp936, convertedPieces(std::string(row.utf8, row.utf8Size)));
             if (row.capacity != 0) {
                 EXPECT_LE(row.cp936Size + 1, row.capacity);
             }
