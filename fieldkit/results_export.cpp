@@ -3,6 +3,7 @@
 #include <cstring>
 #include <optional>
 
+#include "encoding/text_encoding.h"
 #include "fieldkit/field_report.h"
 #include "fieldkit/field_survey.h"
 #include "fieldkit/fieldkit_texts.h"
@@ -21,7 +22,8 @@ std::string resultsCsvFile(const SatelliteTable& table, const ReceivingSite& sit
     // As kestrave-cli reads --date YYYY-MM-DD.
     const FieldSurvey survey =
         surveyField(table, site, siteDescription, dateText(date), decimalYearOf(date), 0);
-    return "\xEF\xBB\xBF" + fieldReportCsv(buildFieldReport(table, survey, std::nullopt), "\r\n");
+    return Utf8ByteOrderMark +
+           fieldReportCsv(buildFieldReport(table, survey, std::nullopt), "\r\n");
 }
 
 std::string siteFileName(const char* start, const char* siteDescription, const CalendarDate& date,
