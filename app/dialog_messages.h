@@ -4,7 +4,6 @@
 // list's notifications and its owner-drawn control, so that every dialog
 // passes on what it does not handle alike.
 
-#include <commctrl.h>
 #include <windows.h>
 
 #include <cstddef>

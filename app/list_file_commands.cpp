@@ -24,8 +24,8 @@ bool askYesNo(const MainWindowState& state, const std::wstring& question) {
                                    MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-// The results of the last recalculation's site, for the site its
-// description names.
+// The results for the site the table's numbers and its description are
+// for: the last recalculation's.
 std::string resultsCsv(const MainWindowState& state, const CalendarDate& today) {
     const MainWindowModel& model = state.model;
     return resultsCsvFile(state.controls.table,

@@ -7,7 +7,8 @@
 
 namespace {
 
-// The sheet of the last recalculation's site, for the site its description names.
+// The sheet for the site the table's numbers and its description are for:
+// the last recalculation's.
 std::string sheetPage(const MainWindowState& state, const CalendarDate& today) {
     const MainWindowModel& model = state.model;
     FieldSurvey survey =
