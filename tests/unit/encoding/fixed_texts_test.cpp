@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/app_texts.h"
 #include "calc/calc_texts.h"
 #include "data/data_texts.h"
 #include "encoding/text_encoding.h"
@@ -29,6 +30,7 @@ std::vector<Table> allTables() {
         tableOf("calc", calc_text::AllTexts),
         tableOf("data", data_text::AllTexts),
         tableOf("fieldkit", fieldkit_text::AllTexts),
+        tableOf("app", app_text::AllTexts),
     };
 }
 
