@@ -1,11 +1,13 @@
 #include "app/details_window.h"
 
+#include <iterator>
 #include <utility>
 
 #include "app/byte_limited_edit.h"
 #include "app/centre_window.h"
 #include "app/control_text.h"
 #include "app/details_outage_controls.h"
+#include "app/dialog_messages.h"
 #include "app/dialog_procedure.h"
 #include "app/sky_drawing.h"
 #include "calc/recalculation.h"
@@ -77,39 +79,29 @@ void onDrawItem(HWND dialog, const DetailsWindowContext& context, const DRAWITEM
     drawSkyPicture(item.hDC, item.rcItem, context.details.sky, context.details.selected, font);
 }
 
+// The outage controls, whose changes redraw the sky.
+void onDishBoxChanged(HWND dialog, DetailsWindowContext& context) {
+    onDishChanged(dialog, context.outage, context.details.sky);
+}
+
+void onBandChosen(HWND dialog, DetailsWindowContext& context) {
+    onBandChanged(dialog, context.outage, context.details.sky);
+}
+
+const DialogCommand<DetailsWindowContext> Commands[] = {
+    {IDC_DETAILS_OFFSET, EN_CHANGE, onOffsetChanged},
+    {IDC_DETAILS_DISH, EN_CHANGE, onDishBoxChanged},
+    {IDC_DETAILS_BAND, CBN_SELCHANGE, onBandChosen},
+    {IDOK, AnyNotification, endDialogWith<DetailsWindowContext, 0>},
+    {IDCANCEL, AnyNotification, endDialogWith<DetailsWindowContext, 0>},
+};
+
+const DialogMessages<DetailsWindowContext> Messages = {
+    onInitDialog, Commands, std::size(Commands), nullptr, IDC_DETAILS_SKY, onDrawItem};
+
 INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
                DetailsWindowContext& context) {
-    switch (message) {
-        case WM_INITDIALOG:
-            onInitDialog(dialog, context);
-            return TRUE;  // the focus goes to the offset box
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-                case IDC_DETAILS_OFFSET:
-                    if (HIWORD(wParam) == EN_CHANGE) onOffsetChanged(dialog, context);
-                    return TRUE;
-                case IDC_DETAILS_DISH:
-                    if (HIWORD(wParam) == EN_CHANGE)
-                        onDishChanged(dialog, context.outage, context.details.sky);
-                    return TRUE;
-                case IDC_DETAILS_BAND:
-                    if (HIWORD(wParam) == CBN_SELCHANGE)
-                        onBandChanged(dialog, context.outage, context.details.sky);
-                    return TRUE;
-                case IDOK:
-                case IDCANCEL:
-                    EndDialog(dialog, 0);
-                    return TRUE;
-                default:
-                    return FALSE;
-            }
-        case WM_DRAWITEM:
-            if (wParam != IDC_DETAILS_SKY) return FALSE;
-            onDrawItem(dialog, context, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
-        default:
-            return FALSE;
-    }
+    return handleDialogMessage(dialog, message, wParam, lParam, context, Messages);
 }
 
 }  // namespace

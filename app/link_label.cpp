@@ -5,15 +5,13 @@
 #include <initializer_list>
 #include <string>
 
+#include "app/app_texts.h"
 #include "app/control_text.h"
 #include "app/dialog_procedure.h"
 #include "res/resource_ids.h"
 
 const char* const HomePageUrl = "https://kestrave.example.org/";
-// Subject: 嗨！我喜欢你的程序！ (Hi! I like your program!)
-const char* const MailLink =
-    "mailto:author@kestrave.example.org?subject="
-    "\xE0\xCB\xA3\xA1\xCE\xD2\xCF\xB2\xBB\xB6\xC4\xE3\xB5\xC4\xB3\xCC\xD0\xF2\xA3\xA1";
+const char* const MailLink = app_text::MailLink;
 
 namespace {
 

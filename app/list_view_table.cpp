@@ -55,6 +55,16 @@ void ListViewTable::insertColumn(int index, int width, const char* title,
     send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
 }
 
+ListViewTable dialogListTable(HWND listView, const ListColumn* columns, int count) {
+    SendMessageW(listView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                 LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    ListViewTable table(listView);
+    for (int column = 0; column < count; ++column)
+        table.insertColumn(column, columns[column].width, columns[column].title,
+                           columns[column].alignment);
+    return table;
+}
+
 void ListViewTable::insertRow(int row, const char* text) {
     std::wstring wide = wideText(text);
     LVITEMW item = {};

@@ -49,6 +49,18 @@ private:
     HWND listView_;
 };
 
+// A column of a dialog's list: its title (code page 936), its width at 96
+// pixels per inch and its alignment.
+struct ListColumn {
+    const char* title;
+    int width;
+    ColumnAlignment alignment;
+};
+
+// A dialog's list view as a table: grid lines, whole rows selected, and
+// the `count` columns of `columns`.
+ListViewTable dialogListTable(HWND listView, const ListColumn* columns, int count);
+
 // Lets the list view allocate room for `rows` rows at once rather than as
 // they come (LVM_SETITEMCOUNT; the rows themselves are still inserted).
 void reserveTableRows(HWND listView, int rows);

@@ -2,32 +2,33 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
+#include "app/app_texts.h"
 #include "app/byte_limited_edit.h"
 #include "app/centre_window.h"
 #include "app/control_text.h"
+#include "app/dialog_messages.h"
 #include "app/dialog_procedure.h"
 #include "app/list_view_table.h"
 #include "app/multifeed_drawing.h"
 #include "calc/recalculation.h"
+#include "data/data_texts.h"
 #include "fieldkit/field_limits.h"
 #include "fieldkit/multifeed.h"
 #include "res/resource_ids.h"
 
 namespace {
 
-// The list's columns (code page 936 titles), widths at 96 pixels per inch.
-struct MultifeedColumn {
-    const char* title;
-    int width;
-    ColumnAlignment alignment;
+// The list's columns, widths at 96 pixels per inch.
+const ListColumn Columns[] = {
+    {data_text::NameHeading, 160, ColumnAlignment::Left},
+    {app_text::MultifeedSeparationColumn, 50, ColumnAlignment::Right},
+    {app_text::MultifeedRightColumn, 80, ColumnAlignment::Right},
+    {app_text::MultifeedUpColumn, 80, ColumnAlignment::Right},
+    {data_text::PolarisationHeading, 56, ColumnAlignment::Right},
 };
-const MultifeedColumn Columns[] = {
-    {"\xCE\xC0\xD0\xC7\xC3\xFB\xB3\xC6", 160, ColumnAlignment::Left},    // 卫星名称
-    {"\xBC\xD0\xBD\xC7", 50, ColumnAlignment::Right},                    // 夹角
-    {"\xD7\xF3\xD3\xD2(\xBA\xC1\xC3\xD7)", 80, ColumnAlignment::Right},  // 左右(毫米)
-    {"\xC9\xCF\xCF\xC2(\xBA\xC1\xC3\xD7)", 80, ColumnAlignment::Right},  // 上下(毫米)
-    {"\xBC\xAB\xBB\xAF\xBD\xC7", 56, ColumnAlignment::Right},            // 极化角
-};
+constexpr int ColumnCount = 5;
 
 constexpr std::size_t MillimetreBoxLimit = MillimetreTextCapacity - 1;
 // What the angles are computed with while the boxes hold no dish; only
@@ -92,13 +93,7 @@ void showPlan(HWND dialog, MultifeedContext& context) {
 
 void onInitDialog(HWND dialog, MultifeedContext& context) {
     centreWindow(dialog);
-    HWND listView = item(dialog, IDC_MULTIFEED_LIST);
-    SendMessageW(listView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
-                 LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    context.list = ListViewTable(listView);
-    for (int column = 0; column < 5; ++column)
-        context.list.insertColumn(column, Columns[column].width, Columns[column].title,
-                                  Columns[column].alignment);
+    context.list = dialogListTable(item(dialog, IDC_MULTIFEED_LIST), Columns, ColumnCount);
     // The boxes' own change notifications draw the plan.
     for (const auto& box : {std::make_pair(IDC_MULTIFEED_FOCAL_LENGTH, &context.dish->focalLength),
                             std::make_pair(IDC_MULTIFEED_DIAMETER, &context.dish->diameter)}) {
@@ -108,12 +103,18 @@ void onInitDialog(HWND dialog, MultifeedContext& context) {
     showPlan(dialog, context);
 }
 
-void onBoxChanged(HWND dialog, MultifeedContext& context, int id) {
-    MillimetreSetting& setting =
-        id == IDC_MULTIFEED_FOCAL_LENGTH ? context.dish->focalLength : context.dish->diameter;
+void onBoxChanged(HWND dialog, MultifeedContext& context, int id, MillimetreSetting& setting) {
     readControlText(item(dialog, id), setting.text, sizeof setting.text);
     showPlan(dialog, context);
     context.autosave->multifeedDishChanged(*context.dish);
+}
+
+void onFocalLengthChanged(HWND dialog, MultifeedContext& context) {
+    onBoxChanged(dialog, context, IDC_MULTIFEED_FOCAL_LENGTH, context.dish->focalLength);
+}
+
+void onDiameterChanged(HWND dialog, MultifeedContext& context) {
+    onBoxChanged(dialog, context, IDC_MULTIFEED_DIAMETER, context.dish->diameter);
 }
 
 void onDrawItem(HWND dialog, const MultifeedContext& context, const DRAWITEMSTRUCT& drawing) {
@@ -122,41 +123,25 @@ void onDrawItem(HWND dialog, const MultifeedContext& context, const DRAWITEMSTRU
                      adviceRow(context), font);
 }
 
-INT_PTR onCommand(HWND dialog, WPARAM wParam, MultifeedContext& context) {
-    switch (LOWORD(wParam)) {
-        case IDC_MULTIFEED_FOCAL_LENGTH:
-        case IDC_MULTIFEED_DIAMETER:
-            if (HIWORD(wParam) == EN_CHANGE) onBoxChanged(dialog, context, LOWORD(wParam));
-            return TRUE;
-        case IDOK:
-        case IDCANCEL:
-            EndDialog(dialog, 0);
-            return TRUE;
-        default:
-            return FALSE;
-    }
+const DialogCommand<MultifeedContext> Commands[] = {
+    {IDC_MULTIFEED_FOCAL_LENGTH, EN_CHANGE, onFocalLengthChanged},
+    {IDC_MULTIFEED_DIAMETER, EN_CHANGE, onDiameterChanged},
+    {IDOK, AnyNotification, endDialogWith<MultifeedContext, 0>},
+    {IDCANCEL, AnyNotification, endDialogWith<MultifeedContext, 0>},
+};
+
+// Another row selected: the advice speaks of it.
+INT_PTR onNotify(HWND dialog, const NMHDR& header, MultifeedContext& context) {
+    if (header.idFrom != IDC_MULTIFEED_LIST || header.code != LVN_ITEMCHANGED) return FALSE;
+    showAdvice(dialog, context);
+    return TRUE;
 }
 
+const DialogMessages<MultifeedContext> Messages = {
+    onInitDialog, Commands, std::size(Commands), onNotify, IDC_MULTIFEED_BAR, onDrawItem};
+
 INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, MultifeedContext& context) {
-    switch (message) {
-        case WM_INITDIALOG:
-            onInitDialog(dialog, context);
-            return TRUE;
-        case WM_COMMAND:
-            return onCommand(dialog, wParam, context);
-        case WM_NOTIFY: {
-            const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-            if (header.idFrom != IDC_MULTIFEED_LIST || header.code != LVN_ITEMCHANGED) return FALSE;
-            showAdvice(dialog, context);
-            return TRUE;
-        }
-        case WM_DRAWITEM:
-            if (wParam != IDC_MULTIFEED_BAR) return FALSE;
-            onDrawItem(dialog, context, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
-        default:
-            return FALSE;
-    }
+    return handleDialogMessage(dialog, message, wParam, lParam, context, Messages);
 }
 
 }  // namespace

@@ -5,16 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "app/control_text.h"
+#include "app/app_texts.h"
+#include "app/picture_drawing.h"
 #include "numtext/numtext.h"
 
 namespace {
 
 const COLORREF BackgroundColour = RGB(255, 255, 255);
 const COLORREF BarColour = RGB(170, 170, 170);
-const COLORREF LnbColour = RGB(32, 64, 160);
-const COLORREF MarkColour = RGB(208, 40, 40);
-const COLORREF TextColour = RGB(0, 0, 0);
 
 // Room for a label above an LNB and for the side words.
 constexpr int Margin = 18;
@@ -22,11 +20,6 @@ constexpr int LnbRadius = 5;
 // The smallest span drawn, so that LNBs a few millimetres apart do not
 // fill the picture as if they were far apart.
 constexpr long double LeastSpanMm = 20;
-
-const char AskForDish[] =
-    "\xC7\xEB\xCA\xE4\xC8\xEB\xBD\xB9\xBE\xE0\xBA\xCD\xBF\xDA\xBE\xB6";  // 请输入焦距和口径
-const char LeftWord[] = "\xD7\xF3";                                      // 左
-const char RightWord[] = "\xD3\xD2";                                     // 右
 
 struct Lnb {
     POINT at;
@@ -36,9 +29,8 @@ struct Lnb {
 };
 
 void drawText(HDC dc, int x, int y, const char* text, UINT align) {
-    const std::wstring wide = wideText(text);
     SetTextAlign(dc, align);
-    TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
+    drawPictureText(dc, text, x, y);
 }
 
 std::string longitudeLabel(long double longitude) {
@@ -76,17 +68,11 @@ std::vector<Lnb> placeLnbs(const RECT& area, const MultifeedPlan& plan, int sele
 }
 
 void drawLnb(HDC dc, const Lnb& lnb) {
-    const COLORREF colour = lnb.marked ? MarkColour : LnbColour;
-    HPEN pen = CreatePen(PS_SOLID, 2, colour);
-    HBRUSH brush = CreateSolidBrush(lnb.main ? colour : BackgroundColour);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
-    Ellipse(dc, lnb.at.x - LnbRadius, lnb.at.y - LnbRadius, lnb.at.x + LnbRadius + 1,
-            lnb.at.y + LnbRadius + 1);
-    SelectObject(dc, oldBrush);
-    SelectObject(dc, oldPen);
-    DeleteObject(brush);
-    DeleteObject(pen);
+    const COLORREF colour = lnb.marked ? MarkColour : SatelliteColour;
+    {
+        SelectedPen pen(dc, 2, colour);
+        drawCircle(dc, lnb.at, LnbRadius, lnb.main ? colour : BackgroundColour, true);
+    }
     // Only the main LNB and the marked one are labelled: the others may lie
     // a few pixels apart.
     if (!lnb.main && !lnb.marked) return;
@@ -103,29 +89,27 @@ void drawLnb(HDC dc, const Lnb& lnb) {
 
 void drawMultifeedBar(HDC dc, const RECT& area, const MultifeedPlan& plan, bool withDish,
                       int selected, HFONT font) {
-    HBRUSH background = CreateSolidBrush(BackgroundColour);
-    FillRect(dc, &area, background);
-    DeleteObject(background);
+    fillRectangle(dc, area, BackgroundColour);
     HGDIOBJ oldFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, TextColour);
     const int middle = (area.top + area.bottom) / 2;
     if (!withDish) {
-        drawText(dc, (area.left + area.right) / 2, middle, AskForDish, TA_CENTER | TA_BASELINE);
+        drawText(dc, (area.left + area.right) / 2, middle, app_text::AskForDish,
+                 TA_CENTER | TA_BASELINE);
         SelectObject(dc, oldFont);
         return;
     }
-    drawText(dc, area.left + 4, middle, LeftWord, TA_LEFT | TA_BASELINE);
-    drawText(dc, area.right - 4, middle, RightWord, TA_RIGHT | TA_BASELINE);
+    drawText(dc, area.left + 4, middle, app_text::LeftSide, TA_LEFT | TA_BASELINE);
+    drawText(dc, area.right - 4, middle, app_text::RightSide, TA_RIGHT | TA_BASELINE);
 
     const std::vector<Lnb> lnbs = placeLnbs(area, plan, selected);
     std::vector<POINT> bar;
     for (const Lnb& lnb : lnbs) bar.push_back(lnb.at);
-    HPEN pen = CreatePen(PS_SOLID, 3, BarColour);
-    HGDIOBJ oldPen = SelectObject(dc, pen);
-    Polyline(dc, bar.data(), static_cast<int>(bar.size()));
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
+    {
+        SelectedPen pen(dc, 3, BarColour);
+        Polyline(dc, bar.data(), static_cast<int>(bar.size()));
+    }
     for (const Lnb& lnb : lnbs) drawLnb(dc, lnb);
     SelectObject(dc, oldFont);
 }

@@ -2,9 +2,13 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
+#include "app/app_texts.h"
 #include "app/byte_limited_edit.h"
 #include "app/centre_window.h"
 #include "app/control_text.h"
+#include "app/dialog_messages.h"
 #include "app/dialog_procedure.h"
 #include "app/list_view_table.h"
 #include "fieldkit/compass_bearings.h"
@@ -13,16 +17,12 @@
 
 namespace {
 
-// The list's columns (code page 936 titles), widths at 96 pixels per inch.
-struct ObstacleColumn {
-    const char* title;
-    int width;
-};
-const ObstacleColumn Columns[] = {
-    {"\xC6\xF0\xCA\xBC\xB7\xBD\xCE\xBB", 68},  // 起始方位
-    {"\xD6\xD5\xD6\xB9\xB7\xBD\xCE\xBB", 68},  // 终止方位
-    {"\xB8\xDF\xB6\xC8\xBD\xC7", 60},          // 高度角
-    {"\xBF\xED\xB6\xC8", 60},                  // 宽度
+// The list's columns, widths at 96 pixels per inch.
+const ListColumn Columns[] = {
+    {app_text::ObstacleFromColumn, 68, ColumnAlignment::Left},
+    {app_text::ObstacleToColumn, 68, ColumnAlignment::Left},
+    {app_text::ObstacleElevationColumn, 60, ColumnAlignment::Left},
+    {app_text::ObstacleWidthColumn, 60, ColumnAlignment::Left},
 };
 enum ObstacleColumnIndex { FromColumn = 0, ToColumn = 1, ElevationColumn = 2, WidthColumn = 3 };
 constexpr int ColumnCount = 4;
@@ -58,7 +58,7 @@ bool readBoxes(HWND dialog, HorizonSector& sector) {
 
 // Add and change need an obstacle in the boxes (and add room for one
 // more); change and delete a selected row.
-void enableButtons(HWND dialog, const ObstaclesContext& context) {
+void enableButtons(HWND dialog, ObstaclesContext& context) {
     HorizonSector sector;
     const bool entry = readBoxes(dialog, sector);
     const bool selected = selectedRow(context) != -1;
@@ -79,16 +79,10 @@ void showRow(ObstaclesContext& context, int row) {
 
 void onInitDialog(HWND dialog, ObstaclesContext& context) {
     centreWindow(dialog);
-    HWND listView = box(dialog, IDC_OBSTACLE_LIST);
-    SendMessageW(listView, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
-                 LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    context.list = ListViewTable(listView);
+    context.list = dialogListTable(box(dialog, IDC_OBSTACLE_LIST), Columns, ColumnCount);
     char label[ObstacleSiteLabelCapacity];
     buildObstacleSiteLabel(context.set.site, label);
     setControlText(box(dialog, IDC_OBSTACLE_SITE), label);
-    for (int column = 0; column < ColumnCount; ++column)
-        context.list.insertColumn(column, Columns[column].width, Columns[column].title,
-                                  ColumnAlignment::Left);
     for (std::size_t row = 0; row < context.set.setting.sectors.size(); ++row) {
         context.list.insertRow(static_cast<int>(row), "");
         showRow(context, static_cast<int>(row));
@@ -179,41 +173,27 @@ bool typingAnObstacle(HWND dialog) {
            focus == box(dialog, IDC_OBSTACLE_ELEVATION);
 }
 
-INT_PTR onCommand(HWND dialog, WPARAM wParam, ObstaclesContext& context) {
-    switch (LOWORD(wParam)) {
-        case IDC_OBSTACLE_FROM:
-        case IDC_OBSTACLE_TO:
-        case IDC_OBSTACLE_ELEVATION:
-            if (HIWORD(wParam) == EN_CHANGE) enableButtons(dialog, context);
-            return TRUE;
-        case IDC_OBSTACLE_ADD:
-            onAdd(dialog, context);
-            return TRUE;
-        case IDC_OBSTACLE_CHANGE:
-            onChange(dialog, context);
-            return TRUE;
-        case IDC_OBSTACLE_DELETE:
-            onDelete(dialog, context);
-            return TRUE;
-        case IDC_OBSTACLE_COMPASS:
-            if (HIWORD(wParam) == BN_CLICKED) onCompassToggled(dialog, context);
-            return TRUE;
-        case IDOK:
-            // Enter in the boxes adds what they hold (or nothing, while
-            // they hold no obstacle) rather than closing the dialog without it.
-            if (typingAnObstacle(dialog)) {
-                onAdd(dialog, context);
-            } else {
-                onOk(dialog, context);
-            }
-            return TRUE;
-        case IDCANCEL:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        default:
-            return FALSE;
+// Enter in the boxes adds what they hold (or nothing, while they hold no
+// obstacle) rather than closing the dialog without it.
+void onEnter(HWND dialog, ObstaclesContext& context) {
+    if (typingAnObstacle(dialog)) {
+        onAdd(dialog, context);
+    } else {
+        onOk(dialog, context);
     }
 }
+
+const DialogCommand<ObstaclesContext> Commands[] = {
+    {IDC_OBSTACLE_FROM, EN_CHANGE, enableButtons},
+    {IDC_OBSTACLE_TO, EN_CHANGE, enableButtons},
+    {IDC_OBSTACLE_ELEVATION, EN_CHANGE, enableButtons},
+    {IDC_OBSTACLE_ADD, AnyNotification, onAdd},
+    {IDC_OBSTACLE_CHANGE, AnyNotification, onChange},
+    {IDC_OBSTACLE_DELETE, AnyNotification, onDelete},
+    {IDC_OBSTACLE_COMPASS, BN_CLICKED, onCompassToggled},
+    {IDOK, AnyNotification, onEnter},
+    {IDCANCEL, AnyNotification, endDialogWith<ObstaclesContext, IDCANCEL>},
+};
 
 INT_PTR onNotify(HWND dialog, const NMHDR& header, ObstaclesContext& context) {
     if (header.idFrom != IDC_OBSTACLE_LIST) return FALSE;
@@ -236,18 +216,11 @@ INT_PTR onNotify(HWND dialog, const NMHDR& header, ObstaclesContext& context) {
     return TRUE;
 }
 
+const DialogMessages<ObstaclesContext> Messages = {onInitDialog, Commands, std::size(Commands),
+                                                   onNotify};
+
 INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam, ObstaclesContext& context) {
-    switch (message) {
-        case WM_INITDIALOG:
-            onInitDialog(dialog, context);
-            return TRUE;
-        case WM_COMMAND:
-            return onCommand(dialog, wParam, context);
-        case WM_NOTIFY:
-            return onNotify(dialog, *reinterpret_cast<const NMHDR*>(lParam), context);
-        default:
-            return FALSE;
-    }
+    return handleDialogMessage(dialog, message, wParam, lParam, context, Messages);
 }
 
 }  // namespace

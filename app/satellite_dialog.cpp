@@ -1,18 +1,17 @@
 #include "app/satellite_dialog.h"
 
 #include <cstring>
+#include <iterator>
 
+#include "app/app_texts.h"
 #include "app/byte_limited_edit.h"
 #include "app/centre_window.h"
 #include "app/control_text.h"
+#include "app/dialog_messages.h"
 #include "app/dialog_procedure.h"
 #include "res/resource_ids.h"
 
 namespace {
-
-// The OK button shows the mode.
-const char* const AddCaption = "\xD4\xF6\xBC\xD3(&A)";     // 增加(&A)
-const char* const ModifyCaption = "\xD0\xDE\xB8\xC4(&M)";  // 修改(&M)
 
 HWND okButton(HWND dialog) { return GetDlgItem(dialog, IDOK); }
 HWND longitudeBox(HWND dialog) { return GetDlgItem(dialog, IDC_SATELLITE_LONGITUDE); }
@@ -34,7 +33,7 @@ bool acceptable(const SatelliteDialogData& data, const BoxTexts& texts) {
     return !data.acceptable || data.acceptable(texts.longitude, texts.description);
 }
 
-void validate(HWND dialog, const SatelliteDialogData& data) {
+void validate(HWND dialog, SatelliteDialogData& data) {
     EnableWindow(okButton(dialog), acceptable(data, readBoxes(dialog)));
 }
 
@@ -57,34 +56,25 @@ void onInitDialog(HWND dialog, SatelliteDialogData& data) {
     limitTypingToBytes(descriptionBox(dialog), SatelliteDescriptionLimit);
     setControlText(descriptionBox(dialog), data.description);
     setControlText(longitudeBox(dialog), data.longitude);
-    setControlText(okButton(dialog),
-                   data.mode == SatelliteDialogMode::Modify ? ModifyCaption : AddCaption);
+    // The OK button shows the mode.
+    setControlText(okButton(dialog), data.mode == SatelliteDialogMode::Modify
+                                         ? app_text::ModifyButton
+                                         : app_text::AddButton);
     validate(dialog, data);
 }
 
-INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM, SatelliteDialogData& data) {
-    switch (message) {
-        case WM_INITDIALOG:
-            onInitDialog(dialog, data);
-            return TRUE;  // the focus goes to the first box, the longitude
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-                case IDC_SATELLITE_LONGITUDE:
-                case IDC_SATELLITE_DESCRIPTION:
-                    validate(dialog, data);
-                    return TRUE;
-                case IDOK:
-                    onOk(dialog, data);
-                    return TRUE;
-                case IDCANCEL:
-                    EndDialog(dialog, IDCANCEL);
-                    return TRUE;
-                default:
-                    return FALSE;
-            }
-        default:
-            return FALSE;
-    }
+const DialogCommand<SatelliteDialogData> Commands[] = {
+    {IDC_SATELLITE_LONGITUDE, AnyNotification, validate},
+    {IDC_SATELLITE_DESCRIPTION, AnyNotification, validate},
+    {IDOK, AnyNotification, onOk},
+    {IDCANCEL, AnyNotification, endDialogWith<SatelliteDialogData, IDCANCEL>},
+};
+
+const DialogMessages<SatelliteDialogData> Messages = {onInitDialog, Commands, std::size(Commands)};
+
+INT_PTR handle(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam,
+               SatelliteDialogData& context) {
+    return handleDialogMessage(dialog, message, wParam, lParam, context, Messages);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/control_text.h"
+#include "app/picture_drawing.h"
 
 namespace {
 
@@ -15,9 +16,6 @@ const COLORREF GroundColour = RGB(222, 214, 190);
 const COLORREF GridColour = RGB(200, 210, 222);
 const COLORREF HorizonColour = RGB(96, 96, 96);
 const COLORREF ArcColour = RGB(208, 40, 40);
-const COLORREF DotColour = RGB(32, 64, 160);
-const COLORREF MarkColour = RGB(208, 40, 40);
-const COLORREF TextColour = RGB(0, 0, 0);
 const COLORREF SunColour = RGB(255, 150, 0);
 const COLORREF SunEdgeColour = RGB(150, 70, 0);
 const COLORREF ObstacleColour = RGB(170, 150, 112);
@@ -56,56 +54,16 @@ Mapping mappingInto(const RECT& target, const SkyLayout& layout) {
     return mapping;
 }
 
-void fill(HDC dc, const RECT& rect, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
-
-// A pen selected for as long as it lives.
-class SelectedPen {
-public:
-    SelectedPen(HDC dc, int width, COLORREF colour, int style = PS_SOLID)
-        : dc_(dc), pen_(CreatePen(style, width, colour)) {
-        previous_ = SelectObject(dc_, pen_);
-    }
-    ~SelectedPen() {
-        SelectObject(dc_, previous_);
-        DeleteObject(pen_);
-    }
-    SelectedPen(const SelectedPen&) = delete;
-    SelectedPen& operator=(const SelectedPen&) = delete;
-
-private:
-    HDC dc_;
-    HPEN pen_;
-    HGDIOBJ previous_;
-};
-
 void line(HDC dc, int x1, int y1, int x2, int y2) {
     MoveToEx(dc, x1, y1, nullptr);
     LineTo(dc, x2, y2);
 }
 
-void circle(HDC dc, POINT centre, int radius, COLORREF fillColour, bool filled) {
-    HBRUSH brush = filled ? CreateSolidBrush(fillColour) : nullptr;
-    HGDIOBJ previous = SelectObject(dc, filled ? brush : GetStockObject(NULL_BRUSH));
-    Ellipse(dc, centre.x - radius, centre.y - radius, centre.x + radius + 1, centre.y + radius + 1);
-    SelectObject(dc, previous);
-    if (brush != nullptr) DeleteObject(brush);
-}
-
-// The one place this picture hands a text to GDI: code page 936 in, UTF-16 out.
 SIZE textSize(HDC dc, const std::string& text) {
     SIZE size = {0, 0};
     const std::wstring wide = wideText(text.c_str());
     GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
     return size;
-}
-
-void drawText(HDC dc, const std::string& text, int x, int y) {
-    const std::wstring wide = wideText(text.c_str());
-    TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
 }
 
 // The selected satellite's name beside its mark, kept inside the area.
@@ -119,7 +77,7 @@ void drawLabel(HDC dc, const RECT& area, POINT dot, int markRadius, const std::s
     // On the sky's colour, so that the arc and other dots do not cross it.
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, SkyColour);
-    drawText(dc, name, x, y);
+    drawPictureText(dc, name, x, y);
     SetBkMode(dc, TRANSPARENT);
 }
 
@@ -132,7 +90,7 @@ void drawSunTrack(HDC dc, const Mapping& map, const std::vector<std::vector<SkyP
         for (std::size_t i = 0; i < piece.size(); ++i) {
             const POINT to = map(piece[i]);
             if (i == 0) {
-                circle(dc, to, radius, SunColour, true);
+                drawCircle(dc, to, radius, SunColour, true);
                 left = spacing;
                 continue;
             }
@@ -144,7 +102,7 @@ void drawSunTrack(HDC dc, const Mapping& map, const std::vector<std::vector<SkyP
                 const POINT dot = {
                     from.x + static_cast<LONG>(std::lround((to.x - from.x) * share)),
                     from.y + static_cast<LONG>(std::lround((to.y - from.y) * share))};
-                circle(dc, dot, radius, SunColour, true);
+                drawCircle(dc, dot, radius, SunColour, true);
             }
             left = along - length;
         }
@@ -160,11 +118,11 @@ void drawSunTrackLegend(HDC dc, const RECT& panorama, const std::string& label, 
     {
         SelectedPen pen(dc, 1, SunColour);
         for (int k = 1; k <= 3; ++k)
-            circle(dc, {x - 4 - k * spacing, y + size.cy / 2}, radius, SunColour, true);
+            drawCircle(dc, {x - 4 - k * spacing, y + size.cy / 2}, radius, SunColour, true);
     }
     SetBkMode(dc, OPAQUE);
     SetBkColor(dc, SkyColour);
-    drawText(dc, label, x, y);
+    drawPictureText(dc, label, x, y);
     SetBkMode(dc, TRANSPARENT);
 }
 
@@ -197,11 +155,12 @@ void drawSunAim(HDC dc, const Mapping& map, const SkyLayout& layout, int markRad
         const POINT at = map(mark.at);
         {
             SelectedPen pen(dc, 2, SunEdgeColour);
-            circle(dc, at, markRadius / 2 + 1, SunColour, mark.kind == SunAimKind::Toward);
+            drawCircle(dc, at, markRadius / 2 + 1, SunColour, mark.kind == SunAimKind::Toward);
         }
         const SIZE size = textSize(dc, mark.time.text);
         SetTextColor(dc, SunEdgeColour);
-        drawText(dc, mark.time.text, at.x - size.cx / 2, at.y - markRadius / 2 - 2 - size.cy);
+        drawPictureText(dc, mark.time.text, at.x - size.cx / 2,
+                        at.y - markRadius / 2 - 2 - size.cy);
         SetTextColor(dc, TextColour);
     }
 }
@@ -217,7 +176,7 @@ void drawMeridianAndArcEnds(HDC dc, const Mapping& map, const RECT& panorama, in
         line(dc, x, panorama.top, x, horizon);
     }
     SetTextColor(dc, MeridianColour);
-    drawText(dc, layout.meridianLabel.text, x + 3, panorama.top + 1);
+    drawPictureText(dc, layout.meridianLabel.text, x + 3, panorama.top + 1);
     SetTextColor(dc, ArcEndColour);
     const std::size_t ends = std::min(layout.arcEnds.size(), layout.arcEndLabels.size());
     for (std::size_t i = 0; i < ends; ++i) {
@@ -232,7 +191,7 @@ void drawMeridianAndArcEnds(HDC dc, const Mapping& map, const RECT& panorama, in
         // Inside the picture, its left edge first where it is too narrow.
         const int inside = std::max(static_cast<int>(panorama.left),
                                     std::min(left, static_cast<int>(panorama.right) - width));
-        drawText(dc, label.text, inside, horizon + 1);
+        drawPictureText(dc, label.text, inside, horizon + 1);
     }
     SetTextColor(dc, TextColour);
 }
@@ -250,7 +209,7 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
     const int dotRadius = std::max(2, lineHeight / 6);
     const int markRadius = std::max(6, lineHeight / 2);
 
-    fill(dc, area, GetSysColor(COLOR_BTNFACE));
+    fillRectangle(dc, area, GetSysColor(COLOR_BTNFACE));
     const RECT panorama = {area.left + SideMargin, area.top + TopMargin, area.right - SideMargin,
                            area.bottom - lineHeight - 2};
     if (panorama.right <= panorama.left || panorama.bottom <= panorama.top) {
@@ -260,8 +219,8 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
     }
     const Mapping map = mappingInto(panorama, layout);
     const int horizon = map.y(layout.ground.top);
-    fill(dc, {panorama.left, panorama.top, panorama.right, horizon}, SkyColour);
-    fill(dc, {panorama.left, horizon, panorama.right, panorama.bottom}, GroundColour);
+    fillRectangle(dc, {panorama.left, panorama.top, panorama.right, horizon}, SkyColour);
+    fillRectangle(dc, {panorama.left, horizon, panorama.right, panorama.bottom}, GroundColour);
 
     {
         SelectedPen grid(dc, 1, GridColour);
@@ -274,7 +233,7 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
     SetTextAlign(dc, TA_LEFT | TA_TOP);
     for (std::size_t step = 3; step < layout.gridY.size(); step += 3) {
         const int y = map.y(layout.gridY[step]);
-        drawText(dc, std::to_string(step * 10), panorama.left + 2, y + 1);
+        drawPictureText(dc, std::to_string(step * 10), panorama.left + 2, y + 1);
     }
     drawObstacles(dc, map, layout.horizon);
     {
@@ -301,21 +260,21 @@ void drawSkyPicture(HDC dc, const RECT& area, const SkyLayout& layout, int selec
     drawSunAim(dc, map, layout, markRadius);
     {
         // Above the horizon a filled dot, below it a hollow one.
-        SelectedPen pen(dc, 1, DotColour);
+        SelectedPen pen(dc, 1, SatelliteColour);
         for (const SkySatellite& satellite : layout.satellites)
-            circle(dc, map(satellite.dot), dotRadius, DotColour, satellite.visible);
+            drawCircle(dc, map(satellite.dot), dotRadius, SatelliteColour, satellite.visible);
     }
     for (const SkyText& word : layout.compassWords) {
         const SIZE size = textSize(dc, word.text);
-        drawText(dc, word.text, map.x(word.at.x) - size.cx / 2, panorama.bottom + 1);
+        drawPictureText(dc, word.text, map.x(word.at.x) - size.cx / 2, panorama.bottom + 1);
     }
     if (selected >= 0 && selected < static_cast<int>(layout.satellites.size())) {
         const SkySatellite& satellite = layout.satellites[static_cast<std::size_t>(selected)];
         const POINT dot = map(satellite.dot);
         {
             SelectedPen pen(dc, 2, MarkColour);
-            circle(dc, dot, markRadius, MarkColour, false);
-            circle(dc, dot, dotRadius, MarkColour, true);
+            drawCircle(dc, dot, markRadius, MarkColour, false);
+            drawCircle(dc, dot, dotRadius, MarkColour, true);
         }
         drawLabel(dc, panorama, dot, markRadius, satellite.name);
     }

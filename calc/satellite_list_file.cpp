@@ -11,7 +11,7 @@
 
 namespace {
 
-const std::string Utf8Bom = "\xEF\xBB\xBF";
+const std::string Utf8Bom = Utf8ByteOrderMark;
 const std::string Utf16LeBom = "\xFF\xFE";
 const std::string Utf16BeBom = "\xFE\xFF";
 

@@ -7,6 +7,9 @@
 #include <cstddef>
 #include <string>
 
+// The bytes that mark a file as UTF-8, where a file may start with them.
+inline constexpr char Utf8ByteOrderMark[] = "\xEF\xBB\xBF";
+
 // Each returns false, leaving `out` unspecified, when a character has no
 // counterpart in the other encoding or the input is malformed.
 bool utf8ToCp936(const std::string& utf8, std::string& out);

@@ -53,7 +53,7 @@ void formatOutageSeason(const SunOutageSeason& season, char (&text)[OutageTextCa
 // The texts and the track for the satellite at `satelliteLongitude` seen
 // from `site` (longitude and latitude, at the ellipsoid's surface), from
 // `today`, for the dish box's text and the band, laid into `frame`.
-// - below the horizon: 日凌：无（卫星在地平线下）, the second text empty;
+// - below the horizon: 日凌：无（卫星在地平线以下）, the second text empty;
 // - a dish text readDishDiameter refuses: 日凌：-（天线口径应为0.1至30米）;
 // - a dish too small for the band's rule (a beam over 20 degrees):
 //   日凌：-（天线口径对此波段过小）;

@@ -2,58 +2,47 @@
 
 #include <cmath>
 
+#include "calc/calc_texts.h"
 #include "encoding/text_builder.h"
 #include "fieldkit/field_limits.h"
+#include "fieldkit/fieldkit_texts.h"
 #include "fieldkit/sun_outage.h"
 #include "numtext/numtext.h"
 #include "numtext/strict_number.h"
 
 namespace {
 
-// Code page 936 texts. Each stands alone, so that no escape runs into the
-// digits or letters that follow it.
-const char ElevationLabel[] = "\xCC\xEC\xCF\xDF\xD1\xF6\xBD\xC7\xA3\xBA";  // 天线仰角：
-const char OffsetElevationLabel[] =
-    "\xC6\xAB\xC0\xA1\xCC\xEC\xCF\xDF\xD1\xF6\xBD\xC7\xA3\xBA";  // 偏馈天线仰角：
-const char TrueAzimuthLabel[] = "\xD5\xE6\xB7\xBD\xCE\xBB\xBD\xC7\xA3\xBA";      // 真方位角：
-const char DeclinationLabel[] = "\xB4\xC5\xC6\xAB\xBD\xC7\xA3\xBA";              // 磁偏角：
-const char CompassLabel[] = "\xC2\xDE\xC5\xCC\xB7\xBD\xCE\xBB\xBD\xC7\xA3\xBA";  // 罗盘方位角：
-const char PolarisationLabel[] = "\xBC\xAB\xBB\xAF\xBD\xC7\xA3\xBA";             // 极化角：
-const char RangeLabel[] = "\xBE\xE0\xC0\xEB\xA3\xBA";                            // 距离：
-const char DelayLabel[] = "\xB5\xA5\xB3\xCC\xCA\xB1\xD1\xD3\xA3\xBA";            // 单程时延：
-const char NearestPlaceLabel[] =
-    "\xD7\xEE\xBD\xFC\xB5\xC4\xB5\xD8\xC3\xFB\xA3\xBA";  // 最近的地名：
-const char Kilometres[] = "\xB9\xAB\xC0\xEF";            // 公里
-const char Milliseconds[] = "\xBA\xC1\xC3\xEB";          // 毫秒
-const char BelowHorizon[] = "\xCE\xC0\xD0\xC7\xD4\xDA\xB5\xD8\xC6\xBD\xCF\xDF\xD2\xD4\xCF\xC2";
-// 卫星在地平线以下
-const char MotorAngleLabel[] = "\xC2\xED\xB4\xEF\xBD\xC7\xB6\xC8\xA3\xBA";  // 马达角度：
-const char NotVisible[] =
-    "\xA3\xA8\xCE\xC0\xD0\xC7\xB2\xBB\xBF\xC9\xBC\xFB\xA3\xA9";        // （卫星不可见）
-const char PolarMountLabel[] = "\xBC\xAB\xD6\xE1\xD7\xF9\xA3\xBA";     // 极轴座：
-const char AxisElevationLabel[] = "\xBC\xAB\xD6\xE1\xD1\xF6\xBD\xC7";  // 极轴仰角
-const char OffsetLabel[] = "\xA3\xAC\xC6\xAB\xD6\xC3\xBD\xC7";         // ，偏置角
-const char MeridianElevationLabel[] = "\xA3\xAC\xCC\xEC\xCF\xDF\xD1\xF6\xBD\xC7";  // ，天线仰角
-const char West[] = "\xCE\xF7";                                                    // 西
-const char East[] = "\xB6\xAB";                                                    // 东
-const char Degrees[] = "\xB6\xC8";                                                 // 度
-const char OpenBracket[] = "\xA3\xA8";                                             // （
-const char CloseBracket[] = "\xA3\xA9";                                            // ）
-const char WideSpace[] = "\xA1\xA1";                                    // the ideographic space
-const char SunAimLabel[] = "\xB6\xD4\xC8\xD5\xD1\xB0\xD0\xC7\xA3\xBA";  // 对日寻星：
-const char Today[] = "\xBD\xF1\xCC\xEC";                                // 今天
-const char SunTowardSatellite[] =  // 太阳在卫星方向（影子背向卫星）
-    "\xCC\xAB\xD1\xF4\xD4\xDA\xCE\xC0\xD0\xC7\xB7\xBD\xCF\xF2"
-    "\xA3\xA8\xD3\xB0\xD7\xD3\xB1\xB3\xCF\xF2\xCE\xC0\xD0\xC7\xA3\xA9";
-const char SunAwayFromSatellite[] =  // 太阳在卫星反方向（影子指向卫星）
-    "\xCC\xAB\xD1\xF4\xD4\xDA\xCE\xC0\xD0\xC7\xB7\xB4\xB7\xBD\xCF\xF2"
-    "\xA3\xA8\xD3\xB0\xD7\xD3\xD6\xB8\xCF\xF2\xCE\xC0\xD0\xC7\xA3\xA9";
-const char NoSunAim[] =  // 无（太阳不经过此方向）
-    "\xCE\xDE\xA3\xA8\xCC\xAB\xD1\xF4\xB2\xBB\xBE\xAD\xB9\xFD\xB4\xCB\xB7\xBD\xCF\xF2"
-    "\xA3\xA9";
-const char NoSunAimBelowHorizon[] =  // 无（卫星在地平线下）
-    "\xCE\xDE\xA3\xA8\xCE\xC0\xD0\xC7\xD4\xDA\xB5\xD8\xC6\xBD\xCF\xDF\xCF\xC2\xA3\xA9";
-const char WideComma[] = "\xA3\xAC";  // ，
+using calc_text::CloseBracket;
+using calc_text::Degrees;
+using calc_text::OpenBracket;
+using fieldkit_text::AxisElevationLabel;
+using fieldkit_text::BelowHorizon;
+using fieldkit_text::Comma;
+using fieldkit_text::CompassLabel;
+using fieldkit_text::DeclinationLabel;
+using fieldkit_text::DeclinationOffsetLabel;
+using fieldkit_text::DelayLabel;
+using fieldkit_text::East;
+using fieldkit_text::ElevationLabel;
+using fieldkit_text::Kilometres;
+using fieldkit_text::MeridianElevationLabel;
+using fieldkit_text::Milliseconds;
+using fieldkit_text::MotorAngleLabel;
+using fieldkit_text::NearestPlaceLabel;
+using fieldkit_text::NoneWord;
+using fieldkit_text::NoSunAim;
+using fieldkit_text::OffsetElevationLabel;
+using fieldkit_text::PolarisationLabel;
+using fieldkit_text::PolarMountLabel;
+using fieldkit_text::RangeLabel;
+using fieldkit_text::SunAimLabel;
+using fieldkit_text::SunAwayFromSatellite;
+using fieldkit_text::SunTowardSatellite;
+using fieldkit_text::Today;
+using fieldkit_text::TrueAzimuthLabel;
+using fieldkit_text::West;
+using fieldkit_text::WideSpace;
+
 const char Unknown[] = "-";
 const char TwoBlanks[] = "  ";
 const char LineBreak[] = "\r\n";
@@ -132,7 +121,7 @@ void buildSunAim(const DetailsInput& input, TextBuilder text) {
             text << Unknown;
             return;
         case SunAimStatus::NotVisible:
-            text << NoSunAimBelowHorizon;
+            text << NoneWord << OpenBracket << BelowHorizon << CloseBracket;
             return;
         case SunAimStatus::Found:
             break;
@@ -146,7 +135,7 @@ void buildSunAim(const DetailsInput& input, TextBuilder text) {
     for (const SunAimMoment& moment : input.sunAim.moments) {
         char time[TimeTextCapacity];
         formatHourMinute(moment.second, time);
-        text << (first ? " " : WideComma) << time << " "
+        text << (first ? " " : Comma) << time << " "
              << (moment.kind == SunAimKind::Toward ? SunTowardSatellite : SunAwayFromSatellite);
         first = false;
     }
@@ -187,7 +176,7 @@ void formBearingText(long double bearing, bool southernSite, char* text, std::si
 void formMotorAngleText(std::optional<long double> angle, char* text, std::size_t capacity) {
     TextBuilder builder(text, capacity);
     if (!angle) {
-        builder << Unknown << NotVisible;
+        builder << Unknown << OpenBracket << BelowHorizon << CloseBracket;
         return;
     }
     const long double hundredths = std::round(std::fabs(*angle) * 100);
@@ -200,9 +189,10 @@ void formMotorAngleText(std::optional<long double> angle, char* text, std::size_
 
 void formPolarMountText(const PolarMount& mount, char* text, std::size_t capacity) {
     TextBuilder(text, capacity) << AxisElevationLabel << Number(mount.axisElevation, 2).text
-                                << Degrees << OffsetLabel << Number(mount.declinationOffset, 2).text
-                                << Degrees << MeridianElevationLabel
-                                << Number(mount.meridianElevation, 2).text << Degrees;
+                                << Degrees << DeclinationOffsetLabel
+                                << Number(mount.declinationOffset, 2).text << Degrees
+                                << MeridianElevationLabel << Number(mount.meridianElevation, 2).text
+                                << Degrees;
 }
 
 void buildDetailsTexts(const DetailsInput& input, DetailsTexts& texts) {

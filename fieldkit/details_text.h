@@ -65,7 +65,7 @@ bool readOffsetAngle(const char* text, long double* degrees);
 void formBearingText(long double bearing, bool southernSite, char* text, std::size_t capacity);
 
 // The motor angle as the window words it after its label: 东12.34度 or
-// 西12.34度, 0.00度 on the meridian, -（卫星不可见） outside the visible arc.
+// 西12.34度, 0.00度 on the meridian, -（卫星在地平线以下） outside the visible arc.
 void formMotorAngleText(std::optional<long double> angle, char* text, std::size_t capacity);
 // The polar mount after its label: 极轴仰角39.92度，偏置角6.27度，天线仰角43.81度.
 void formPolarMountText(const PolarMount& mount, char* text, std::size_t capacity);

@@ -3,12 +3,11 @@
 #include <utility>
 #include <vector>
 
+#include "encoding/text_encoding.h"
 #include "numtext/decimal_power.h"
 #include "numtext/strict_number.h"
 
 namespace {
-
-constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -145,7 +144,7 @@ bool readHorizonFile(const std::string& fileText, Horizon& horizon, HorizonFileE
     std::vector<HorizonSector> sectors;
     std::vector<HorizonPoint> points;
     std::size_t form = 0;
-    std::size_t start = fileText.compare(0, 3, ByteOrderMark) == 0 ? 3 : 0;
+    std::size_t start = fileText.compare(0, 3, Utf8ByteOrderMark) == 0 ? 3 : 0;
     for (std::size_t number = 1; start < fileText.size(); ++number) {
         std::size_t end = fileText.find('\n', start);
         if (end == std::string::npos) end = fileText.size();

@@ -6,6 +6,7 @@
 #include "encoding/text_encoding.h"
 #include "fieldkit/details_outage.h"
 #include "fieldkit/details_text.h"
+#include "fieldkit/fieldkit_texts.h"
 #include "fieldkit/horizon.h"
 #include "fieldkit/results_export.h"
 #include "fieldkit/sky_svg.h"
@@ -87,7 +88,7 @@ std::string sunAimText(const SunAimResult& result) {
 
 std::string lineOfSightText(const FieldReportRow& row, bool& hidden) {
     hidden = true;
-    if (!row.numbers.visible) return u8"在地平线以下";
+    if (!row.numbers.visible) return u8"卫星在地平线以下";
     if (row.clearance && !row.clearance->clear) return u8"被遮挡";
     hidden = false;
     return u8"通畅";
@@ -147,5 +148,5 @@ InstallSheet buildInstallSheet(const SatelliteTable& table, const FieldSurvey& s
 }
 
 std::string installSheetFileName(const char* siteDescription, const CalendarDate& date) {
-    return siteFileName("\xB0\xB2\xD7\xB0\xB5\xA5_", siteDescription, date, ".html");  // 安装单_
+    return siteFileName(fieldkit_text::InstallSheetFileStart, siteDescription, date, ".html");
 }

@@ -1,21 +1,22 @@
 #include "fieldkit/line_of_sight_text.h"
 
+#include "calc/calc_texts.h"
 #include "encoding/text_builder.h"
+#include "fieldkit/fieldkit_texts.h"
 #include "numtext/numtext.h"
 
 namespace {
 
-// Code page 936 texts, each standing alone so that no escape runs into what follows.
-const char SightLabel[] = "\xCA\xD3\xCF\xDF\xA3\xBA";                            // 视线：
-const char Clear[] = "\xCD\xA8\xB3\xA9";                                         // 通畅
-const char NoObstacle[] = "\xCE\xDE\xD5\xDA\xB5\xB2\xCE\xEF";                    // 无遮挡物
-const char Hidden[] = "\xB1\xBB\xD5\xDA\xB5\xB2";                                // 被遮挡
-const char AboveObstacles[] = "\xB8\xDF\xB3\xF6\xD5\xDA\xB5\xB2";                // 高出遮挡
-const char ObstacleHeight[] = "\xD5\xDA\xB5\xB2\xCE\xEF\xB8\xDF";                // 遮挡物高
-const char BelowHorizon[] = "\xD4\xDA\xB5\xD8\xC6\xBD\xCF\xDF\xD2\xD4\xCF\xC2";  // 在地平线以下
-const char OpenBracket[] = "\xA3\xA8";                                           // （
-const char CloseBracket[] = "\xA3\xA9";                                          // ）
-const char Degrees[] = "\xB6\xC8";                                               // 度
+using calc_text::CloseBracket;
+using calc_text::Degrees;
+using calc_text::OpenBracket;
+using fieldkit_text::AboveObstacles;
+using fieldkit_text::BelowHorizon;
+using fieldkit_text::Clear;
+using fieldkit_text::Hidden;
+using fieldkit_text::NoObstacle;
+using fieldkit_text::ObstacleHeight;
+using fieldkit_text::SightLabel;
 
 }  // namespace
 

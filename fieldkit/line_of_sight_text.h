@@ -4,7 +4,7 @@
 //   视线：无遮挡物                      above the horizon, no obstacle at the site
 //   视线：通畅（高出遮挡12.30度）      above the horizon and the obstacles
 //   视线：被遮挡（遮挡物高35.00度）    above the horizon, below an obstacle
-//   视线：被遮挡（在地平线以下）        below the horizon
+//   视线：被遮挡（卫星在地平线以下）    below the horizon
 
 #include <cstddef>
 

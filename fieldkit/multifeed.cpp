@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "calc/calc_texts.h"
 #include "calc/recalculation.h"
+#include "data/data_texts.h"
 #include "fieldkit/field_limits.h"
+#include "fieldkit/fieldkit_texts.h"
 #include "numtext/decimal_power.h"
 #include "numtext/numtext.h"
 
@@ -35,22 +38,23 @@ Vector directionOf(const SatelliteFieldNumbers& numbers) {
 
 long double degrees(long double radians) { return radians / RadiansPerDegree; }
 
-// Code page 936.
-const char Left[] = "\xCF\xF2\xD7\xF3";                                      // 向左
-const char Right[] = "\xCF\xF2\xD3\xD2";                                     // 向右
-const char Up[] = "\xCF\xF2\xC9\xCF";                                        // 向上
-const char Down[] = "\xCF\xF2\xCF\xC2";                                      // 向下
-const char Millimetres[] = "\xBA\xC1\xC3\xD7";                               // 毫米
-const char Comma[] = "\xA3\xAC";                                             // ，
-const char NoMove[] = "\xD4\xAD\xCE\xBB";                                    // 原位
-const char MainLabel[] = "\xD6\xF7\xD0\xC7\xA3\xBA";                         // 主星：
-const char Degrees[] = "\xB6\xC8";                                           // 度
-const char SkewLabel[] = "\xBC\xAB\xBB\xAF\xBD\xC7";                         // 极化角
-const char Colon[] = "\xA3\xBA";                                             // ：
-const char Semicolon[] = "\xA3\xBB";                                         // ；
-const char SkewMore[] = "\xBC\xAB\xBB\xAF\xBD\xC7\xB1\xC8\xD6\xF7\xD0\xC7";  // 极化角比主星
-const char Greater[] = "\xB4\xF3 ";                                          // 大
-const char Smaller[] = "\xD0\xA1 ";                                          // 小
+using calc_text::Degrees;
+using data_text::PolarisationHeading;
+using fieldkit_text::Colon;
+using fieldkit_text::Comma;
+using fieldkit_text::Down;
+using fieldkit_text::Greater;
+using fieldkit_text::Left;
+using fieldkit_text::MainLabel;
+using fieldkit_text::Millimetres;
+using fieldkit_text::MultifeedNoneInReach;
+using fieldkit_text::NoMove;
+using fieldkit_text::Right;
+using fieldkit_text::Semicolon;
+using fieldkit_text::SkewMore;
+using fieldkit_text::Smaller;
+using fieldkit_text::Up;
+
 const char NoDish[] = "-";
 
 std::string number(long double value, int decimals) {
@@ -61,8 +65,7 @@ std::string number(long double value, int decimals) {
 
 }  // namespace
 
-const char MultifeedNoneInReachText[] =
-    "20\xB6\xC8\xD2\xD4\xC4\xDA\xC3\xBB\xD3\xD0\xC6\xE4\xCB\xFB\xCE\xC0\xD0\xC7";
+const char* const MultifeedNoneInReachText = MultifeedNoneInReach;
 
 long double beamDeviationFactor(const MultifeedDish& dish) {
     const long double ratio = dish.diameterMm / (4 * dish.focalLengthMm);
@@ -160,7 +163,7 @@ MultifeedCells multifeedCells(const MultifeedSatellite& satellite, bool withDish
 
 std::string multifeedMainText(const std::string& name, const std::string& longitudeText,
                               const MultifeedPlan& plan) {
-    return MainLabel + name + "  " + longitudeText + Degrees + "  " + SkewLabel +
+    return MainLabel + name + "  " + longitudeText + Degrees + "  " + PolarisationHeading +
            number(plan.main.polarisation, 2) + Degrees;
 }
 

@@ -93,4 +93,4 @@ std::string multifeedMainText(const std::string& name, const std::string& longit
 std::string multifeedAdviceText(const MultifeedSatellite& satellite, bool withDish);
 
 // The advice when no other satellite is in reach, code page 936: 20度以内没有其他卫星.
-extern const char MultifeedNoneInReachText[];
+extern const char* const MultifeedNoneInReachText;

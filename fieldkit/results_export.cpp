@@ -3,13 +3,13 @@
 #include <cstring>
 #include <optional>
 
+#include "encoding/text_encoding.h"
 #include "fieldkit/field_report.h"
 #include "fieldkit/field_survey.h"
+#include "fieldkit/fieldkit_texts.h"
 #include "fieldkit/magnetic_model.h"
 
 namespace {
-
-const char ResultsNameStart[] = "\xD1\xB0\xD0\xC7\xBD\xE1\xB9\xFB_";  // 寻星结果_
 
 bool fitsFileName(unsigned char byte) {
     return byte >= 0x20 && std::strchr("\\/:*?\"<>|", byte) == nullptr;
@@ -22,7 +22,8 @@ std::string resultsCsvFile(const SatelliteTable& table, const ReceivingSite& sit
     // As kestrave-cli reads --date YYYY-MM-DD.
     const FieldSurvey survey =
         surveyField(table, site, siteDescription, dateText(date), decimalYearOf(date), 0);
-    return "\xEF\xBB\xBF" + fieldReportCsv(buildFieldReport(table, survey, std::nullopt), "\r\n");
+    return Utf8ByteOrderMark +
+           fieldReportCsv(buildFieldReport(table, survey, std::nullopt), "\r\n");
 }
 
 std::string siteFileName(const char* start, const char* siteDescription, const CalendarDate& date,
@@ -43,5 +44,5 @@ std::string siteFileName(const char* start, const char* siteDescription, const C
 }
 
 std::string resultsFileName(const char* siteDescription, const CalendarDate& date) {
-    return siteFileName(ResultsNameStart, siteDescription, date, ".csv");
+    return siteFileName(fieldkit_text::ResultsFileStart, siteDescription, date, ".csv");
 }

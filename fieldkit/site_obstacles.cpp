@@ -9,6 +9,7 @@
 #include "encoding/text_builder.h"
 #include "fieldkit/compass_bearings.h"
 #include "fieldkit/field_numbers.h"
+#include "fieldkit/fieldkit_texts.h"
 #include "fieldkit/magnetic_model.h"
 #include "numtext/strict_number.h"
 
@@ -34,14 +35,11 @@ void shortNumber(long double value, char (&text)[NumberTextCapacity]) {
     if (text[length - 1] == '.') text[length - 1] = '\0';
 }
 
-// Code page 936 texts, each standing alone so that no escape runs into what follows.
-const char From[] = "\xB4\xD3 ";                                             // "从 "
-const char ClockwiseTo[] = " \xB6\xC8\xCB\xB3\xCA\xB1\xD5\xEB\xB5\xBD ";     // " 度顺时针到 "
-const char WideBy[] = " \xB6\xC8\xB5\xC4\xD5\xDA\xB5\xB2\xCE\xEF\xBF\xED ";  // " 度的遮挡物宽 "
-const char ReallyAdd[] =
-    " \xB6\xC8\xA3\xAC\xC8\xB7\xCA\xB5\xD2\xAA\xD4\xF6\xBC\xD3\xC2\xF0\xA3"
-    "\xBF";                                           // " 度，确实要增加吗？"
-const char SiteLabel[] = "\xB5\xD8\xB5\xE3\xA3\xBA";  // 地点：
+using fieldkit_text::ClockwiseTo;
+using fieldkit_text::From;
+using fieldkit_text::ReallyAdd;
+using fieldkit_text::SiteLabel;
+using fieldkit_text::WideBy;
 
 }  // namespace
 

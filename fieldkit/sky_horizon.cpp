@@ -3,15 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+#include "fieldkit/fieldkit_texts.h"
 
-// Code page 936: 实心点：视线通畅　空心点：被遮挡或在地平线以下　红线：地球同步轨道　褐色：遮挡物
-const char HorizonLegendText[] =
-    "\xCA\xB5\xD0\xC4\xB5\xE3\xA3\xBA\xCA\xD3\xCF\xDF\xCD\xA8\xB3\xA9\xA1\xA1"
-    "\xBF\xD5\xD0\xC4\xB5\xE3\xA3\xBA\xB1\xBB\xD5\xDA\xB5\xB2\xBB\xF2\xD4\xDA\xB5\xD8\xC6\xBD"
-    "\xCF\xDF\xD2\xD4\xCF\xC2\xA1\xA1"
-    "\xBA\xEC\xCF\xDF\xA3\xBA\xB5\xD8\xC7\xF2\xCD\xAC\xB2\xBD\xB9\xEC\xB5\xC0\xA1\xA1"
-    "\xBA\xD6\xC9\xAB\xA3\xBA\xD5\xDA\xB5\xB2\xCE\xEF";
+namespace {
 
 constexpr double PanoramaDegrees = 180;
 constexpr double SampleStep = 0.5;
@@ -68,5 +62,5 @@ void addHorizonToSky(SkyLayout& layout, const Horizon& horizon,
     const std::size_t count = std::min(layout.satellites.size(), satellites.size());
     for (std::size_t i = 0; i < count; ++i)
         layout.satellites[i].visible = satelliteClearance(horizon, satellites[i].numbers).clear;
-    layout.legend.text = HorizonLegendText;
+    layout.legend.text = fieldkit_text::HorizonLegend;
 }

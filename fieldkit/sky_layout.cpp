@@ -6,7 +6,9 @@
 #include <numeric>
 #include <optional>
 
+#include "calc/calc_texts.h"
 #include "calc/recalculation.h"
+#include "fieldkit/fieldkit_texts.h"
 #include "fieldkit/polar_mount.h"
 #include "numtext/numtext.h"
 
@@ -23,22 +25,25 @@ constexpr double GroundDepth = 10;
 constexpr double LabelSize = 11;
 constexpr double DotRadius = 3.5;
 
-// Code page 936 texts.
-const char* const NorthernWords[] = {"\xB6\xAB", "\xB6\xAB\xC4\xCF", "\xC4\xCF", "\xCE\xF7\xC4\xCF",
-                                     "\xCE\xF7"};  // 东 东南 南 西南 西
-const char* const SouthernWords[] = {"\xCE\xF7", "\xCE\xF7\xB1\xB1", "\xB1\xB1", "\xB6\xAB\xB1\xB1",
-                                     "\xB6\xAB"};                   // 西 西北 北 东北 东
-const char DeclinationWord[] = "\xB4\xC5\xC6\xAB\xBD\xC7\xA3\xBA";  // 磁偏角：
-const char WestWord[] = "\xC6\xAB\xCE\xF7";                         // 偏西
-const char EastWord[] = "\xC6\xAB\xB6\xAB";                         // 偏东
-const char DegreesWord[] = "\xB6\xC8";                              // 度
-const char OutsideValidity[] =                                      // （超出模型有效期）
-    "\xA3\xA8\xB3\xAC\xB3\xF6\xC4\xA3\xD0\xCD\xD3\xD0\xD0\xA7\xC6\xDA\xA3\xA9";
-const char MeridianWord[] = "\xD7\xD3\xCE\xE7\xCF\xDF";  // 子午线
-const char LegendText[] =  // 实心点：地平线以上　空心点：地平线以下　红线：地球同步轨道
-    "\xCA\xB5\xD0\xC4\xB5\xE3\xA3\xBA\xB5\xD8\xC6\xBD\xCF\xDF\xD2\xD4\xC9\xCF\xA1\xA1"
-    "\xBF\xD5\xD0\xC4\xB5\xE3\xA3\xBA\xB5\xD8\xC6\xBD\xCF\xDF\xD2\xD4\xCF\xC2\xA1\xA1"
-    "\xBA\xEC\xCF\xDF\xA3\xBA\xB5\xD8\xC7\xF2\xCD\xAC\xB2\xBD\xB9\xEC\xB5\xC0";
+using calc_text::CloseBracket;
+using calc_text::Degrees;
+using calc_text::OpenBracket;
+using fieldkit_text::DeclinationLabel;
+using fieldkit_text::East;
+using fieldkit_text::Meridian;
+using fieldkit_text::North;
+using fieldkit_text::NorthEast;
+using fieldkit_text::NorthWest;
+using fieldkit_text::OutsideValidity;
+using fieldkit_text::SkyLegend;
+using fieldkit_text::South;
+using fieldkit_text::SouthEast;
+using fieldkit_text::SouthWest;
+using fieldkit_text::West;
+
+// The compass words under the panorama, from its left edge.
+const char* const NorthernWords[] = {East, SouthEast, South, SouthWest, West};
+const char* const SouthernWords[] = {West, NorthWest, North, NorthEast, East};
 
 std::string numberText(long double value) {
     char text[NumberTextCapacity];
@@ -58,14 +63,15 @@ std::string titleText(const ReceivingSite& site, const std::string& dateText) {
     return title + "  " + dateText;
 }
 
-// 磁偏角：偏西7.55度 (WMM2025)
+// 磁偏角：西7.55度（WMM2025）, as the details window and the installation sheet
+// word it; outside the model's years 磁偏角：东3.20度（WMM2025，超出模型有效期）.
 std::string declinationText(double declination, const char* modelName, bool modelValid) {
-    std::string note = DeclinationWord;
-    if (declination < 0) note += WestWord;
-    if (declination > 0) note += EastWord;
-    note += numberText(std::fabs(declination)) + DegreesWord + " (" + modelName + ")";
+    std::string note = DeclinationLabel;
+    if (declination < 0) note += West;
+    if (declination > 0) note += East;
+    note += numberText(std::fabs(declination)) + Degrees + OpenBracket + modelName;
     if (!modelValid) note += OutsideValidity;
-    return note;
+    return note + CloseBracket;
 }
 
 bool overlaps(const SkyBox& a, const SkyBox& b) {
@@ -98,7 +104,7 @@ void layoutMeridianAndArcEnds(SkyLayout& layout, const ReceivingSite& site) {
     const double meridian = frame.leftAzimuth + 90;
     layout.meridianX = skyPosition(frame, meridian, 0).x;
     layout.meridianLabel = {
-        MeridianWord, {layout.meridianX + 4, frame.sky.top + 13}, SkyAnchor::Start, LabelSize};
+        Meridian, {layout.meridianX + 4, frame.sky.top + 13}, SkyAnchor::Start, LabelSize};
     const std::optional<VisibleArc> arc = visibleArcOf(site);
     if (!arc) return;
     for (long double end : {arc->west, arc->east}) {
@@ -271,7 +277,7 @@ SkyLayout layoutSkyPicture(const ReceivingSite& site, const std::string& dateTex
     layout.title = {titleText(site, dateText), {SkyLeft, 28}, SkyAnchor::Start, 16};
     layout.note = {
         declinationText(declination, modelName, modelValid), {SkyLeft, 52}, SkyAnchor::Start, 13};
-    layout.legend = {LegendText, {SkyRight, Height - 8}, SkyAnchor::End, 11};
+    layout.legend = {SkyLegend, {SkyRight, Height - 8}, SkyAnchor::End, 11};
     return layout;
 }
 

@@ -177,9 +177,10 @@ TEST_F(DetailsWindowTest, OpensForTheSelectedRowWithEveryTextAndChangesNothing) 
         [&](HWND dialog) {
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_SATELLITE), "西方  -60.0度");
             EXPECT_EQ(dlgText(dialog, IDC_DETAILS_RANGE), "卫星在地平线以下");
-            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_LINE_OF_SIGHT), "视线：被遮挡（在地平线以下）");
-            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_MOTOR_ANGLE), "马达角度：-（卫星不可见）");
-            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_SUN_AIM), "对日寻星：无（卫星在地平线下）");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_LINE_OF_SIGHT),
+                      "视线：被遮挡（卫星在地平线以下）");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_MOTOR_ANGLE), "马达角度：-（卫星在地平线以下）");
+            EXPECT_EQ(dlgText(dialog, IDC_DETAILS_SUN_AIM), "对日寻星：无（卫星在地平线以下）");
             SendMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
             pumpDialog(dialog);
         });
@@ -366,7 +367,7 @@ TEST_F(DetailsWindowTest, SunOutagesFollowTheDishAndBandWhichAreKept) {
         whileModalOpen(
             third.window(), [&] { doubleClickRow(third, third.rowWithLongitude("-60.0")); },
             [&](HWND dialog) {
-                EXPECT_EQ(dlgText(dialog, IDC_DETAILS_NEXT_OUTAGE), "日凌：无（卫星在地平线下）");
+                EXPECT_EQ(dlgText(dialog, IDC_DETAILS_NEXT_OUTAGE), "日凌：无（卫星在地平线以下）");
                 EXPECT_EQ(dlgText(dialog, IDC_DETAILS_LATER_OUTAGE), "");
                 SendMessageW(dialog, WM_CLOSE, 0, 0);
             });
@@ -397,7 +398,7 @@ TEST_F(DetailsWindowTest, TheLineOfSightSaysWhetherTheObstaclesHideTheSatellite)
         {"57.0", "视线：被遮挡（遮挡物高40.00度）"},
         // 42.45 high at 196.79, above the roof.
         {"105.5", "视线：通畅（高出遮挡22.45度）"},
-        {"-60.0", "视线：被遮挡（在地平线以下）"},
+        {"-60.0", "视线：被遮挡（卫星在地平线以下）"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.longitude);

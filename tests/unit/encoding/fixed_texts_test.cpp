@@ -4,9 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "app/app_texts.h"
 #include "calc/calc_texts.h"
 #include "data/data_texts.h"
 #include "encoding/text_encoding.h"
+#include "fieldkit/fieldkit_texts.h"
 #include "numtext/numtext_texts.h"
 
 namespace {
@@ -27,6 +29,8 @@ std::vector<Table> allTables() {
         tableOf("numtext", numtext_text::AllTexts),
         tableOf("calc", calc_text::AllTexts),
         tableOf("data", data_text::AllTexts),
+        tableOf("fieldkit", fieldkit_text::AllTexts),
+        tableOf("app", app_text::AllTexts),
     };
 }
 

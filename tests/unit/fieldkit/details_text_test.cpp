@@ -133,7 +133,7 @@ TEST(DetailsTexts, SunAimLine) {
          {{45810, away}},
          "对日寻星：今天 12:44 太阳在卫星反方向（影子指向卫星）"},
         {SunAimStatus::Found, {}, "对日寻星：今天无（太阳不经过此方向）"},
-        {SunAimStatus::NotVisible, {}, "对日寻星：无（卫星在地平线下）"},
+        {SunAimStatus::NotVisible, {}, "对日寻星：无（卫星在地平线以下）"},
         {SunAimStatus::InvalidInput, {}, "对日寻星：-"},
         // The most a day holds (a tropical sun turning back both ways) fits whole.
         {SunAimStatus::Found,
@@ -166,7 +166,7 @@ TEST(DetailsTexts, MotorAngleEastOrWestAndThePolarMount) {
         {0.0049L, "马达角度：0.00度"},  // on the meridian: no word
         {-0.0049L, "马达角度：0.00度"},
         {0.0051L, "马达角度：东0.01度"},
-        {std::nullopt, "马达角度：-（卫星不可见）"},
+        {std::nullopt, "马达角度：-（卫星在地平线以下）"},
     };
     BeijingAsiaSat case_;
     // The published Beijing (39.90 N).

@@ -59,8 +59,8 @@ TEST(InstallSheet, SaysForEachRowWhetherTheSatelliteCanBeSeen) {
         const char* words[3];
         bool hidden[3];
     } cases[] = {
-        {std::nullopt, {u8"通畅", u8"通畅", u8"在地平线以下"}, {false, false, true}},
-        {wall, {u8"通畅", u8"被遮挡", u8"在地平线以下"}, {false, true, true}},
+        {std::nullopt, {u8"通畅", u8"通畅", u8"卫星在地平线以下"}, {false, false, true}},
+        {wall, {u8"通畅", u8"被遮挡", u8"卫星在地平线以下"}, {false, true, true}},
     };
     for (const auto& c : cases) {
         const InstallSheet sheet = beijing.sheet(requestOn({2026, 12, 9}), c.horizon);

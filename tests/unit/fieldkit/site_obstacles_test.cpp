@@ -172,11 +172,11 @@ TEST(LineOfSightText, SaysClearHiddenBelowTheHorizonOrNoObstacle) {
         {true, {30.15L, 12.3L, true}, true, u8"视线：通畅（高出遮挡12.30度）"},
         {true, {35, -20.47L, false}, true, u8"视线：被遮挡（遮挡物高35.00度）"},
         {true, {0, 42.45L, true}, true, u8"视线：通畅（高出遮挡42.45度）"},
-        {false, {0, -5, false}, true, u8"视线：被遮挡（在地平线以下）"},
-        {false, {20, -25, false}, true, u8"视线：被遮挡（在地平线以下）"},
+        {false, {0, -5, false}, true, u8"视线：被遮挡（卫星在地平线以下）"},
+        {false, {20, -25, false}, true, u8"视线：被遮挡（卫星在地平线以下）"},
         {true, {0, 43.81L, true}, false, u8"视线：无遮挡物"},
         // No obstacle does not lift a satellite over the horizon.
-        {false, {0, -5, false}, false, u8"视线：被遮挡（在地平线以下）"},
+        {false, {0, -5, false}, false, u8"视线：被遮挡（卫星在地平线以下）"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -60,7 +60,7 @@ TEST(SkyLayout, ProjectsTowardTheEquator) {
     EXPECT_EQ(words, u8"东 东南 南 西南 西 ");
     EXPECT_EQ(utf8FromCp936(layout.title.text),
               u8"北京  经度：东经116.46度  纬度：北纬39.92度  2026-01-01");
-    EXPECT_EQ(utf8FromCp936(layout.note.text), u8"磁偏角：偏西7.55度 (WMM2025)");
+    EXPECT_EQ(utf8FromCp936(layout.note.text), u8"磁偏角：西7.55度（WMM2025）");
 
     // The arc's highest point stands on the site's meridian, at 43.82 degrees.
     double top = sky.bottom;
@@ -102,8 +102,7 @@ TEST(SkyLayout, ProjectsTowardTheEquator) {
     EXPECT_EQ(words, u8"西 西北 北 东北 东 ");
     EXPECT_DOUBLE_EQ(skyPosition(southern.frame, 0, 0).x, (sky.left + sky.right) / 2);
     EXPECT_DOUBLE_EQ(skyPosition(southern.frame, 270, 0).x, sky.left);
-    EXPECT_EQ(utf8FromCp936(southern.note.text),
-              u8"磁偏角：偏东3.20度 (WMM2025)（超出模型有效期）");
+    EXPECT_EQ(utf8FromCp936(southern.note.text), u8"磁偏角：东3.20度（WMM2025，超出模型有效期）");
     EXPECT_EQ(utf8FromCp936(southern.title.text).substr(0, 12), u8"地名不详");
 }
 
@@ -227,7 +226,7 @@ TEST(SkySvg, NumbersAndTextsAreWrittenSafely) {
     EXPECT_EQ(svg.compare(0, 38, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"), 0);
     EXPECT_NE(svg.find(u8">A&amp;B &lt;&quot;亚洲&quot;&gt; &apos;x&apos;</text>"),
               std::string::npos);
-    EXPECT_NE(svg.find(u8">磁偏角：偏西7.55度 (WMM2025)</text>"), std::string::npos);
+    EXPECT_NE(svg.find(u8">磁偏角：西7.55度（WMM2025）</text>"), std::string::npos);
     EXPECT_EQ(svg.substr(svg.size() - 7), "</svg>\n");
 }
 
