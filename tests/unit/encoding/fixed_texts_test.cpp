@@ -24,6 +24,8 @@ Table tableOf(const char* name, const FixedTextRow (&rows)[Count]) {
     return {name, rows, Count};
 }
 
+// One table a line.
+// clang-format off
 std::vector<Table> allTables() {
     return {
         tableOf("numtext", numtext_text::AllTexts),
@@ -33,6 +35,7 @@ std::vector<Table> allTables() {
         tableOf("app", app_text::AllTexts),
     };
 }
+// clang-format on
 
 // The build's conversion (iconv's) gives the bytes this system's own
 // conversion gives: under Wine that is Windows' code page 936. A text with
