@@ -3,6 +3,8 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/sun_report_output.h"
+#include "encoding/text_encoding.h"
+#include "fieldkit/fieldkit_texts.h"
 #include "fieldkit/sun_outage.h"
 #include "numtext/numtext.h"
 
@@ -12,11 +14,11 @@ using Json = nlohmann::ordered_json;
 
 const char* kindWord(SunAimKind kind) { return kind == SunAimKind::Toward ? "toward" : "away"; }
 
-// 12:43:10 太阳在卫星方向，影子背向卫星
+// 12:43:10 太阳在卫星方向（影子背向卫星）, in the details window's words
 std::string momentLine(const SunAimMoment& moment) {
-    return timeOfDayText(moment.second) + (moment.kind == SunAimKind::Toward
-                                               ? u8" 太阳在卫星方向，影子背向卫星"
-                                               : u8" 太阳在卫星反方向，影子指向卫星");
+    return timeOfDayText(moment.second) + " " +
+           utf8FromCp936(moment.kind == SunAimKind::Toward ? fieldkit_text::SunTowardSatellite
+                                                           : fieldkit_text::SunAwayFromSatellite);
 }
 
 Json momentJson(const SunAimMoment& moment) {

@@ -641,9 +641,9 @@ TEST(KestraveCli, SunAimTablePrintsEveryMomentOfTheDay) {
     NumberToText(east.satelliteAzimuth, azimuth, 0, 1);
     EXPECT_EQ(lines[6], u8"东经165度  165.0度  真方位角" + std::string(azimuth) + u8"度");
     EXPECT_EQ(lines[7],
-              "  " + timeOfDayText(east.moments[0].second) + u8" 太阳在卫星方向，影子背向卫星");
+              "  " + timeOfDayText(east.moments[0].second) + u8" 太阳在卫星方向（影子背向卫星）");
     EXPECT_EQ(lines[8],
-              "  " + timeOfDayText(east.moments[1].second) + u8" 太阳在卫星反方向，影子指向卫星");
+              "  " + timeOfDayText(east.moments[1].second) + u8" 太阳在卫星反方向（影子指向卫星）");
     EXPECT_EQ(lines[lines.size() - 2], u8"西方  -60.0度  卫星在地平线以下，无对日寻星");
 
     // In UTC the moments are 8 hours earlier.
