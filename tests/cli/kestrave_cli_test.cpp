@@ -70,6 +70,14 @@ std::string quoted(const std::string& argument) {
 
 // A file in the temporary folder named after the running test and process,
 // so that test runs side by side never share one.
+// The site the program's commands take for --city 北京.
+ReceivingSite beijingSite() {
+    ReceivingSite site;
+    site.longitude = 116.46L;
+    site.latitude = 39.92L;
+    return site;
+}
+
 fs::path scratchFile(const std::string& suffix) {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
 #ifdef _WIN32
@@ -529,9 +537,7 @@ TEST(KestraveCli, SunOutageTablePrintsEveryDayOfThePrediction) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
 
-    ReceivingSite beijing;
-    beijing.longitude = 116.46L;
-    beijing.latitude = 39.92L;
+    const ReceivingSite beijing = beijingSite();
     SunOutageRequest request;
     request.satelliteLongitude = 105.5L;
     const SunOutageYear year = predictSunOutages(beijing, 2027, request);
@@ -625,9 +631,7 @@ TEST(KestraveCli, SunAimTablePrintsEveryMomentOfTheDay) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
 
-    ReceivingSite beijing;
-    beijing.longitude = 116.46L;
-    beijing.latitude = 39.92L;
+    const ReceivingSite beijing = beijingSite();
     const CalendarDate day{2027, 6, 21};
     const SunAimResult east = sunAimMoments(beijing, 165, day, BeijingZoneMinutes);
     const SunAimResult asiaSat = sunAimMoments(beijing, 105.5L, day, BeijingZoneMinutes);
@@ -710,9 +714,7 @@ TEST(KestraveCli, MultifeedTableNamesEverySatelliteInReach) {
     const SatelliteListFileResult current = parseCurrentSatelliteList();
     MemorySatelliteTable table;
     fillSatelliteTable(table, current.list.data(), current.list.size());
-    ReceivingSite beijing;
-    beijing.longitude = 116.46L;
-    beijing.latitude = 39.92L;
+    const ReceivingSite beijing = beijingSite();
     const MultifeedPlan plan = planMultifeed(table, beijing, 134, {360, 5000});
     ASSERT_FALSE(plan.satellites.empty());
     std::size_t at = 0;
